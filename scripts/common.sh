@@ -1,0 +1,71 @@
+# Shared by the run and test commands: packages, build, Wine environment.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils"
+
+install_packages() {
+  local missing=()
+  for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build DIR: configure once, then build incrementally.
+build() {
+  local dir=$1
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  fi
+  cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# wine_environment PREFIX HOME: exports a private Wine prefix whose documents folder is HOME.
+wine_environment() {
+  export WINEPREFIX=$1 HOME=$2
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  mkdir -p "$WINEPREFIX" "$HOME"
+}
+
+# start_wine: one wineserver for the whole run, its streams detached so that nothing that
+# waits on our pipes waits on Wine's background services.
+start_wine() {
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot </dev/null >/dev/null 2>&1
+}
+
+# unmanaged_windows: without a window manager, Wine waits two seconds for every managed window
+# it hides; a prefix used only for tests lets Wine place all windows itself.
+unmanaged_windows() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+}
+
+stop_wine() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# start_display: a virtual X display when none is given; sets DISPLAY and XVFB_PID.
+start_display() {
+  XVFB_PID=""
+  [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && return 0
+  local n
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}

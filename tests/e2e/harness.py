@@ -1,0 +1,136 @@
+"""End-to-end harness: starts the built programs under Wine as a user would, drives them with
+real X input (xdotool), and observes their windows (through probe.exe), files and screenshots.
+
+Each test gets a documents folder of its own: the Wine prefix's Documents link is pointed at a
+fresh folder, so the tool's data folder is <that folder>/Orvane.
+"""
+import glob
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+BIN = os.environ.get("ORVANE_BIN", "")
+TOOL = os.path.join(BIN, "OrvaneCfg.exe")
+TITLE = "Orvane"
+
+
+def wine(*args, timeout=30):
+    """Runs a program of the build under Wine and returns (exit code, output)."""
+    result = subprocess.run(["wine", *args], stdin=subprocess.DEVNULL, capture_output=True,
+                            text=True, timeout=timeout)
+    return result.returncode, result.stdout
+
+
+def probe(*args, timeout=30):
+    return wine(os.path.join(BIN, "probe.exe"), *[str(a) for a in args], timeout=timeout)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *[str(a) for a in args]], stdin=subprocess.DEVNULL,
+                          capture_output=True, text=True, timeout=30).stdout.strip()
+
+
+class Window:
+    """A top-level window of the program under test, found by its title."""
+
+    def __init__(self, title):
+        self.title = title
+
+    def info(self):
+        code, out = probe("info", self.title)
+        if code != 0:
+            return None
+        hwnd, pid, x, y, w, h, visible, enabled = out.split()
+        return {"hwnd": int(hwnd), "pid": int(pid), "x": int(x), "y": int(y), "width": int(w),
+                "height": int(h), "visible": visible == "1", "enabled": enabled == "1"}
+
+    def children(self):
+        code, out = probe("children", self.title)
+        rows = []
+        for line in out.splitlines() if code == 0 else []:
+            head, _, text = line.partition("|")
+            hwnd, cls, visible, enabled, x, y, w, h = head.split()
+            rows.append({"hwnd": int(hwnd), "class": cls, "visible": visible == "1",
+                         "enabled": enabled == "1", "x": int(x), "y": int(y), "width": int(w),
+                         "height": int(h), "text": text})
+        return rows
+
+    def send(self, message, wparam=0, lparam=0):
+        code, out = probe("send", self.title, message, wparam, lparam)
+        return int(out) if code == 0 and out.strip() else None
+
+    def post(self, message, wparam=0, lparam=0):
+        return probe("post", self.title, message, wparam, lparam)[0] == 0
+
+    def click(self, x, y, button=1):
+        """A real mouse click at a point of the window's client area."""
+        info = self.info()
+        xdotool("mousemove", "--sync", info["x"] + x, info["y"] + y)
+        time.sleep(0.1)
+        xdotool("click", button)
+        time.sleep(0.2)
+
+    def focus(self):
+        """Gives the window the keyboard focus the way a click on it would."""
+        ids = xdotool("search", "--name", "^%s$" % self.title).split()
+        if ids:
+            xdotool("windowactivate", "--sync", ids[0])
+            xdotool("windowfocus", "--sync", ids[0])
+
+
+def count_windows(title):
+    return int(probe("count", title)[1].strip() or 0)
+
+
+def wait_for_window(title, seconds=20):
+    return probe("wait", title, int(seconds * 1000), timeout=seconds + 10)[0] == 0
+
+
+def wait_until_gone(title, seconds=20):
+    return probe("gone", title, int(seconds * 1000), timeout=seconds + 10)[0] == 0
+
+
+def screenshot(path):
+    subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL,
+                   capture_output=True, timeout=60, check=True)
+
+
+class ToolTestCase(unittest.TestCase):
+    """Gives each test its own documents folder and ends every program it started."""
+
+    def setUp(self):
+        self.assertTrue(BIN and os.path.exists(TOOL), "ORVANE_BIN must name the build's bin folder")
+        self.documents = tempfile.mkdtemp(prefix="orvane-e2e-")
+        prefix = os.environ["WINEPREFIX"]
+        links = glob.glob(os.path.join(prefix, "drive_c", "users", "*", "Documents"))
+        self.assertTrue(links, "the Wine prefix has no Documents folder")
+        for link in links:
+            if os.path.islink(link):
+                os.unlink(link)
+            else:
+                shutil.rmtree(link)
+            os.symlink(self.documents, link)
+        self.data_folder = os.path.join(self.documents, "Orvane")
+        self.processes = []
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait(timeout=10)
+        wait_until_gone(TITLE, 10)
+        shutil.rmtree(self.documents, ignore_errors=True)
+
+    def start(self, program=TOOL, *args):
+        process = subprocess.Popen(["wine", program, *args], stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def start_tool(self):
+        process = self.start()
+        self.assertTrue(wait_for_window(TITLE), "the tool's window did not appear")
+        return process, Window(TITLE)

@@ -1,0 +1,100 @@
+// Looks at and pokes the windows of a running program for the end-to-end tests, from inside
+// Wine, where the Win32 state (enabled, visible, texts, child controls) can be read.
+//
+//   probe wait <title> <milliseconds>      waits for a top-level window; prints its handle
+//   probe gone <title> <milliseconds>      waits until no such window exists
+//   probe info <title>                     "hwnd pid x y width height visible enabled"
+//   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
+//   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
+//   probe post <title> <msg> <wp> <lp>     PostMessage
+//   probe count <title>                    the number of top-level windows with the title
+//
+// Coordinates of children are relative to the parent's client area. Exit code 1 when the
+// window is missing.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+namespace {
+HWND Find(const wchar_t* title) { return ::FindWindowW(nullptr, title); }
+
+long long Number(const wchar_t* text) { return std::wcstoll(text, nullptr, 0); }
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<const wchar_t*, int>*>(context);
+    wchar_t title[512] = L"";
+    ::GetWindowTextW(hwnd, title, 512);
+    if (std::wcscmp(title, search->first) == 0) ++search->second;
+    return TRUE;
+}
+
+BOOL CALLBACK PrintChild(HWND hwnd, LPARAM parent) {
+    wchar_t className[128] = L"";
+    wchar_t text[512] = L"";
+    ::GetClassNameW(hwnd, className, 128);
+    ::GetWindowTextW(hwnd, text, 512);
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    ::MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+    std::wprintf(L"%llu %ls %d %d %ld %ld %ld %ld|%ls\n", reinterpret_cast<unsigned long long>(hwnd), className,
+                 ::IsWindowVisible(hwnd) ? 1 : 0, ::IsWindowEnabled(hwnd) ? 1 : 0, rect.left, rect.top,
+                 rect.right - rect.left, rect.bottom - rect.top, text);
+    return TRUE;
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) return 2;
+    std::wstring command = argv[1];
+    const wchar_t* title = argv[2];
+    if (command == L"wait" || command == L"gone") {
+        DWORD limit = argc > 3 ? static_cast<DWORD>(Number(argv[3])) : 10000;
+        DWORD start = ::GetTickCount();
+        bool wantPresent = command == L"wait";
+        for (;;) {
+            HWND hwnd = Find(title);
+            if ((hwnd != nullptr) == wantPresent) {
+                if (hwnd) std::wprintf(L"%llu\n", reinterpret_cast<unsigned long long>(hwnd));
+                return 0;
+            }
+            if (::GetTickCount() - start > limit) return 1;
+            ::Sleep(50);
+        }
+    }
+    if (command == L"count") {
+        std::pair<const wchar_t*, int> search{title, 0};
+        ::EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&search));
+        std::wprintf(L"%d\n", search.second);
+        return 0;
+    }
+    HWND hwnd = Find(title);
+    if (!hwnd) return 1;
+    if (command == L"info") {
+        RECT rect{};
+        ::GetWindowRect(hwnd, &rect);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hwnd, &pid);
+        std::wprintf(L"%llu %lu %ld %ld %ld %ld %d %d\n", reinterpret_cast<unsigned long long>(hwnd), pid, rect.left,
+                     rect.top, rect.right - rect.left, rect.bottom - rect.top, ::IsWindowVisible(hwnd) ? 1 : 0,
+                     ::IsWindowEnabled(hwnd) ? 1 : 0);
+        return 0;
+    }
+    if (command == L"children") {
+        ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    }
+    if ((command == L"send" || command == L"post") && argc >= 6) {
+        auto message = static_cast<UINT>(Number(argv[3]));
+        auto wParam = static_cast<WPARAM>(Number(argv[4]));
+        auto lParam = static_cast<LPARAM>(Number(argv[5]));
+        if (command == L"post") return ::PostMessageW(hwnd, message, wParam, lParam) ? 0 : 1;
+        DWORD_PTR result = 0;
+        if (!::SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
+        std::wprintf(L"%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    return 2;
+}
