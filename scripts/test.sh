@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (unit, window, end-to-end) under Wine
-# in a virtual X display with a throw-away Wine prefix.
+# in a virtual X display with a throw-away Wine prefix. ORVANE_BUILD_DIR names another build
+# folder; arguments go to ctest.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
-build "$ROOT/build"
+BUILD=${ORVANE_BUILD_DIR:-$ROOT/build}
+build "$BUILD"
 
 WORK=$(mktemp -d /tmp/orvane-tests.XXXXXX)
 cleanup() {
@@ -18,9 +20,8 @@ trap cleanup EXIT
 unset DISPLAY
 start_display
 wine_environment "$WORK/prefix" "$WORK/home"
-export ORVANE_TEST_WORK=$WORK
 start_wine
 unmanaged_windows
 
-cd "$ROOT/build"
+cd "$BUILD"
 ctest --output-on-failure -j2 "$@"

@@ -1,0 +1,41 @@
+#include "profile/IniFile.h"
+
+#include <cstdio>
+#include <vector>
+
+int IniFile::ReadInt(const wchar_t* section, const wchar_t* key, int defaultValue) const {
+    return static_cast<int>(::GetPrivateProfileIntW(section, key, defaultValue, path.c_str()));
+}
+
+std::wstring IniFile::ReadString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue) const {
+    wchar_t buffer[kMaxStringChars + 1] = L"";
+    ::GetPrivateProfileStringW(section, key, defaultValue ? defaultValue : L"", buffer, kMaxStringChars + 1,
+                               path.c_str());
+    buffer[kMaxStringChars] = L'\0';
+    return buffer;
+}
+
+bool IniFile::ReadStruct(const wchar_t* section, const wchar_t* key, void* buffer, UINT size) const {
+    // The system may have written part of the value before it finds a bad checksum, so the value
+    // is read aside and taken only when it is whole.
+    std::vector<unsigned char> value(size ? size : 1);
+    if (!::GetPrivateProfileStructW(section, key, value.data(), size, path.c_str())) return false;
+    if (size) std::copy(value.begin(), value.begin() + size, static_cast<unsigned char*>(buffer));
+    return true;
+}
+
+void IniFile::WriteInt(const wchar_t* section, const wchar_t* key, int value) const {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%d", value);
+    WriteString(section, key, text);
+}
+
+void IniFile::WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
+    ::WritePrivateProfileStringW(section, key, value, path.c_str());
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr);
+}
+
+void IniFile::WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const {
+    ::WritePrivateProfileStructW(section, key, const_cast<void*>(data), size, path.c_str());
+    ::WritePrivateProfileStructW(nullptr, nullptr, nullptr, 0, nullptr);
+}

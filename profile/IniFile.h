@@ -1,0 +1,30 @@
+// Access to one INI file through the system's private-profile functions. Every write is flushed
+// at once, so each value is on disk before the next one is written.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class IniFile {
+public:
+    explicit IniFile(std::wstring path) : path(std::move(path)) {}
+
+    const std::wstring& Path() const { return path; }
+
+    // The value as a signed decimal integer, or `defaultValue` when the key is absent.
+    int ReadInt(const wchar_t* section, const wchar_t* key, int defaultValue) const;
+    // At most kMaxStringChars characters of the value, or `defaultValue` when the key is absent.
+    std::wstring ReadString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue) const;
+    // Fills `buffer` with a binary value of exactly `size` bytes and returns true; returns false
+    // and leaves `buffer` untouched when the value is absent, of another size or damaged.
+    bool ReadStruct(const wchar_t* section, const wchar_t* key, void* buffer, UINT size) const;
+
+    void WriteInt(const wchar_t* section, const wchar_t* key, int value) const;
+    void WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
+    void WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const;
+
+    static constexpr size_t kMaxStringChars = 2047;
+
+private:
+    std::wstring path;
+};
