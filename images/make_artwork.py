@@ -293,25 +293,41 @@ def brand_mark_mask(size, cx, cy, r):
     return ss_mask(size, fn, 8)
 
 
-def mouse_glyph(size, box, line_w):
-    """Outline of a mouse seen from above, for the icon: masks (shell, seam)."""
-    x0, y0, x1, y1 = box
-    w = x1 - x0
-    h = y1 - y0
+def mouse_glyph(n):
+    """Mouse seen from above, for the icon, snapped to whole pixels.
+
+    Returns three masks: shell outline, seams and wheel.
+    """
+    size = (n, n)
+    lw = max(1, n // 16)
+    w = int(round(0.40 * n))
+    if w % 2 != lw % 2:
+        w += 1
+    h = int(round(0.64 * n))
+    x0 = (n - w) // 2
+    y0 = (n - h) // 2
+    x1, y1 = x0 + w, y0 + h
     r = w / 2.0
     outer = rrect_mask(size, (x0, y0, x1, y1), r, 8)
-    inner = rrect_mask(size, (x0 + line_w, y0 + line_w, x1 - line_w, y1 - line_w),
-                       r - line_w, 8)
+    inner = rrect_mask(size, (x0 + lw, y0 + lw, x1 - lw, y1 - lw), r - lw, 8)
     shell = ring(outer, inner)
     cx = x0 + w / 2.0
-    seam_y = y0 + h * 0.42
-    seam = ss_mask(size, lambda d, s: (
-        d.rectangle([(cx - line_w / 2.0) * s, y0 * s, (cx + line_w / 2.0) * s, seam_y * s], fill=255),
-        d.rectangle([x0 * s, (seam_y - line_w / 2.0) * s, x1 * s, (seam_y + line_w / 2.0) * s], fill=255)), 8)
-    seam = ImageChops.multiply(seam, outer)
-    wheel_w = max(line_w * 1.6, w * 0.16)
-    wheel = rrect_mask(size, (cx - wheel_w / 2.0, y0 + h * 0.12, cx + wheel_w / 2.0, y0 + h * 0.30),
-                       wheel_w / 2.0, 8)
+    seam_top = y0 + int(round(h * 0.42)) - lw // 2
+    seam = Image.new("L", size, 0)
+    sd = ImageDraw.Draw(seam)
+    sd.rectangle([int(cx - lw / 2.0), y0, int(cx + lw / 2.0) - 1, seam_top + lw - 1], fill=255)
+    sd.rectangle([x0, seam_top, x1 - 1, seam_top + lw - 1], fill=255)
+    seam = ImageChops.multiply(seam, inner)
+    ww = max(lw, int(round(0.16 * w)))
+    if ww % 2 != w % 2:
+        ww += 1
+    wy0 = y0 + max(lw + 1, int(round(h * 0.12)))
+    wy1 = y0 + int(round(h * 0.30))
+    if n <= 32:
+        wheel = Image.new("L", size, 0)
+        ImageDraw.Draw(wheel).rectangle([int(cx - ww / 2.0), wy0, int(cx + ww / 2.0) - 1, wy1 - 1], fill=255)
+    else:
+        wheel = rrect_mask(size, (cx - ww / 2.0, wy0, cx + ww / 2.0, wy1), ww / 2.0, 8)
     return shell, seam, wheel
 
 
@@ -326,13 +342,10 @@ def app_icon_image(n):
         lw = max(1.0, n / 40.0)
         inner = rrect_mask((n, n), (pad + lw, pad + lw, n - pad - lw, n - pad - lw), r - lw, 8)
         paint(img, ring(body, inner), (0x4A, 0x4A, 0x4A))
-    mw = n * 0.40
-    mh = n * 0.64
-    box = ((n - mw) / 2.0, (n - mh) / 2.0, (n + mw) / 2.0, (n + mh) / 2.0)
-    lw = max(1.0, n / 16.0)
-    shell, seam, wheel = mouse_glyph((n, n), box, lw)
-    glow = shell.filter(ImageFilter.GaussianBlur(max(0.6, n / 28.0)))
-    paint(img, glow, ACCENT, 0.55)
+    shell, seam, wheel = mouse_glyph(n)
+    if n >= 32:
+        glow = shell.filter(ImageFilter.GaussianBlur(n / 28.0))
+        paint(img, glow, ACCENT, 0.55)
     paint(img, shell, vgrad((n, n), [(0, ACCENT_HI), (1, ACCENT)]))
     paint(img, seam, (0xD8, 0xD8, 0xD8))
     paint(img, wheel, WHITE)
@@ -503,11 +516,11 @@ MOUSE_CX = 132.5
 
 # outline of the shell, clockwise from the nose (picture coordinates)
 MOUSE_OUTLINE = [
-    (132.5, 26), (160, 28), (184, 38), (199, 60), (206, 98), (208, 150),
-    (206, 200), (207, 250), (212, 310), (214, 360), (209, 405), (194, 434),
-    (168, 450), (132.5, 455), (97, 450), (71, 434), (56, 405), (51, 360),
-    (53, 310), (57, 272), (54, 236), (55, 200), (57, 150), (59, 98),
-    (66, 60), (81, 38), (105, 28),
+    (132.5, 24), (163, 27), (191, 40), (208, 66), (215, 110), (216, 160),
+    (213, 210), (214, 260), (218, 312), (219, 356), (214, 392), (199, 418),
+    (171, 433), (132.5, 437), (94, 433), (66, 418), (51, 392), (46, 356),
+    (47, 312), (52, 274), (50, 238), (51, 200), (50, 160), (51, 110),
+    (57, 66), (74, 40), (102, 27),
 ]
 
 
@@ -560,15 +573,24 @@ def make_mouse_picture():
     shell = ImageChops.add(shell, ImageChops.multiply(side, Image.new("RGB", size, (0x14, 0x14, 0x14))))
     paint(img, body, shell)
 
-    # side skirts: the lit strips along both flanks of the rear half
-    inset = body.filter(ImageFilter.MinFilter(9))
-    skirt = ring(body, inset)
+    # light strip along both flanks of the rear half
+    strip = ring(body.filter(ImageFilter.MinFilter(3)), body.filter(ImageFilter.MinFilter(7)))
     rear = Image.new("L", size, 0)
-    ImageDraw.Draw(rear).rectangle([0, 205, w, 440], fill=255)
-    rear = rear.filter(ImageFilter.GaussianBlur(18))
-    skirt = ImageChops.multiply(skirt, rear)
-    paint(img, skirt.filter(ImageFilter.GaussianBlur(2.5)), ACCENT, 0.55)
-    paint(img, skirt, mix(ACCENT, (0x20, 0x20, 0x20), 0.35), 0.85)
+    ImageDraw.Draw(rear).rectangle([0, 250, w, 430], fill=255)
+    rear = rear.filter(ImageFilter.GaussianBlur(22))
+    strip = ImageChops.multiply(strip, rear)
+    paint(img, strip.filter(ImageFilter.GaussianBlur(3)), ACCENT, 0.7)
+    paint(img, strip, ACCENT, 0.9)
+
+    # soft reflections: on the main buttons and on the palm rest
+    gloss = Image.new("L", size, 0)
+    sd = ImageDraw.Draw(gloss)
+    sd.ellipse([74, 36, 116, 150], fill=255)
+    sd.ellipse([150, 36, 192, 150], fill=255)
+    paint(img, ImageChops.multiply(gloss.filter(ImageFilter.GaussianBlur(14)), body), WHITE, 0.07)
+    palm = Image.new("L", size, 0)
+    ImageDraw.Draw(palm).ellipse([80, 250, 185, 380], fill=255)
+    paint(img, ImageChops.multiply(palm.filter(ImageFilter.GaussianBlur(26)), body), WHITE, 0.05)
 
     # rim light along the outline
     rim = ring(body, body.filter(ImageFilter.MinFilter(3)))
@@ -623,20 +645,20 @@ def make_mouse_picture():
         paint(img, ring(m, rrect_mask(size, (box[0] + 1, box[1] + 1, box[2] - 1, box[3] - 1), 3)), (0x0E, 0x0E, 0x0E), 0.8)
 
     # fire button on the outer edge of the left button
-    fire_box = (63, 78, 75, 136)
+    fire_box = (57, 78, 69, 136)
     fm = rrect_mask(size, fire_box, 6)
     paint(img, fm, vgrad(size, [(0, (0x4A, 0x4A, 0x4A)), (0.3, (0x38, 0x38, 0x38)), (1, (0x2C, 0x2C, 0x2C))]))
     paint(img, ring(fm, rrect_mask(size, (fire_box[0] + 1.2, fire_box[1] + 1.2, fire_box[2] - 1.2, fire_box[3] - 1.2), 5)), (0x0C, 0x0C, 0x0C), 0.9)
 
     # two thumb buttons on the left flank
-    side_boxes = [(47, 214, 61, 254), (47, 260, 61, 300)]
+    side_boxes = [(43, 216, 57, 256), (43, 262, 57, 302)]
     for box in side_boxes:
         m = rrect_mask(size, box, 6)
         paint(img, m, hgrad(size, [(0, (0x48, 0x48, 0x48)), (0.25, (0x3A, 0x3A, 0x3A)), (1, (0x2A, 0x2A, 0x2A))]))
         paint(img, ring(m, rrect_mask(size, (box[0] + 1.2, box[1] + 1.2, box[2] - 1.2, box[3] - 1.2), 5)), (0x0C, 0x0C, 0x0C), 0.9)
 
     # brand mark on the palm rest
-    mark = brand_mark_mask(size, MOUSE_CX, 345, 15)
+    mark = brand_mark_mask(size, MOUSE_CX, 330, 15)
     paint(img, mark.filter(ImageFilter.GaussianBlur(3)), ACCENT, 0.6)
     paint(img, mark, ACCENT_HI)
 
@@ -646,11 +668,11 @@ def make_mouse_picture():
     # 7 front stage button, 8 rear stage button.
     left_x, right_x = 17.5, 247.5
     callouts = [
-        (1, (101, 50), left_x),
-        (4, (69, 107), left_x),
-        (5, (54, 234), left_x),
-        (6, (54, 280), left_x),
-        (2, (164, 50), right_x),
+        (1, (98, 50), left_x),
+        (4, (63, 107), left_x),
+        (5, (50, 236), left_x),
+        (6, (50, 282), left_x),
+        (2, (167, 50), right_x),
         (3, (MOUSE_CX, 88), right_x),
         (7, (MOUSE_CX, 139), right_x),
         (8, (MOUSE_CX, 163), right_x),
