@@ -1,0 +1,50 @@
+// The value arithmetic of the settings pages: how stored profile values map to slider
+// positions, check-box indexes and shown numbers, and back.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+namespace SettingsValues {
+
+// Vertical DPI sliders run from 2 (top) to 80 (bottom); the smallest position shows the largest code.
+constexpr int kDpiSliderMin = 2;
+constexpr int kDpiSliderMax = 80;
+
+// The number of dots per inch a DPI code stands for.
+int DpiNumber(int code);
+// The code an X or Y slider stores for its position, and the position that shows a code.
+int CodeFromAxisPosition(int position);
+int AxisPositionFromCode(int code);
+// The code a linked slider stores for X and Y at its position.
+int CodeFromLinkedPosition(int position);
+
+// Polling rate codes of the four polling buttons, in their order.
+constexpr std::array<int, 4> kPollingCodes{8, 4, 2, 1};
+// The button that shows a stored polling rate; unknown codes show the second button.
+int PollingButtonForCode(int code);
+
+constexpr std::array<int, 3> kSpeedCodes{8, 5, 1};  // breathing and flashing speeds
+int LedStateButtonForValue(int value);
+int SpeedButtonForValue(int value);
+int DirectionButtonForValue(int value);
+
+// Which option groups of the lighting page a mode shows. Modes outside 0 to 4 change nothing.
+struct LedModeGroups {
+    bool known;
+    bool breathing;
+    bool flashing;  // the flashing speeds and the direction choice
+};
+LedModeGroups GroupsForLedMode(int mode);
+
+// A stage may be disabled unless it is the last enabled one (at least four are already off).
+bool MayDisableStage(int disabledStages);
+
+// A colour field's text as a component: not a number reads 0; the field itself shows at most
+// 255 (ClampColorFieldText rewrites larger values).
+int ColorComponentFromText(const std::wstring& text);
+bool ColorFieldTooLarge(const std::wstring& text);
+COLORREF ColorFromComponents(int red, int green, int blue);
+
+}  // namespace SettingsValues
