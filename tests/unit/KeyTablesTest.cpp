@@ -6,6 +6,12 @@
 #include <string>
 
 namespace {
+// A key value and the name expected for it.
+struct NameCase {
+    int value;
+    const wchar_t* name;
+};
+
 TEST(KeyTables, VkToKeyIndexTakesTheLastMatchingRow) {
     const int cases[][2] = {
         {0xB1, 148},  // listed for 147 and 148
@@ -19,18 +25,14 @@ TEST(KeyTables, VkToKeyIndexTakesTheLastMatchingRow) {
 }
 
 TEST(KeyTables, KeyIndexNameUsesTheLowEightBits) {
-    struct Case {
-        int keyIndex;
-        const wchar_t* name;
-    };
-    const Case cases[] = {
+    const NameCase cases[] = {
         {16, L"~"},           {16 + 256, L"~"},           {16 - 256, L"~"},       {101, L"NA"},
         {29, L""},            {158, L""},                 {0, L""},               {15, L""},
         {156, L"Win"},        {84, L"\\"},                {135, L"Profile"},      {154, L"Application"},
         {240, L"Left Button"}, {241, L"Right Button"},    {242, L"Middle Button"}, {243, L""},
         {244, L"Left Windows"}, {245, L"Right Windows"}, {246, L""},              {-1, L""},
     };
-    for (const Case& c : cases) EXPECT_STREQ(c.name, KeyIndexName(c.keyIndex)) << c.keyIndex;
+    for (const NameCase& c : cases) EXPECT_STREQ(c.name, KeyIndexName(c.value)) << c.value;
 }
 
 TEST(KeyTables, VkAndHidConvertBothWays) {
@@ -75,24 +77,16 @@ TEST(KeyTables, EveryVkWithAUsageRoundTrips) {
 }
 
 TEST(KeyTables, HidUsageNameIsTheLongNameOfItsKey) {
-    struct Case {
-        int hid;
-        const wchar_t* name;
-    };
-    const Case cases[] = {
+    const NameCase cases[] = {
         {0x04, L"A"},    {0xE0, L"Ctrl"},  {0xE4, L"Right Ctrl"}, {0xE3, L"Win"},  {0xE7, L"Win"},
         {0x58, L"Num Enter"}, {0x28, L"Enter"}, {0x2C, L"Space Bar"}, {0x31, L"\\"},
         {0x00, L""},     {0x64, L""},      {0xFF, L""},  // no key: the name of VK 0, which is empty
     };
-    for (const Case& c : cases) EXPECT_STREQ(c.name, HidUsageName(c.hid)) << std::hex << c.hid;
+    for (const NameCase& c : cases) EXPECT_STREQ(c.name, HidUsageName(c.value)) << std::hex << c.value;
 }
 
 TEST(KeyTables, VkShortNames) {
-    struct Case {
-        int vk;
-        const wchar_t* name;
-    };
-    const Case cases[] = {
+    const NameCase cases[] = {
         {0x6C, L"Enter"}, {0x0D, L"Enter"}, {0x08, L"Backspace"}, {0x60, L"Num0"}, {0x6F, L"Num/"},
         {0x7B, L"F12"},   {0xA0, L"LShift"}, {0xA5, L"RAlt"},     {0x91, L"Scrl"}, {0x2F, L"Help"},
         // Named by the character the key types, upper-cased (US layout).
@@ -100,6 +94,6 @@ TEST(KeyTables, VkShortNames) {
         // Keys that type nothing have no name.
         {0x5B, L""}, {0xAD, L""}, {0x00, L""}, {0x100, L""}, {-1, L""},
     };
-    for (const Case& c : cases) EXPECT_EQ(std::wstring(c.name), VkShortName(c.vk)) << std::hex << c.vk;
+    for (const NameCase& c : cases) EXPECT_EQ(std::wstring(c.name), VkShortName(c.value)) << std::hex << c.value;
 }
 }  // namespace

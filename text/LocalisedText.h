@@ -1,0 +1,21 @@
+// Every text the user sees comes from the two localisation files below the tool's directory:
+// "images\0409\strings\skins.ini" (captions, labels, messages) and "general.ini" (names of the
+// button functions). Nothing is cached: each call reads the file again, so a text edited while
+// the tool runs shows in the next window or menu built.
+#pragma once
+#include <string>
+
+// Value of key `id` (decimal, "7" not "07") in `section` of "skins.ini"; "" when the file, the
+// section or the key is missing or the value is empty.
+std::wstring LoadUiString(const wchar_t* section, int id);
+
+// Display name of a button function code (or of mouse button 1 to 3 of a macro event) from
+// "general.ini"; "" for codes 0 and below and when the name is missing.
+std::wstring GetFunctionName(int code);
+
+// Caption of the macro editor entry at the top of the function menu's macro sub-menu.
+std::wstring GetMacroMenuLabel();
+
+// Id in section "General" of "skins.ini" of the vendor's web page address, opened by the main
+// window's web link.
+constexpr int kWebPageStringId = 100;
