@@ -1,0 +1,39 @@
+#include "macro/MacroEvents.h"
+
+#include <algorithm>
+#include <vector>
+
+int TotalPlayingTime(const MacroEvents& events) {
+    int total = 0;
+    for (const MacroEvent& event : events) {
+        if (event.IsDelay()) total += event.DelayMilliseconds();
+    }
+    return total;
+}
+
+bool IsPressReleaseBalanced(const MacroEvents& events, int count) {
+    count = std::clamp(count, 0, MACRO_EVENTS_MAX);
+    std::vector<unsigned char> presses;
+    std::vector<unsigned char> releases;
+    for (int i = 0; i < count; ++i) {
+        const MacroEvent& event = events[i];
+        if (!event.IsButtonOrKey()) continue;
+        (event.IsPress() ? presses : releases).push_back(event.code);
+    }
+    if (presses.empty()) return true;
+    if (presses.size() > releases.size()) return false;
+    for (unsigned char code : releases) {
+        presses.erase(std::remove(presses.begin(), presses.end(), code), presses.end());
+    }
+    return presses.empty();
+}
+
+int CompactListedEvents(MacroEvents& events) {
+    MacroEvents listed{};
+    int count = 0;
+    for (const MacroEvent& event : events) {
+        if (event.IsListed()) listed[count++] = event;
+    }
+    events = listed;
+    return count;
+}

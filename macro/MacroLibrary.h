@@ -1,0 +1,41 @@
+// The index of the recorded macros, "MacroSet.MSDB": one name per numbered slot. The slot is a
+// macro's identity for the profiles and the device service. The file is shared with the service,
+// which keeps its device flag in the section "Setting"; only the name slots are written here.
+#pragma once
+#include "profile/IniFile.h"
+
+#include <string>
+#include <vector>
+
+constexpr int MACRO_SLOTS = 15;
+constexpr size_t kMacroNameMaxChars = 20;
+
+// DataFolder + "MacroDB\": the folder of the library and of the macro files.
+std::wstring MacroFolder();
+
+class MacroLibrary {
+public:
+    // The library of the current DataFolder. Every operation reads or writes the file anew.
+    MacroLibrary();
+
+    // The names of the used slots, in slot order.
+    std::vector<std::wstring> ReadMacroList() const;
+    // The lowest slot holding exactly `name` (letter case counts), or -1.
+    int FindMacroSlot(const std::wstring& name) const;
+    // Puts `name` into the lowest free slot and returns that slot. A name already present keeps
+    // its slot; -1 and nothing written when the name is not valid or every slot is used.
+    int AddMacroName(const std::wstring& name) const;
+    // Frees every slot, then puts the names into slots 0, 1, ... in list order (15 at most).
+    void WriteMacroList(const std::vector<std::wstring>& names) const;
+    // The name in `slot`, empty when the slot is free or out of range.
+    std::wstring GetMacroName(int slot) const;
+    // The number of used slots, 0 to MACRO_SLOTS.
+    int CountMacros() const;
+
+    // Whether a new macro may take this name: it must name a file of the macro folder and read
+    // back from the library exactly as written.
+    static bool IsValidMacroName(const std::wstring& name);
+
+private:
+    IniFile file;
+};
