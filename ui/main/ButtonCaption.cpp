@@ -1,0 +1,73 @@
+#include "ui/main/ButtonCaption.h"
+
+#include "keys/KeyTables.h"
+#include "text/LocalisedText.h"
+
+#include <cwchar>
+
+namespace {
+constexpr int kVkLeftShift = 160;
+constexpr int kVkLeftCtrl = 162;
+constexpr int kVkLeftWindows = 91;
+constexpr int kVkLeftAlt = 164;
+
+std::wstring SingleKeyCaption(const ButtonAssignment& button) {
+    int vk = 0;
+    if (!HidToVk(button.KeyData[0], vk)) return L"key";
+    return VkShortName(vk);
+}
+
+// The keys of a combination in the fixed order left Shift, left Ctrl, left Windows, left Alt,
+// main key, whatever order the key data holds them in.
+std::wstring CombinationCaption(const ButtonAssignment& button) {
+    if (button.KeyNumber < 4) return SingleKeyCaption(button);
+    constexpr int kModifiers[] = {kVkLeftShift, kVkLeftCtrl, kVkLeftWindows, kVkLeftAlt};
+    bool noted[4] = {false, false, false, false};
+    int mainVk = 0;
+    for (int slot = 0; slot < 5; ++slot) {
+        int hid = button.KeyData[slot * 3];
+        int vk = 0;
+        if (hid == 0 || !HidToVk(hid, vk)) continue;
+        bool modifier = false;
+        for (int m = 0; m < 4; ++m) {
+            if (vk == kModifiers[m]) noted[m] = modifier = true;
+        }
+        if (!modifier) mainVk = vk;
+    }
+    std::wstring caption;
+    auto append = [&caption](int vk) {
+        if (!caption.empty()) caption += L" + ";
+        caption += KeyIndexName(VkToKeyIndex(vk));
+    };
+    for (int m = 0; m < 4; ++m) {
+        if (noted[m]) append(kModifiers[m]);
+    }
+    if (mainVk) append(mainVk);
+    return caption;
+}
+
+std::wstring MacroCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames) {
+    if (macroNames.empty()) return L"";
+    if (button.KeyNumber >= macroNames.size()) {
+        button.ButtonFunc = FUNC_FALLBACK;
+        return GetFunctionName(FUNC_FALLBACK);
+    }
+    const std::wstring& name = macroNames[button.KeyNumber];
+    std::wcsncpy(button.MacroName, name.c_str(), kMacroNameChars);
+    button.MacroName[kMacroNameChars] = L'\0';
+    return name;
+}
+}  // namespace
+
+std::wstring ButtonCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames) {
+    int code = button.ButtonFunc;
+    switch (code) {
+    case FUNC_SINGLE_KEY: return SingleKeyCaption(button);
+    case FUNC_KEY_COMBINATION: return CombinationCaption(button);
+    case FUNC_MACRO: return MacroCaption(button, macroNames);
+    default: break;
+    }
+    bool named = (code >= FUNC_LEFT_CLICK && code <= FUNC_BUTTON_5) || code == FUNC_FIRE_KEY ||
+                 code == FUNC_ITEM_14 || (code >= FUNC_FALLBACK && code <= FUNC_SCROLL_LAST);
+    return named ? GetFunctionName(code) : L"";
+}
