@@ -1,7 +1,19 @@
 #include "macro/MacroEvents.h"
 
+#include "keys/KeyTables.h"
+#include "text/LocalisedText.h"
+
 #include <algorithm>
 #include <vector>
+
+namespace {
+// The function codes that name the mouse buttons, by the button bit of an event.
+struct ButtonName {
+    unsigned char code;
+    int functionCode;
+};
+constexpr ButtonName kButtonNames[] = {{1, 1}, {2, 2}, {4, 3}};
+}  // namespace
 
 int TotalPlayingTime(const MacroEvents& events) {
     int total = 0;
@@ -36,4 +48,15 @@ int CompactListedEvents(MacroEvents& events) {
     }
     events = listed;
     return count;
+}
+
+std::wstring EventDisplayName(const MacroEvent& event) {
+    if (!event.IsListed()) return L"";
+    if (event.IsDelay()) return std::to_wstring(event.DelayMilliseconds());
+    if (event.Kind() == EVENT_KEY) return HidUsageName(event.code);
+    int functionCode = event.Kind();  // a button bit without a name is named by its kind
+    for (const ButtonName& button : kButtonNames) {
+        if (button.code == event.code) functionCode = button.functionCode;
+    }
+    return GetFunctionName(functionCode);
 }

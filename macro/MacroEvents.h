@@ -3,6 +3,7 @@
 #include "macro/MacroEvent.h"
 
 #include <array>
+#include <string>
 
 constexpr int MACRO_EVENTS_MAX = 63;
 
@@ -20,3 +21,7 @@ bool IsPressReleaseBalanced(const MacroEvents& events, int count);
 // Moves the listed events to the front in their order and clears every other record, so that
 // the n-th listed event is record n; returns how many there are.
 int CompactListedEvents(MacroEvents& events);
+
+// How the editor's list names an event: the function name of a mouse button, the name of a key,
+// or a delay in milliseconds; empty for a record that is not listed.
+std::wstring EventDisplayName(const MacroEvent& event);

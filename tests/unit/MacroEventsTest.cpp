@@ -3,8 +3,25 @@
 #include "MacroTestData.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace {
+// Mouse buttons are named from "general.ini" below the tool's directory; here a folder with a
+// file of known names.
+class NamesFolder {
+public:
+    NamesFolder() {
+        for (const wchar_t* sub : {L"images", L"images\\0409", L"images\\0409\\strings"})
+            ::CreateDirectoryW(folder.File(sub).c_str(), nullptr);
+        TestFolder::WriteBytes(folder.File(L"images\\0409\\strings\\general.ini"),
+                               "[FUNCTION_STRING]\r\n1=Left\r\n2=Right\r\n3=Middle\r\n4=Forward\r\n");
+        wcscpy_s(AppDirectory, kFolderChars, folder.Path().c_str());
+    }
+
+private:
+    TestFolder folder;
+};
+
 struct EncodingCase {
     MacroEvent event;
     const char* bytes;
@@ -123,5 +140,33 @@ TEST(MacroEvents, CompactListedEvents) {
     MacroEvents full{};
     full.fill(MacroEvent::Press(EVENT_KEY, 0x04));
     EXPECT_EQ(MACRO_EVENTS_MAX, CompactListedEvents(full));
+}
+TEST(MacroEvents, DisplayNames) {
+    NamesFolder names;
+    struct NameCase {
+        const char* bytes;
+        const wchar_t* name;
+    };
+    const NameCase cases[] = {
+        {"81 01 00", L"Left"},
+        {"01 02 00", L"Right"},
+        {"81 04 00", L"Middle"},
+        {"83 01 00", L"Left"},
+        {"01 08 00", L"Left"},  // a button bit without a name: named by the kind
+        {"82 08 00", L"Right"},
+        {"03 00 00", L"Middle"},
+        {"84 04 00", L"A"},
+        {"04 E3 00", L"Win"},
+        {"84 2C 00", L"Space Bar"},
+        {"04 00 00", L""},
+        {"84 FF 00", L""},
+        {"06 0C 00", L"120"},
+        {"06 99 19", L"65530"},
+        {"06 00 00", L"0"},
+        {"00 00 00", L""},
+        {"05 01 00", L""},
+        {"87 04 00", L""},
+    };
+    for (const NameCase& c : cases) EXPECT_EQ(c.name, EventDisplayName(Block(c.bytes)[0])) << c.bytes;
 }
 }  // namespace
