@@ -1,5 +1,6 @@
 // One step of a macro in the three-byte form the device service reads from a macro file.
 #pragma once
+#include <algorithm>
 
 constexpr unsigned char PRESS_FLAG = 0x80;
 constexpr unsigned char KIND_MASK = 0x7F;
@@ -19,9 +20,9 @@ struct MacroEvent {
     static MacroEvent Release(int kind, unsigned char code) {
         return {static_cast<unsigned char>(kind & KIND_MASK), code, 0};
     }
-    // Delays are stored in whole units of 10 ms, at most 0xFFFF units.
-    static MacroEvent Delay(unsigned milliseconds) {
-        unsigned units = milliseconds / 10 > 0xFFFF ? 0xFFFF : milliseconds / 10;
+    // Delays are stored in whole units of 10 ms, 0 to 0xFFFF units.
+    static MacroEvent Delay(int milliseconds) {
+        int units = std::clamp(milliseconds / 10, 0, 0xFFFF);
         return {EVENT_DELAY, static_cast<unsigned char>(units & 0xFF), static_cast<unsigned char>(units >> 8)};
     }
 

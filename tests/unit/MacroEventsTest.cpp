@@ -40,6 +40,7 @@ TEST(MacroEvent, StoredBytes) {
         {MacroEvent::Delay(65530), "06 99 19"},
         {MacroEvent::Delay(655350), "06 FF FF"},
         {MacroEvent::Delay(10000000), "06 FF FF"},
+        {MacroEvent::Delay(-10), "06 00 00"},
     };
     for (const EncodingCase& c : cases) {
         MacroEvents events{};
