@@ -1,0 +1,34 @@
+#include "skin/RegionRects.h"
+
+#include <algorithm>
+
+RegionRects::RegionRects() : block(kHeaderSlots + kGrowth, RECT{0, 0, 0, 0}) {
+    RGNDATAHEADER& header = Header();
+    header.dwSize = sizeof(RGNDATAHEADER);
+    header.iType = RDH_RECTANGLES;
+    header.nRgnSize = 0;
+    Clear();
+}
+
+void RegionRects::Clear() {
+    RGNDATAHEADER& header = Header();
+    header.nCount = 0;
+    header.rcBound = RECT{MAXLONG, MAXLONG, 0, 0};
+}
+
+void RegionRects::Add(const RECT& rect) {
+    if (Count() == Capacity()) block.resize(block.size() + kGrowth, RECT{0, 0, 0, 0});
+    RGNDATAHEADER& header = Header();
+    block[kHeaderSlots + header.nCount] = rect;
+    ++header.nCount;
+    RECT& bound = header.rcBound;
+    bound.left = std::min(bound.left, rect.left);
+    bound.top = std::min(bound.top, rect.top);
+    bound.right = std::max(bound.right, rect.right);
+    bound.bottom = std::max(bound.bottom, rect.bottom);
+}
+
+RECT RegionRects::At(DWORD index) const {
+    if (index >= Count()) return RECT{0, 0, 0, 0};
+    return block[kHeaderSlots + index];
+}

@@ -1,0 +1,29 @@
+// Skin images: decoded PNG or BMP files of the three skin folders below the tool's directory,
+// held as GDI+ bitmaps. An image that failed to decode is still an object: it draws nothing and
+// measures 0 x 0. The window that loads an image owns it; its controls borrow it.
+#pragma once
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+
+using SkinImage = std::unique_ptr<Gdiplus::Bitmap>;
+
+enum class SkinFolder { Background, Buttons, Controls };
+
+// The folder's path: the tool's directory (AppDirectory) followed by "images\0409\...\".
+std::wstring SkinFolderPath(SkinFolder folder);
+
+// The image of `fileName` in `folderPath` (a path ending with a backslash).
+SkinImage LoadSkinImage(const std::wstring& folderPath, const wchar_t* fileName);
+SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName);
+// The image of a full file path.
+SkinImage LoadSkinImageFile(const std::wstring& path);
+
+// Width and height in pixels; 0 x 0 for none or an image that did not decode.
+SIZE SkinImageSize(Gdiplus::Image* image);
+
+// The whole image scaled into the rectangle, alpha honoured; none or an undecoded image draws nothing.
+void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::RectF& destination);
+void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::Rect& destination);

@@ -1,0 +1,174 @@
+#include "app/Folders.h"
+#include "skin/SkinImages.h"
+#include "skin/SkinRegion.h"
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+// A 32-bit bitmap drawn from rows of characters, top row first: '.' pure white, '#' dark grey,
+// 'a' (254, 255, 255); `fourthByte` goes into every pixel's unused byte.
+GdiObject<HBITMAP> Picture(const std::vector<std::string>& rows, BYTE fourthByte = 0) {
+    const int width = static_cast<int>(rows.front().size());
+    const int height = static_cast<int>(rows.size());
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, unlike the scan's own copy
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    auto* pixels = static_cast<DWORD*>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const char c = rows[static_cast<size_t>(y)][static_cast<size_t>(x)];
+            const DWORD colour = c == '.' ? 0xFFFFFF : c == 'a' ? 0xFEFFFF : 0x404040;
+            pixels[y * width + x] = (static_cast<DWORD>(fourthByte) << 24) | colour;
+        }
+    }
+    return bitmap;
+}
+
+GdiObject<HRGN> RegionOf(const std::vector<RECT>& rects) {
+    GdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
+    for (const RECT& r : rects) {
+        GdiObject<HRGN> part(::CreateRectRgnIndirect(&r));
+        ::CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
+    }
+    return region;
+}
+
+bool SameRegion(HRGN actual, const std::vector<RECT>& expected) {
+    GdiObject<HRGN> wanted = RegionOf(expected);
+    return actual && ::EqualRgn(actual, wanted.Get());
+}
+
+struct RegionCase {
+    const char* name;
+    std::vector<std::string> rows;
+    BYTE fourthByte;
+    std::vector<RECT> region;
+};
+
+const RegionCase kRegionCases[] = {
+    {"every pixel white: empty region", {"...", "..."}, 0, {}},
+    {"a row without white: the whole row", {"####"}, 0, {{0, 0, 4, 1}}},
+    {"one white pixel splits its row", {"#####", "##.##"}, 0, {{0, 0, 5, 1}, {0, 1, 2, 2}, {3, 1, 5, 2}}},
+    {"254, 255, 255 is inside", {"a.a"}, 0, {{0, 0, 1, 1}, {2, 0, 3, 1}}},
+    {"fourth byte 0xFF changes nothing", {".##.", "#..#"}, 0xFF, {{1, 0, 3, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}}},
+    {"fourth byte 0x00 changes nothing", {".##.", "#..#"}, 0x00, {{1, 0, 3, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}}},
+    {"row 0 is the top of the picture", {"#..", "...", "..#"}, 0, {{0, 0, 1, 1}, {2, 2, 3, 3}}},
+};
+
+TEST(CreateRegionFromBitmap, ShapeOfEachPicture) {
+    for (const RegionCase& c : kRegionCases) {
+        GdiObject<HBITMAP> bitmap = Picture(c.rows, c.fourthByte);
+        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
+        ASSERT_TRUE(region) << c.name;
+        EXPECT_TRUE(SameRegion(region.Get(), c.region)) << c.name;
+    }
+}
+
+TEST(CreateRegionFromBitmap, MoreThan2000RunsGiveTheSameRegionAsOneBatch) {
+    // 60 rows of 40 runs each: 2400 runs, more than one batch.
+    std::vector<std::string> rows(60, std::string());
+    std::vector<RECT> runs;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 80; ++x) rows[static_cast<size_t>(y)] += (x + y) % 2 ? '.' : '#';
+        for (int x = y % 2; x < 80; x += 2) runs.push_back(RECT{x, y, x + 1, y + 1});
+    }
+    GdiObject<HBITMAP> bitmap = Picture(rows);
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
+    EXPECT_TRUE(SameRegion(region.Get(), runs));
+
+    std::vector<BYTE> block(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto* data = reinterpret_cast<RGNDATA*>(block.data());
+    data->rdh = RGNDATAHEADER{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()), 0, {0, 0, 80, 60}};
+    memcpy(data->Buffer, runs.data(), runs.size() * sizeof(RECT));
+    GdiObject<HRGN> oneBatch(::ExtCreateRegion(nullptr, static_cast<DWORD>(block.size()), data));
+    EXPECT_TRUE(::EqualRgn(region.Get(), oneBatch.Get()));
+}
+
+TEST(CreateRegionFromBitmap, NoBitmapGivesNoRegion) { EXPECT_FALSE(CreateRegionFromBitmap(nullptr)); }
+
+TEST(CreateRegionFromBitmap, BlackCanMarkTheOutside) {
+    const std::vector<std::string> rows = {"#.#"};
+    GdiObject<HBITMAP> bitmap = Picture(rows);
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get(), RGB(0x40, 0x40, 0x40));
+    EXPECT_TRUE(SameRegion(region.Get(), {{1, 0, 2, 1}}));
+}
+
+// A 24-bit .bmp file of the picture, as the artwork's region bitmaps are.
+std::string BmpFile(const std::vector<std::string>& rows) {
+    const int width = static_cast<int>(rows.front().size());
+    const int height = static_cast<int>(rows.size());
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    for (int y = height - 1; y >= 0; --y) {
+        std::string row(static_cast<size_t>(stride), '\0');
+        for (int x = 0; x < width; ++x) {
+            const char value = rows[static_cast<size_t>(y)][static_cast<size_t>(x)] == '.' ? '\xFF' : '\x20';
+            row.replace(static_cast<size_t>(x) * 3, 3, 3, value);
+        }
+        bytes += row;
+    }
+    return bytes;
+}
+
+TEST(LoadRegionBitmap, DecodesABmpFileIntoTheBitmapAndGivesItsSize) {
+    TestFolder folder;
+    const std::vector<std::string> rows = {"..##.", "#####", "#...#"};
+    TestFolder::WriteBytes(folder.File(L"shape.bmp"), BmpFile(rows));
+    CBitmap bitmap;
+    const SIZE size = LoadRegionBitmap(folder.File(L"shape.bmp"), bitmap);
+    EXPECT_EQ(5, size.cx);
+    EXPECT_EQ(3, size.cy);
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+    EXPECT_TRUE(SameRegion(region.Get(), {{2, 0, 4, 1}, {0, 1, 5, 2}, {0, 2, 1, 3}, {4, 2, 5, 3}}));
+}
+
+TEST(LoadRegionBitmap, MissingEmptyOrGarbageFilesLeaveTheBitmapEmpty) {
+    TestFolder folder;
+    TestFolder::WriteBytes(folder.File(L"empty.bmp"), "");
+    TestFolder::WriteBytes(folder.File(L"garbage.bmp"), std::string("BM\x10\x00garbage, not a picture", 27));
+    TestFolder::WriteBytes(folder.File(L"text.bmp"), "just some text in a file");
+    for (const wchar_t* name : {L"missing.bmp", L"empty.bmp", L"garbage.bmp", L"text.bmp"}) {
+        CBitmap bitmap(::CreateBitmap(2, 2, 1, 32, nullptr));
+        const SIZE size = LoadRegionBitmap(folder.File(name), bitmap);
+        EXPECT_EQ(0, size.cx);
+        EXPECT_EQ(0, size.cy);
+        EXPECT_EQ(nullptr, bitmap.GetSafeHandle());
+        EXPECT_FALSE(CreateRegionFromBitmap(bitmap.GetSafeHandle()));
+    }
+}
+
+TEST(LoadRegionBitmap, WindowOutlinesOfTheSkinLeaveTheirCornersOutside) {
+    InitFolders();
+    const wchar_t* outlines[] = {L"cfgMainback.bmp", L"cfgMainback2.bmp", L"cfgMainback3.bmp"};
+    for (const wchar_t* name : outlines) {
+        CBitmap bitmap;
+        const SIZE size = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, bitmap);
+        ASSERT_GT(size.cx, 0);
+        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+        ASSERT_TRUE(region);
+        EXPECT_FALSE(::PtInRegion(region.Get(), 0, 0));
+        EXPECT_FALSE(::PtInRegion(region.Get(), size.cx - 1, size.cy - 1));
+        EXPECT_TRUE(::PtInRegion(region.Get(), size.cx / 2, size.cy / 2));
+    }
+}
+}  // namespace
