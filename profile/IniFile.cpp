@@ -1,7 +1,14 @@
 #include "profile/IniFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
+
+namespace {
+bool IsHexDigit(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f');
+}
+}  // namespace
 
 int IniFile::ReadInt(const wchar_t* section, const wchar_t* key, int defaultValue) const {
     return static_cast<int>(::GetPrivateProfileIntW(section, key, defaultValue, path.c_str()));
@@ -16,11 +23,16 @@ std::wstring IniFile::ReadString(const wchar_t* section, const wchar_t* key, con
 }
 
 bool IniFile::ReadStruct(const wchar_t* section, const wchar_t* key, void* buffer, UINT size) const {
-    // The system may have written part of the value before it finds a bad checksum, so the value
-    // is read aside and taken only when it is whole.
+    // The system's reader takes letters beyond F as digits, and may write part of the value
+    // before it finds a bad checksum; so the text is checked first and the value is read aside.
+    const size_t digits = 2 * static_cast<size_t>(size) + 2;
+    std::vector<wchar_t> text(digits + 2);
+    const DWORD length = ::GetPrivateProfileStringW(section, key, L"", text.data(),
+                                                    static_cast<DWORD>(text.size()), path.c_str());
+    if (length != digits || !std::all_of(text.begin(), text.begin() + digits, IsHexDigit)) return false;
     std::vector<unsigned char> value(size ? size : 1);
     if (!::GetPrivateProfileStructW(section, key, value.data(), size, path.c_str())) return false;
-    if (size) std::copy(value.begin(), value.begin() + size, static_cast<unsigned char*>(buffer));
+    std::copy(value.begin(), value.begin() + size, static_cast<unsigned char*>(buffer));
     return true;
 }
 

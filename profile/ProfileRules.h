@@ -1,0 +1,24 @@
+// Defaults, repair and factory reset of the profile records, and the one rule that spans buttons.
+#pragma once
+#include "profile/ProfileSet.h"
+
+// Prepares a set before it is loaded: GroupID -1; every integer field -1 except LedMode1 and
+// LedDirect1 (0); stages zero; button b gets ButtonID b + 1, ButtonFunc FUNC_UNSET, LoopNumber 1,
+// KeyNumber 0, and empty key data and macro name.
+void SetProfileDefaults(ProfileSet& set);
+
+// Repairs the out-of-range values of profile `profileIndex` (0 to 4) after a load: each integer
+// field by its rule, each stage without an X code, each unset button function. Returns whether
+// anything changed.
+bool RepairProfile(ProfileRecord& record, int profileIndex);
+
+// Copies `staging` into WorkingProfiles, then repairs GroupID and every profile of the copy.
+// Returns whether anything was repaired.
+bool ValidateProfiles(const ProfileSet& staging);
+
+// Gives profile `profileIndex` its factory values. Group, and every button's ButtonID and
+// LoopNumber, stay as they are. An index outside 0 to 4 changes nothing.
+void ResetProfile(ProfileSet& set, int profileIndex);
+
+// True when a button other than `button` (0 to 7) of `profile` has FUNC_LEFT_CLICK.
+bool HasOtherPrimaryButton(const ProfileRecord& profile, int button);

@@ -1,0 +1,3 @@
+#include "profile/ProfileSet.h"
+
+ProfileSet WorkingProfiles;
