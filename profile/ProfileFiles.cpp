@@ -104,7 +104,8 @@ void ReadRecord(const IniFile& file, ProfileRecord& record, Layout layout) {
         ButtonAssignment& button = record.Buttons[b];
         const std::wstring section = ButtonSection(b);
         for (const ButtonKey& key : kButtonKeys) {
-            if (HasKey(key, layout)) button.*key.field = static_cast<std::uint8_t>(file.ReadInt(section.c_str(), key.key, -1));
+            if (!HasKey(key, layout)) continue;
+            button.*key.field = static_cast<std::uint8_t>(file.ReadInt(section.c_str(), key.key, -1));
         }
         CopyMacroName(file.ReadString(section.c_str(), kMacroNameKey, L""), nameLimit, button.MacroName);
         file.ReadStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);

@@ -22,7 +22,9 @@ protected:
     ProfileFiles() { UseDataFolder(folder.Path()); }
     ~ProfileFiles() override { DataFolder[0] = L'\0'; }
 
-    static void UseDataFolder(const std::wstring& path) { wcsncpy_s(DataFolder, kFolderChars, path.c_str(), _TRUNCATE); }
+    static void UseDataFolder(const std::wstring& path) {
+        wcsncpy_s(DataFolder, kFolderChars, path.c_str(), _TRUNCATE);
+    }
 
     // Names of the files in the data folder.
     std::vector<std::wstring> FileNames() const {
@@ -106,7 +108,9 @@ TEST_F(ProfileFiles, SavedProfilesLoadBackIntoAnIdenticalWorkingCopy) {
     LoadProfiles(staging);
 
     EXPECT_EQ(saved.GroupID, WorkingProfiles.GroupID);
-    for (int k = 0; k < kProfileCount; ++k) EXPECT_TRUE(SameRecord(saved.Profiles[k], WorkingProfiles.Profiles[k])) << k;
+    for (int k = 0; k < kProfileCount; ++k) {
+        EXPECT_TRUE(SameRecord(saved.Profiles[k], WorkingProfiles.Profiles[k])) << "profile " << k;
+    }
 }
 
 TEST_F(ProfileFiles, SavingAgainReplacesTheValuesInPlace) {
@@ -142,8 +146,8 @@ TEST_F(ProfileFiles, ANewFileHasTheSharedLayout) {
         expected += "ButtonAssigned_" + std::to_string(b) + "=" + std::string(2 * kKeyDataBytes + 2, '0') + "\r\n";
     }
     for (int b = 1; b <= kButtonCount; ++b) {
-        expected += "[ButtonAssigned_" + std::to_string(b) + "]\r\nButtonID=" + std::to_string(b) +
-                    "\r\nButtonFunc=" + std::to_string(functions[b - 1]) + "\r\nLoopNumber=1\r\nKeyNumber=0\r\nMacroName=\r\n";
+        expected += "[ButtonAssigned_" + std::to_string(b) + "]\r\nButtonID=" + std::to_string(b) + "\r\nButtonFunc=" +
+                    std::to_string(functions[b - 1]) + "\r\nLoopNumber=1\r\nKeyNumber=0\r\nMacroName=\r\n";
     }
     EXPECT_EQ(expected, TestFolder::ReadBytes(ProfileFilePath(2)));
     EXPECT_EQ(L"RSProfile3.pfd", ProfileFilePath(2).substr(folder.Path().size()));
@@ -247,7 +251,8 @@ TEST_F(ProfileFiles, ImportingAFileWithoutButtonSections) {
         EXPECT_EQ(255, button.KeyNumber);
         EXPECT_EQ(before.Buttons[b].LoopNumber, button.LoopNumber);
         EXPECT_EQ(0, std::memcmp(before.Buttons[b].KeyData, button.KeyData, kKeyDataBytes));
-        EXPECT_EQ(std::size_t(kMacroNameChars + 1), std::count(std::begin(button.MacroName), std::end(button.MacroName), L'\0'));
+        EXPECT_EQ(kMacroNameChars + 1,
+                  std::size_t(std::count(std::begin(button.MacroName), std::end(button.MacroName), L'\0')));
     }
 
     // Applied as it is; the next load repairs the functions only.
@@ -284,8 +289,8 @@ TEST_F(ProfileFiles, ADamagedImportKeepsKeyDataAndLeavesStagesZero) {
 TEST_F(ProfileFiles, ALoadedMacroNameIsCutAt259Characters) {
     const std::size_t lengths[][2] = {{0, 0}, {258, 258}, {259, 259}, {260, 259}, {2047, 259}, {100000, 259}};
     for (const auto& length : lengths) {
-        TestFolder::WriteBytes(ProfileFilePath(0),
-                               "[ButtonAssigned_3]\r\nMacroName=" + std::string(length[0], 'm') + "\r\nButtonFunc=11\r\n");
+        const std::string name(length[0], 'm');
+        TestFolder::WriteBytes(ProfileFilePath(0), "[ButtonAssigned_3]\r\nMacroName=" + name + "\r\nButtonFunc=11\r\n");
         SetProfileDefaults(staging);
         LoadAllProfiles(staging);
         const ButtonAssignment& button = staging.Profiles[0].Buttons[2];
@@ -318,7 +323,9 @@ TEST_F(ProfileFiles, AnImportedMacroNameIsCutAt50CharactersWithNothingOldLeft) {
 TEST_F(ProfileFiles, DamagedFilesLoadWithoutCrashAndAreLeftAlone) {
     std::string garbage;
     for (int i = 0; i < 8192; ++i) garbage.push_back(static_cast<char>((i * 167 + 13) % 256));
-    const DpiStage stages[kDpiStageCount] = {{1, 9, 9, 1}, {1, 10, 10, 1}, {1, 11, 11, 1}, {1, 12, 12, 1}, {1, 13, 13, 1}};
+    const DpiStage stages[kDpiStageCount] = {
+        {1, 9, 9, 1}, {1, 10, 10, 1}, {1, 11, 11, 1}, {1, 12, 12, 1}, {1, 13, 13, 1},
+    };
     std::string badChecksum = HexValue(stages, sizeof stages);
     badChecksum.back() = badChecksum.back() == '0' ? '1' : '0';
     std::string ones(kKeyDataBytes, '\x11');
@@ -340,10 +347,13 @@ TEST_F(ProfileFiles, DamagedFilesLoadWithoutCrashAndAreLeftAlone) {
         {"stages one digit long", "[GROUP]\r\nDPIStageValue=0" + HexValue(stages, sizeof stages) + "\r\n", 2},
         {"key data with a wrong checksum", "[GROUP]\r\nButtonAssigned_1=" + badKeyData + "\r\n", 2},
         {"non-numeric integers",
-         "[GROUP]\r\nPollingRate=fast\r\nWheelScrollLines=many\r\nLIFT=9x\r\n[ButtonAssigned_1]\r\nButtonFunc=left\r\n", 0},
+         "[GROUP]\r\nPollingRate=fast\r\nWheelScrollLines=many\r\nLIFT=9x\r\n"
+         "[ButtonAssigned_1]\r\nButtonFunc=left\r\n",
+         0},
         {"lines of 100 000 characters",
          "[GROUP]\r\nPollingRate=" + std::string(100000, '9') + "\r\nDPIStageValue=" + std::string(100000, '0') +
-             "\r\n" + std::string(100000, 'x') + "\r\n[ButtonAssigned_1]\r\nMacroName=" + std::string(100000, 'm') + "\r\n",
+             "\r\n" + std::string(100000, 'x') + "\r\n[ButtonAssigned_1]\r\nMacroName=" + std::string(100000, 'm') +
+             "\r\n",
          -2},
         {"UTF-16 text", utf16, 4},
         {"UTF-16 mark and an odd byte", "\xFF\xFE[", 2},

@@ -74,7 +74,8 @@ inline void ExpectDefaultStages(const ProfileRecord& record, std::int32_t linked
 }
 
 // Every button with its default function, the given bytes, and no key data or macro name.
-inline void ExpectDefaultButtons(const ProfileRecord& record, std::uint8_t id, std::uint8_t loop, std::uint8_t keyNumber) {
+inline void ExpectDefaultButtons(const ProfileRecord& record, std::uint8_t id, std::uint8_t loop,
+                                 std::uint8_t keyNumber) {
     for (int b = 0; b < kButtonCount; ++b) {
         const ButtonAssignment& button = record.Buttons[b];
         EXPECT_EQ(kDefaultButtonFuncs[b], button.ButtonFunc) << "button " << b;
