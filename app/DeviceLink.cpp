@@ -1,0 +1,119 @@
+#include "app/DeviceLink.h"
+
+#include "app/DeviceService.h"
+#include "app/Messages.h"
+#include "profile/ProfileFiles.h"
+#include "profile/ProfileSet.h"
+#include "ui/main/SettingsValues.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+constexpr int kLedModes = 6;  // lighting modes 0 to 5
+
+ProfileRecord* ProfileAt(ProfileSet& profiles, int index) {
+    if (index < 0 || index >= kProfileCount) return nullptr;
+    return &profiles.Profiles[static_cast<size_t>(index)];
+}
+
+bool IsPollingCode(int value) {
+    const auto& codes = SettingsValues::kPollingCodes;
+    return std::find(codes.begin(), codes.end(), value) != codes.end();
+}
+}  // namespace
+
+void DeviceLink::StartDeviceService() {
+    if (!FindServiceWindow()) LaunchDeviceService();
+    if (ReadDeviceFlag()) {
+        view.EnableApplyButton(true);
+    } else {
+        view.ShowDeviceAbsentLabel(true);
+        view.EnableApplyButton(false);
+    }
+}
+
+void DeviceLink::ApplyProfiles() {
+    view.EnableBottomButtons(false);
+    HWND service = FindServiceWindow();
+    SaveAllProfiles();
+    SendToService(service, WM_SERVICE_APPLY, 0, 0);
+}
+
+void DeviceLink::OnDevicePresence() {
+    if (ReadDeviceFlag()) {
+        view.EnableApplyButton(true);
+        view.ShowDevicePresentLabel(false);
+        view.ShowDeviceAbsentLabel(false);
+        blinkCount = 0;
+        view.StartTimer(TIMER_STATUS_BLINK, kLinkTimerMilliseconds);
+    } else {
+        view.StopTimer(TIMER_STATUS_BLINK);
+        view.EnableApplyButton(false);
+        view.ShowDevicePresentLabel(false);
+        view.ShowDeviceAbsentLabel(true);
+    }
+}
+
+void DeviceLink::OnDeviceSetting(int id, int value) {
+    // The device changes its active profile; the pages show the current one.
+    ProfileRecord* active = ProfileAt(profiles, profiles.GroupID);
+    ProfileRecord* shown = ProfileAt(profiles, view.CurrentProfile());
+    switch (id) {
+    case SETTING_RELOAD:
+        if (value == 0) view.ReloadProfiles();
+        break;
+    case SETTING_DPI_STAGE:
+        if (active) active->DPI = value;
+        // The index is stored unchecked, so the stage number must not overflow.
+        if (shown) view.ShowCurrentStage(shown->DPI < INT_MAX ? shown->DPI + 1 : shown->DPI);
+        break;
+    case SETTING_PROFILE:
+        // A profile outside the five would send every later change past the end of the set.
+        if (ProfileAt(profiles, value)) view.SelectProfile(value);
+        break;
+    case SETTING_POLLING: {
+        const int rate = IsPollingCode(value) ? value : kFallbackPollingRate;
+        if (shown) shown->PollingRate = rate;
+        view.SelectPollingButton(SettingsValues::PollingButtonForCode(rate));
+        break;
+    }
+    case SETTING_LED_MODE:
+        if (active) active->LedMode1 = value;
+        if (value >= 0 && value < kLedModes) view.ApplyLedMode(value);
+        break;
+    case SETTING_SENSITIVITY:
+        if (active) active->MouseSensitivity = value;
+        if (shown) view.SetSensitivitySlider(shown->MouseSensitivity);
+        break;
+    case SETTING_APPLY_DONE:
+        view.StartTimer(TIMER_APPLY_DONE, kLinkTimerMilliseconds);
+        break;
+    default:
+        break;
+    }
+}
+
+bool DeviceLink::OnTimer(UINT_PTR id) {
+    if (id == TIMER_STATUS_BLINK) {
+        OnBlinkTick();
+        return true;
+    }
+    if (id == TIMER_APPLY_DONE) {
+        view.StopTimer(TIMER_APPLY_DONE);
+        view.EnableBottomButtons(true);
+        return true;
+    }
+    return false;
+}
+
+void DeviceLink::OnBlinkTick() {
+    // Visible on the second, fourth and sixth tick, hidden from the eighth on.
+    bool visible = blinkCount % 2 == 1;
+    ++blinkCount;
+    if (blinkCount >= kBlinkTicks) {
+        visible = false;
+        view.StopTimer(TIMER_STATUS_BLINK);
+    }
+    view.ShowDevicePresentLabel(visible);
+}

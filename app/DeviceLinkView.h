@@ -1,0 +1,32 @@
+// What the main window shows of the device link. DeviceLink decides; the main window implements
+// these with its controls and timers.
+#pragma once
+#include <windows.h>
+
+class DeviceLinkView {
+public:
+    virtual ~DeviceLinkView() = default;
+
+    // The profile the pages show (currentProfile).
+    virtual int CurrentProfile() const = 0;
+
+    virtual void EnableApplyButton(bool enable) = 0;
+    // export, import, reset, reset all and apply together
+    virtual void EnableBottomButtons(bool enable) = 0;
+    virtual void ShowDevicePresentLabel(bool show) = 0;
+    virtual void ShowDeviceAbsentLabel(bool show) = 0;
+    // Starting a running timer starts it anew.
+    virtual void StartTimer(UINT_PTR id, UINT milliseconds) = 0;
+    virtual void StopTimer(UINT_PTR id) = 0;
+
+    // The loading sequence from the profile files, then every page and button label refreshed.
+    virtual void ReloadProfiles() = 0;
+    // The profile tab radio: tabs, currentProfile and GroupID; the pages are not refreshed.
+    virtual void SelectProfile(int profile) = 0;
+    // "Current Stage : %d" with the stage number (index + 1).
+    virtual void ShowCurrentStage(int stageNumber) = 0;
+    virtual void SelectPollingButton(int button) = 0;
+    // The lighting page's option groups for a mode 0 to 5.
+    virtual void ApplyLedMode(int mode) = 0;
+    virtual void SetSensitivitySlider(int position) = 0;
+};

@@ -1,0 +1,43 @@
+// The device service hid.exe as the tool sees it: its window, found by title before every use
+// and never kept; the messages the tool sends it (app/Messages.h); the device flag it keeps in the
+// macro library; and the setting ids of WM_DEVICE_SETTING.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+struct ProfileSet;
+
+constexpr wchar_t SERVICE_WINDOW_TITLE[] = L"Orvane_GamingMouse_HID";
+// The tool's main window, to which the service sends its messages.
+constexpr wchar_t TOOL_WINDOW_TITLE[] = L"Orvane";
+
+// Setting ids, the wParam of WM_DEVICE_SETTING; the value is its lParam.
+constexpr int SETTING_RELOAD = 0;       // value 0: reload all profiles from the files
+constexpr int SETTING_DPI_STAGE = 8;    // stage index 0 to 4 of the active profile
+constexpr int SETTING_PROFILE = 9;      // the device's active profile, 0 to 4
+constexpr int SETTING_POLLING = 10;     // polling rate code of the shown profile
+constexpr int SETTING_LED_MODE = 11;    // lighting mode of the active profile
+constexpr int SETTING_SENSITIVITY = 12; // pointer sensitivity of the active profile
+constexpr int SETTING_APPLY_DONE = 15;  // the last WM_SERVICE_APPLY has been carried out
+
+// How long a message to the service may take before the service counts as missing: it may read
+// all profile files meanwhile, but a hung service must not freeze the tool.
+constexpr UINT kServiceReplyMilliseconds = 5000;
+
+HWND FindServiceWindow();
+// Sends a message to a service window found before; false when the window is gone, hung or does
+// not answer within kServiceReplyMilliseconds, as if the service were missing.
+bool SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
+// Opens "hid.exe" from the tool's directory with the shell, without waiting for it.
+void LaunchDeviceService();
+// The device flag the service keeps in the macro library: nonzero when the mouse is present.
+int ReadDeviceFlag();
+
+// After a macro's file was written: WM_SERVICE_MACRO_CHANGED with the macro's slot (-1 when the
+// library does not hold the name).
+void SendMacroChanged(const std::wstring& macroName);
+// After a macro's file was written: WM_SERVICE_MACRO_BUTTON for every button that plays the
+// macro (function code 11, the very same name), profiles and buttons in order. Stops when the
+// service does not answer.
+void SendMacroButtons(const ProfileSet& profiles, const std::wstring& macroName);

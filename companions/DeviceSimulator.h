@@ -1,0 +1,41 @@
+// The device simulator's hidden window "Orvane_GamingMouse_HID". It takes the tool's messages and
+// the control commands of later invocations, and plays the mouse's side towards the tool's window
+// "Orvane". Like the real service it keeps the mouse's state in the shared files: the device flag
+// in the macro library and the five profile files.
+#pragma once
+#include "companions/SimulatorCommand.h"
+#include "companions/SimulatorLog.h"
+#include "framework/CWnd.h"
+
+#include <string>
+
+class DeviceSimulator : public CWnd {
+public:
+    DeviceSimulator();
+
+    // Creates the window, prepares the data folder, marks the mouse present and tells the tool.
+    bool Start();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // WM_COPYDATA carrying a control command: this tag, and the command's words as UTF-16 text.
+    static constexpr ULONG_PTR kCommandTag = 0x4F52'5641;
+    static constexpr size_t kMaxCommandChars = 256;
+
+private:
+    void OnServiceApply();
+    // OnCopyData(const COPYDATASTRUCT* data): true when it carried a valid command.
+    bool OnCopyData(const COPYDATASTRUCT* data);
+    void RunCommand(const SimulatorCommand& command);
+    void OnPresenceTimer();
+
+    void SetDevicePresent(bool present);
+    void PressDpiButton();
+    void SwitchProfile(int profile);
+    void RewriteProfileValue(int profile, const std::wstring& key, int value);
+    // Posts to the tool's window; false when it does not exist.
+    bool TellTool(UINT message, WPARAM wParam, LPARAM lParam);
+
+    SimulatorLog log;
+    int presenceTries = 0;
+};

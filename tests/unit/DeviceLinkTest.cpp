@@ -1,0 +1,159 @@
+#include "app/DeviceLink.h"
+#include "app/DeviceService.h"
+#include "profile/IniFile.h"
+#include "profile/ProfileSet.h"
+#include "unit/DeviceRecordingView.h"
+#include "unit/MacroTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+using Calls = std::vector<std::string>;
+
+// Every profile's fields differ, so a change to the wrong profile shows.
+ProfileSet DistinctProfiles(int groupId) {
+    ProfileSet set{};
+    set.GroupID = groupId;
+    for (int k = 0; k < kProfileCount; ++k) {
+        ProfileRecord& record = set.Profiles[static_cast<size_t>(k)];
+        record.DPI = k;
+        record.PollingRate = 0;
+        record.LedMode1 = 4;
+        record.MouseSensitivity = 10 + k;
+    }
+    return set;
+}
+
+struct SettingCase {
+    const char* what;
+    int groupId;
+    int currentProfile;
+    int id;
+    int value;
+    std::int32_t ProfileRecord::*field;  // null: no profile changes
+    int changedProfile;
+    int stored;
+    Calls calls;
+};
+
+const SettingCase kSettingCases[] = {
+    {"reload with a value does nothing", 1, 1, SETTING_RELOAD, 1, nullptr, 0, 0, {}},
+    {"reload", 1, 1, SETTING_RELOAD, 0, nullptr, 0, 0, {"ReloadProfiles"}},
+    {"dpi stage of the active profile", 1, 1, SETTING_DPI_STAGE, 2, &ProfileRecord::DPI, 1, 2, {"ShowCurrentStage 3"}},
+    {"dpi stage shown for the current profile", 0, 3, SETTING_DPI_STAGE, 4, &ProfileRecord::DPI, 0, 4,
+     {"ShowCurrentStage 4"}},
+    {"dpi stage is stored unchecked", 1, 1, SETTING_DPI_STAGE, INT_MAX, &ProfileRecord::DPI, 1, INT_MAX,
+     {"ShowCurrentStage 2147483647"}},
+    {"dpi stage without an active profile", -1, 2, SETTING_DPI_STAGE, 2, nullptr, 0, 0, {"ShowCurrentStage 3"}},
+    {"profile", 1, 1, SETTING_PROFILE, 3, nullptr, 0, 0, {"SelectProfile 3"}},
+    {"profile past the fifth", 1, 1, SETTING_PROFILE, 5, nullptr, 0, 0, {}},
+    {"negative profile", 1, 1, SETTING_PROFILE, -1, nullptr, 0, 0, {}},
+    {"polling 8", 0, 2, SETTING_POLLING, 8, &ProfileRecord::PollingRate, 2, 8, {"SelectPollingButton 0"}},
+    {"polling 4", 2, 2, SETTING_POLLING, 4, &ProfileRecord::PollingRate, 2, 4, {"SelectPollingButton 1"}},
+    {"polling 2", 2, 2, SETTING_POLLING, 2, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
+    {"polling 1", 2, 2, SETTING_POLLING, 1, &ProfileRecord::PollingRate, 2, 1, {"SelectPollingButton 3"}},
+    {"polling 3 stores 2", 2, 2, SETTING_POLLING, 3, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
+    {"polling -1 stores 2", 2, 2, SETTING_POLLING, -1, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
+    {"led mode", 3, 0, SETTING_LED_MODE, 1, &ProfileRecord::LedMode1, 3, 1, {"ApplyLedMode 1"}},
+    {"led mode 5", 3, 3, SETTING_LED_MODE, 5, &ProfileRecord::LedMode1, 3, 5, {"ApplyLedMode 5"}},
+    {"led mode 6 is stored, not shown", 3, 3, SETTING_LED_MODE, 6, &ProfileRecord::LedMode1, 3, 6, {}},
+    {"led mode -1 is stored, not shown", 3, 3, SETTING_LED_MODE, -1, &ProfileRecord::LedMode1, 3, -1, {}},
+    {"sensitivity", 4, 4, SETTING_SENSITIVITY, 7, &ProfileRecord::MouseSensitivity, 4, 7,
+     {"SetSensitivitySlider 7"}},
+    {"sensitivity of another profile", 4, 1, SETTING_SENSITIVITY, 7, &ProfileRecord::MouseSensitivity, 4, 7,
+     {"SetSensitivitySlider 11"}},
+    {"apply done", 0, 0, SETTING_APPLY_DONE, 0, nullptr, 0, 0, {"StartTimer 534 500"}},
+    {"unknown id", 0, 0, 13, 5, nullptr, 0, 0, {}},
+    {"another unknown id", 0, 0, 1, 0, nullptr, 0, 0, {}},
+};
+
+TEST(DeviceLink, EverySettingIdChangesTheWorkingCopyAndShowsWhatTheTableSays) {
+    for (const SettingCase& c : kSettingCases) {
+        ProfileSet profiles = DistinctProfiles(c.groupId);
+        ProfileSet expected = profiles;
+        if (c.field) expected.Profiles[static_cast<size_t>(c.changedProfile)].*c.field = c.stored;
+        DeviceRecordingView view;
+        view.currentProfile = c.currentProfile;
+
+        DeviceLink(view, profiles).OnDeviceSetting(c.id, c.value);
+
+        EXPECT_EQ(0, std::memcmp(&expected, &profiles, sizeof(ProfileSet))) << c.what;
+        EXPECT_EQ(c.calls, view.calls) << c.what;
+    }
+}
+
+class DevicePresence : public ::testing::Test {
+protected:
+    void WriteDeviceFlag(int flag) { IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", flag); }
+
+    MacroDataFolder folder;
+    ProfileSet profiles{};
+    DeviceRecordingView view;
+    DeviceLink link{view, profiles};
+};
+
+const Calls kPresent = {"EnableApplyButton 1", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 0",
+                        "StartTimer 532 500"};
+const Calls kAbsent = {"StopTimer 532", "EnableApplyButton 0", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 1"};
+
+TEST_F(DevicePresence, FlagDecidesBetweenPresentAndAbsent) {
+    link.OnDevicePresence();
+    EXPECT_EQ(kAbsent, view.calls) << "no macro library";
+
+    WriteDeviceFlag(1);
+    view.calls.clear();
+    link.OnDevicePresence();
+    EXPECT_EQ(kPresent, view.calls);
+
+    WriteDeviceFlag(0);
+    view.calls.clear();
+    link.OnDevicePresence();
+    EXPECT_EQ(kAbsent, view.calls);
+}
+
+TEST_F(DevicePresence, PresentLabelBlinksThreeTimesOverEightTicksAndEndsHidden) {
+    WriteDeviceFlag(1);
+    link.OnDevicePresence();
+    view.calls.clear();
+
+    for (int tick = 0; tick < 8; ++tick) EXPECT_TRUE(link.OnTimer(TIMER_STATUS_BLINK));
+
+    EXPECT_EQ((Calls{"ShowDevicePresentLabel 0", "ShowDevicePresentLabel 1", "ShowDevicePresentLabel 0",
+                     "ShowDevicePresentLabel 1", "ShowDevicePresentLabel 0", "ShowDevicePresentLabel 1",
+                     "ShowDevicePresentLabel 0", "StopTimer 532", "ShowDevicePresentLabel 0"}),
+              view.calls);
+}
+
+TEST_F(DevicePresence, SecondPresenceRestartsTheBlinkFromTheBeginning) {
+    WriteDeviceFlag(1);
+    link.OnDevicePresence();
+    for (int tick = 0; tick < 5; ++tick) link.OnTimer(TIMER_STATUS_BLINK);
+
+    link.OnDevicePresence();
+    view.calls.clear();
+    int ticksUntilStopped = 0;
+    while (ticksUntilStopped < 20 && std::find(view.calls.begin(), view.calls.end(), "StopTimer 532") == view.calls.end()) {
+        link.OnTimer(TIMER_STATUS_BLINK);
+        ++ticksUntilStopped;
+    }
+    EXPECT_EQ(8, ticksUntilStopped);
+    EXPECT_EQ("ShowDevicePresentLabel 0", view.calls.front()) << "the first tick after a restart hides the label";
+}
+
+TEST(DeviceLink, ApplyDoneTickUnlocksTheBottomRowOnce) {
+    ProfileSet profiles{};
+    DeviceRecordingView view;
+    DeviceLink link(view, profiles);
+
+    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_DONE));
+    EXPECT_FALSE(link.OnTimer(99));
+
+    EXPECT_EQ((Calls{"StopTimer 534", "EnableBottomButtons 1"}), view.calls);
+}
+}  // namespace
