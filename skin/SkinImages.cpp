@@ -14,9 +14,15 @@ const SkinFolderName kSkinFolders[] = {
     {SkinFolder::Controls, L"images\\0409\\controls\\"},
 };
 
-bool Decoded(Gdiplus::Image* image) {
-    SIZE size = SkinImageSize(image);
-    return size.cx > 0 && size.cy > 0;
+// Scaling samples beyond the image's border; mirrored edges keep a stretched picture from fading
+// into transparency along its sides.
+template <class Rectangle>
+void DrawScaled(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Rectangle& destination) {
+    const SIZE size = SkinImageSize(image);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    Gdiplus::ImageAttributes edges;
+    edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics.DrawImage(image, destination, 0, 0, size.cx, size.cy, Gdiplus::UnitPixel, &edges);
 }
 }
 
@@ -45,9 +51,9 @@ SIZE SkinImageSize(Gdiplus::Image* image) {
 }
 
 void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::RectF& destination) {
-    if (Decoded(image)) graphics.DrawImage(image, destination);
+    DrawScaled(graphics, image, destination);
 }
 
 void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::Rect& destination) {
-    if (Decoded(image)) graphics.DrawImage(image, destination);
+    DrawScaled(graphics, image, destination);
 }

@@ -1,0 +1,61 @@
+// The push button of the skin: an owner-drawn button showing one of four borrowed state images
+// scaled to its client area, an optional caption over it, a hover image while the mouse is over it
+// (tracked with the mouse capture), and optionally check-box behaviour.
+//
+// Posts WM_BUTTON_HOVER(button window, 0) to its parent after every mouse move it handles. A click
+// reaches the parent as WM_COMMAND BN_CLICKED: from the system in push-button mode, sent by the
+// button at the release in check-box mode.
+#pragma once
+#include "framework/CButton.h"
+#include "skin/BitmapBtnLook.h"
+
+#include <gdiplus.h>
+
+#include <string>
+
+class CBitmapBtn : public CButton {
+public:
+    // Set by the owner after creation.
+    BOOL fillBackground = 0;       // fill the client area with backgroundColor under the image
+    BOOL textVisible = 0;
+    BOOL checkedShowsPressed = 0;  // check-box mode, checked and disabled: pressed image, not disabled
+    BOOL checked = 0;              // check-box mode: ticked; push-button mode: latched (shown pressed)
+    BOOL checkBoxMode = 0;
+    BOOL hover = 0;                // the mouse is over the button and the button holds the capture
+    // Borrowed: owned by the window that loaded them, which may give one image to several buttons.
+    Gdiplus::Image* normalImage = nullptr;
+    Gdiplus::Image* hoverImage = nullptr;
+    Gdiplus::Image* pressedImage = nullptr;
+    Gdiplus::Image* disabledImage = nullptr;
+    BOOL useTextRect = 0;          // caption centred in textRect
+    RECT textRect{0, 0, 0, 0};
+    std::wstring caption;
+    int fontHeight = 15;
+    int fontWeight = 400;
+    int textOffsetX = 0;           // added to the caption's x when textRect is not used
+    int textMode = kTextCentred;
+    COLORREF normalTextColor = RGB(255, 255, 255);
+    COLORREF hoverTextColor = RGB(255, 0, 0);
+    COLORREF pressedTextColor = RGB(255, 0, 0);
+    COLORREF backgroundColor = RGB(0, 0, 0);
+    BOOL squareImage = 0;          // the image fills a square whose side is the client height
+
+    // Replaces the four images without repainting; the images stay their owner's.
+    void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled);
+    void SetText(const std::wstring& text, int xOffset, int mode);
+    std::wstring GetText() const { return caption; }
+    // Repaints only when the value changes.
+    void SetCheck(BOOL value);
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void RemoveFrameStyles();
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawCaption(HDC dc, int width, int height);
+    Gdiplus::Image* ImageFor(ButtonImageRole role) const;
+    COLORREF ColorFor(ButtonTextRole role) const;
+    void OnMouseMove(UINT flags, POINT point);
+    void OnCheckBoxRelease();
+};

@@ -1,0 +1,65 @@
+// The skinned popup menu: a column of item buttons in a frameless pop-up, where an item may open a
+// column of sub-items beside it while the mouse rests on it. A choice is posted to the owner as
+// WM_MENU_PICK; the menu never closes itself: the owner destroys the window and deletes the object.
+//
+// Building one: construct it on the heap, SetItemImages, SetSubMenuImages, set menuX and menuY,
+// AddItem and AddSubItem, then Create(owner) and ShowWindow(SW_SHOW).
+#pragma once
+#include "skin/CMenuColumn.h"
+#include "skin/CSubBmpMenu.h"
+#include "skin/SkinImages.h"
+
+#include <list>
+#include <memory>
+#include <string>
+
+class CBmpMenu : public CMenuColumn {
+public:
+    CBmpMenu() = default;
+    ~CBmpMenu() override;
+
+    // Full paths of the item images: normal, hover, and the alternatives of both.
+    void SetItemImages(const std::wstring& normal, const std::wstring& hovered, const std::wstring& altHovered,
+                       const std::wstring& altNormal);
+    // Full paths of the sub-menu images: normal, hover, pressed, disabled.
+    void SetSubMenuImages(const std::wstring& normal, const std::wstring& hovered, const std::wstring& pressed,
+                          const std::wstring& disabled);
+    // False when the menu already holds kMaxMenuItems items.
+    bool AddItem(const wchar_t* text, int id);
+    // False when there is no item at `index` or it already holds kMaxMenuItems sub-items.
+    bool AddSubItem(size_t index, const wchar_t* text, int id);
+
+    int menuX = 0;  // screen position of the top-left corner, set before Create
+    int menuY = 0;
+
+    // The items of the menu. The list belongs to the class, so one menu exists at a time: owners
+    // destroy the previous menu before building the next.
+    static std::list<tagBMPMENUINFO> menuItems;
+
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    Gdiplus::Image* BackgroundImage() const override { return itemNormalImage.get(); }
+    void ReleaseSkin() override;
+
+private:
+    tagBMPMENUINFO* ItemAt(size_t index);
+    // OnButtonHover(HWND button)
+    void OnButtonHover(HWND button);
+    void OpenSubMenu(int index, tagBMPMENUINFO& item);
+    void CloseSubMenu();
+    // OnSubMenuPick(WPARAM parentIndexAndSubIndex, LPARAM subItemId)
+    void OnSubMenuPick(WPARAM wParam, LPARAM lParam);
+
+    SkinImage itemNormalImage;
+    SkinImage itemHoverImage;
+    SkinImage altItemHoverImage;
+    SkinImage altItemNormalImage;
+    SkinImage subNormalImage;
+    SkinImage subHoverImage;
+    SkinImage subPressedImage;
+    SkinImage subDisabledImage;
+    std::unique_ptr<CSubBmpMenu> subMenu;
+};

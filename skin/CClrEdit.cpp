@@ -1,0 +1,51 @@
+#include "skin/CClrEdit.h"
+
+#include "app/Messages.h"
+
+namespace {
+constexpr WPARAM kFocusGained = 1;
+constexpr WPARAM kFocusLost = 2;
+}
+
+CClrEdit::CClrEdit()
+    : editFont(::CreateFontW(15, 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Arial")) {}
+
+BOOL CClrEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id);
+}
+
+LRESULT CClrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYUP:
+        if (notifyKeyUp) ::PostMessageW(::GetParent(m_hWnd), WM_EDIT_KEYUP, wParam, notifyTag);
+        break;
+    case WM_ERASEBKGND:
+        return TRUE;
+    default:
+        break;
+    }
+    return CEdit::WindowProc(message, wParam, lParam);
+}
+
+BOOL CClrEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+    switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, editTextColor);
+        ::SetBkColor(dc, editBackColor);
+        *result = reinterpret_cast<LRESULT>(backBrush.Get(editBackColor));
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
+            ::PostMessageW(::GetParent(m_hWnd), WM_EDIT_FOCUS, HIWORD(wParam) == EN_SETFOCUS ? kFocusGained : kFocusLost, 0);
+            *result = 0;
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,16 @@
+// A vertical image slider, smallest value at the top: the bar is filled dark grey under its track
+// image, and its thumb may be shaped (useRegion: black pixels of the thumb image fall outside).
+#pragma once
+#include "skin/CPngSlider.h"
+#include "skin/CSliderBar.h"
+
+class CPngSliderBar : public CSliderBar {
+public:
+    CPngSliderBar() : CSliderBar(std::make_unique<CPngSlider>()) {}
+
+    BOOL Create(const std::wstring& thumbPath, const std::wstring& disabledThumbPath, const RECT& rect, CWnd* parent,
+                UINT id, BOOL shapedThumb) {
+        useRegion = shapedThumb;
+        return CSliderBar::Create(thumbPath, disabledThumbPath, rect, parent, id);
+    }
+};

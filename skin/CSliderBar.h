@@ -1,0 +1,45 @@
+// The bar of an image slider: a child of a page that paints the track image, creates and holds
+// the thumb, and reports values to the page with WM_SLIDER_CHANGED(value, id), posted: on every
+// left-button press and release on the bar itself, and for every report of its thumb.
+#pragma once
+#include "framework/CWnd.h"
+#include "skin/CSliderThumb.h"
+
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+
+class CSliderBar : public CWnd {
+public:
+    int sliderId = 0;
+    Gdiplus::Image* trackImage = nullptr;  // borrowed: the owner loads one image for several bars
+    std::wstring thumbImagePath;
+    std::wstring disabledThumbImagePath;
+    RECT barRect{0, 0, 0, 0};              // in the parent's client coordinates
+    int minValue = 0;                      // range of clicks on the bar
+    int maxValue = 10;
+    BOOL useRegion = 0;                    // handed to the thumb
+    std::unique_ptr<CSliderThumb> thumb;
+
+    // Creates the bar at `rect` of `parent` with the id, and its thumb at value 0. An empty
+    // `disabledThumbPath` means the thumb has no disabled image.
+    BOOL Create(const std::wstring& thumbPath, const std::wstring& disabledThumbPath, const RECT& rect, CWnd* parent,
+                UINT id);
+    // The range of the bar and of its thumb; `minimum` must be below `maximum`.
+    void SetRange(int minimum, int maximum);
+    void SetPos(int value);
+    // Shows `image` from now on; the image stays its owner's.
+    void SetTrackImage(Gdiplus::Image* image);
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    explicit CSliderBar(std::unique_ptr<CSliderThumb> thumb) : thumb(std::move(thumb)) {}
+
+private:
+    void CreateThumb();
+    void Paint();
+    // OnClick(POINT point): a press or a release on the bar
+    void OnClick(POINT point);
+};

@@ -1,0 +1,134 @@
+#include "skin/CSliderThumb.h"
+
+#include "app/Messages.h"
+#include "skin/SkinControlClass.h"
+#include "skin/SkinPaintDC.h"
+#include "skin/SkinRegion.h"
+
+#include <windowsx.h>
+
+namespace {
+constexpr int kOffsetRightPixels = 14;
+}
+
+BOOL CSliderThumb::Create(const std::wstring& imagePath, const std::wstring& disabledImagePath, CWnd* bar, UINT id) {
+    thumbImage = LoadSkinImageFile(imagePath);
+    if (!disabledImagePath.empty()) disabledThumbImage = LoadSkinImageFile(disabledImagePath);
+    const SIZE size = SkinImageSize(thumbImage.get());
+    thumbWidth = size.cx;
+    thumbHeight = size.cy;
+    sliderId = static_cast<int>(id);
+    const RECT rect{trackMinX - thumbWidth / 2, trackMinY - thumbHeight / 2, trackMinX - thumbWidth / 2 + thumbWidth,
+                    trackMinY - thumbHeight / 2 + thumbHeight};
+    if (!CreateEx(0, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, bar, id)) return FALSE;
+    if (useRegion) ApplyThumbRegion();
+    return TRUE;
+}
+
+void CSliderThumb::ApplyThumbRegion() {
+    HBITMAP opaque = nullptr;
+    if (!thumbImage || thumbImage->GetHBITMAP(Gdiplus::Color(255, 0, 0, 0), &opaque) != Gdiplus::Ok) return;
+    GdiObject<HBITMAP> bitmap(opaque);
+    GdiObject<HRGN> shape = CreateRegionFromBitmap(bitmap.Get(), RGB(0, 0, 0));
+    if (shape && ::SetWindowRgn(m_hWnd, shape.Get(), TRUE)) region = shape.Release();
+}
+
+int CSliderThumb::CrossAxisLeft() const { return trackMinX + (offsetRight ? kOffsetRightPixels : 0); }
+
+void CSliderThumb::SetPos(int newValue) {
+    if (newValue < minValue || newValue > maxValue) newValue = minValue;
+    value = newValue;
+    if (!m_hWnd) return;
+    if (axis == SliderAxis::Horizontal) {
+        const int left = trackMinX + ThumbOffsetForValue(value, Range(), trackMaxX - trackMinX, thumbWidth);
+        MoveWindow(left, trackMinY, thumbWidth, thumbHeight, TRUE);
+    } else {
+        const int top = trackMinY + ThumbOffsetForValue(value, Range(), trackMaxY - trackMinY, thumbHeight);
+        MoveWindow(CrossAxisLeft(), top, thumbWidth, thumbHeight, TRUE);
+    }
+    Invalidate(TRUE);
+}
+
+RECT CSliderThumb::RectInBar() const {
+    RECT rect = GetWindowRect();
+    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(point);
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(point);
+        break;
+    case WM_LBUTTONUP:
+        if (dragging) {
+            dragging = 0;
+            ::ReleaseCapture();
+            ReportValue();
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        // Losing the mouse in the middle of a drag ends it where the thumb stands.
+        if (dragging) {
+            dragging = 0;
+            ReportValue();
+        }
+        break;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_DESTROY: {
+        LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+        thumbImage.reset();
+        disabledThumbImage.reset();
+        return result;
+    }
+    default:
+        break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CSliderThumb::OnLButtonDown(POINT point) {
+    if (!dragEnabled) return;
+    ::SetCapture(m_hWnd);
+    dragging = 1;
+    grabX = point.x;
+    grabY = point.y;
+}
+
+void CSliderThumb::OnMouseMove(POINT point) {
+    if (!dragging) return;
+    const RECT rect = RectInBar();
+    if (axis == SliderAxis::Horizontal) {
+        const int dx = ClampDragDelta(point.x - grabX, rect.left, rect.right, trackMinX, trackMaxX);
+        MoveWindow(rect.left + dx, trackMinY, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    } else {
+        const int dy = ClampDragDelta(point.y - grabY, rect.top, rect.bottom, trackMinY, trackMaxY);
+        MoveWindow(CrossAxisLeft(), rect.top + dy, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
+}
+
+void CSliderThumb::ReportValue() {
+    const RECT rect = RectInBar();
+    if (axis == SliderAxis::Horizontal) {
+        value = ValueFromThumbOffset(rect.left - trackMinX, Range(), trackMaxX - trackMinX, thumbWidth);
+        ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
+    } else {
+        value = ValueFromThumbOffset(rect.top - trackMinY, Range(), trackMaxY - trackMinY, thumbHeight);
+        ::SendMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
+    }
+}
+
+void CSliderThumb::Paint() {
+    SkinPaintDC paint(m_hWnd, axis == SliderAxis::Vertical ? SkinPaintDC::Mode::Buffered : SkinPaintDC::Mode::Direct);
+    Gdiplus::Graphics graphics(paint.Dc());
+    Gdiplus::Image* image = !enabled && disabledThumbImage ? disabledThumbImage.get() : thumbImage.get();
+    DrawSkinImage(graphics, image, Gdiplus::Rect(0, 0, thumbWidth, thumbHeight));
+}

@@ -1,0 +1,44 @@
+#include "skin/CStaticTrans.h"
+
+#include "skin/SkinFont.h"
+
+void CStaticTrans::InvalidateUnder(BOOL erase) const {
+    HWND parent = ::GetParent(m_hWnd);
+    if (!parent) return;
+    RECT area = GetWindowRect();
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::InvalidateRect(parent, &area, erase);
+}
+
+// The font is kept while the label lives, and made again only when the owner changes its look.
+HFONT CStaticTrans::LabelFont() {
+    if (!font || fontHeight != labelFontHeight || fontWeight != labelFontWeight || fontItalic != labelItalic) {
+        font = SkinFont(labelFontHeight, labelFontWeight, 0, labelItalic != 0);
+        fontHeight = labelFontHeight;
+        fontWeight = labelFontWeight;
+        fontItalic = labelItalic;
+    }
+    return font.Get();
+}
+
+LRESULT CStaticTrans::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) InvalidateUnder(TRUE);
+    return CStatic::WindowProc(message, wParam, lParam);
+}
+
+BOOL CStaticTrans::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+    if (message != WM_CTLCOLORSTATIC) return FALSE;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    HBRUSH brush = nullptr;
+    if (backColor == kTransparent) {
+        ::SelectObject(dc, LabelFont());
+        brush = static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+        ::SetBkMode(dc, TRANSPARENT);
+    } else {
+        brush = backBrush.Get(static_cast<COLORREF>(backColor));
+        ::SetBkColor(dc, static_cast<COLORREF>(backColor));
+    }
+    ::SetTextColor(dc, textColor);
+    *result = reinterpret_cast<LRESULT>(brush);
+    return TRUE;
+}

@@ -1,0 +1,34 @@
+// A text label drawn straight onto the parent's picture (transparent), or on a solid colour.
+// Changing its text has the parent repaint the picture under it first, so no trace of the old
+// text stays.
+#pragma once
+#include "framework/CStatic.h"
+#include "skin/CachedSolidBrush.h"
+#include "skin/GdiObject.h"
+
+class CStaticTrans : public CStatic {
+public:
+    static constexpr int kTransparent = -1;
+
+    COLORREF textColor = RGB(255, 255, 255);
+    int backColor = kTransparent;  // a colour: solid background in the control's own font
+    int labelFontHeight = 15;      // the transparent label's font
+    int labelFontWeight = 400;
+    BYTE labelItalic = 0;
+
+    // Has the parent repaint its picture under the label, without erasing.
+    void InvalidateUnderLabel() const { InvalidateUnder(FALSE); }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void InvalidateUnder(BOOL erase) const;
+    HFONT LabelFont();
+
+    CachedSolidBrush backBrush;
+    GdiObject<HFONT> font;
+    int fontHeight = 0;  // what `font` was made with
+    int fontWeight = 0;
+    BYTE fontItalic = 0;
+};
