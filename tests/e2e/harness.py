@@ -15,6 +15,9 @@ import unittest
 BIN = os.environ.get("ORVANE_BIN", "")
 TOOL = os.path.join(BIN, "OrvaneCfg.exe")
 TITLE = "Orvane"
+SERVICE = os.path.join(BIN, "hid.exe")
+SERVICE_TITLE = "Orvane_GamingMouse_HID"
+WM_CLOSE = 0x0010
 
 
 def wine(*args, timeout=30):
@@ -93,6 +96,17 @@ def wait_until_gone(title, seconds=20):
     return probe("gone", title, int(seconds * 1000), timeout=seconds + 10)[0] == 0
 
 
+def stop_service():
+    """Ends the device simulator, which the tool starts whenever none is running."""
+    if count_windows(SERVICE_TITLE) == 0:
+        return
+    Window(SERVICE_TITLE).post(WM_CLOSE)
+    if not wait_until_gone(SERVICE_TITLE, 10):
+        info = Window(SERVICE_TITLE).info()
+        if info:
+            wine("taskkill", "/F", "/PID", str(info["pid"]))
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL,
                    capture_output=True, timeout=60, check=True)
@@ -122,6 +136,7 @@ class ToolTestCase(unittest.TestCase):
                 process.kill()
                 process.wait(timeout=10)
         wait_until_gone(TITLE, 10)
+        stop_service()
         shutil.rmtree(self.documents, ignore_errors=True)
 
     def start(self, program=TOOL, *args):
@@ -133,4 +148,6 @@ class ToolTestCase(unittest.TestCase):
     def start_tool(self):
         process = self.start()
         self.assertTrue(wait_for_window(TITLE), "the tool's window did not appear")
+        # The tool starts the device simulator when none runs; both are up before a test goes on.
+        self.assertTrue(wait_for_window(SERVICE_TITLE), "the device simulator did not start")
         return process, Window(TITLE)

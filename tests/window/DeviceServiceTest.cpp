@@ -1,0 +1,189 @@
+#include "app/DeviceLink.h"
+#include "app/DeviceService.h"
+#include "app/Messages.h"
+#include "framework/CWnd.h"
+#include "macro/MacroLibrary.h"
+#include "profile/IniFile.h"
+#include "profile/ProfileFiles.h"
+#include "profile/ProfileSet.h"
+#include "unit/DeviceRecordingView.h"
+#include "unit/MacroTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cwchar>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+struct Received {
+    UINT message;
+    long long wParam;
+    long long lParam;
+    bool operator==(const Received& other) const {
+        return message == other.message && wParam == other.wParam && lParam == other.lParam;
+    }
+};
+
+bool AllProfileFilesComplete() {
+    for (int k = 0; k < kProfileCount; ++k) {
+        std::array<unsigned char, kKeyDataBytes> keyData{};
+        if (!IniFile(ProfileFilePath(k)).ReadStruct(L"GROUP", L"ButtonAssigned_8", keyData.data(), kKeyDataBytes)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Stands in for the device service in this process: records what the tool sends it and whether
+// the profile files were complete when the apply message came.
+class RecordingService : public CWnd {
+public:
+    RecordingService() { CreateEx(0, L"STATIC", SERVICE_WINDOW_TITLE, WS_POPUP, RECT{0, 0, 1, 1}, nullptr, 0); }
+
+    std::vector<Received> received;
+    bool filesCompleteOnApply = false;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SERVICE_APPLY || message == WM_SERVICE_MACRO_CHANGED || message == WM_SERVICE_MACRO_BUTTON) {
+            if (message == WM_SERVICE_APPLY) filesCompleteOnApply = AllProfileFilesComplete();
+            received.push_back({message, static_cast<long long>(wParam), lParam});
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// A service window whose thread never reads its messages, as a hung service's.
+class HungService {
+public:
+    HungService() : thread([this] { Run(); }) { ::WaitForSingleObject(created, INFINITE); }
+    ~HungService() {
+        ::SetEvent(release);
+        thread.join();
+        ::CloseHandle(created);
+        ::CloseHandle(release);
+    }
+    HungService(const HungService&) = delete;
+    HungService& operator=(const HungService&) = delete;
+
+private:
+    void Run() {
+        HWND window = ::CreateWindowExW(0, L"STATIC", SERVICE_WINDOW_TITLE, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                        nullptr, nullptr);
+        ::SetEvent(created);
+        ::WaitForSingleObject(release, INFINITE);
+        ::DestroyWindow(window);
+    }
+
+    HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread thread;
+};
+
+void AssignMacro(ProfileSet& set, int profile, int button, std::uint8_t function, const wchar_t* name) {
+    ButtonAssignment& assignment = set.Profiles[static_cast<size_t>(profile)].Buttons[static_cast<size_t>(button)];
+    assignment.ButtonFunc = function;
+    wcscpy_s(assignment.MacroName, name);
+}
+
+class DeviceService : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(nullptr, FindServiceWindow()) << "a device service from elsewhere is running";
+        WorkingProfiles = ProfileSet{};
+        WorkingProfiles.GroupID = 2;
+    }
+
+    MacroDataFolder folder;
+    DeviceRecordingView view;
+    DeviceLink link{view, WorkingProfiles};
+};
+
+TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowLocked) {
+    link.ApplyProfiles();
+
+    EXPECT_TRUE(AllProfileFilesComplete());
+    EXPECT_EQ(2, IniFile(ProfileFilePath(4)).ReadInt(L"GROUP", L"GroupID", -1));
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+}
+
+TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
+    RecordingService service;
+
+    link.ApplyProfiles();
+
+    EXPECT_EQ((std::vector<Received>{{WM_SERVICE_APPLY, 0, 0}}), service.received);
+    EXPECT_TRUE(service.filesCompleteOnApply);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+}
+
+TEST_F(DeviceService, MacroButtonsGoOutInProfileAndButtonOrderForTheExactNameOnly) {
+    RecordingService service;
+    ProfileSet set{};
+    AssignMacro(set, 0, 3, FUNC_MACRO, L"Fire");
+    AssignMacro(set, 0, 1, FUNC_MACRO, L"Fire");
+    AssignMacro(set, 1, 5, FUNC_MACRO, L"Fire2");       // longer name
+    AssignMacro(set, 2, 0, FUNC_MACRO, L"fire");        // other letter case
+    AssignMacro(set, 3, 7, FUNC_FIRE_KEY, L"Fire");     // not a macro button
+    AssignMacro(set, 4, 2, FUNC_MACRO, L"Fire");
+    // A name that fills its field without a terminator is compared up to the field's end.
+    ButtonAssignment& full = set.Profiles[4].Buttons[6];
+    full.ButtonFunc = FUNC_MACRO;
+    std::fill(std::begin(full.MacroName), std::end(full.MacroName), L'F');
+
+    SendMacroButtons(set, L"Fire");
+
+    EXPECT_EQ((std::vector<Received>{{WM_SERVICE_MACRO_BUTTON, 0, 1},
+                                     {WM_SERVICE_MACRO_BUTTON, 0, 3},
+                                     {WM_SERVICE_MACRO_BUTTON, 4, 2}}),
+              service.received);
+}
+
+TEST_F(DeviceService, MacroChangedCarriesTheLibrarySlotOrMinusOne) {
+    RecordingService service;
+    MacroLibrary().WriteMacroList({L"Burst", L"Fire"});
+
+    SendMacroChanged(L"Fire");
+    SendMacroChanged(L"fire");
+
+    EXPECT_EQ((std::vector<Received>{{WM_SERVICE_MACRO_CHANGED, 1, 0}, {WM_SERVICE_MACRO_CHANGED, -1, 0}}),
+              service.received);
+}
+
+TEST_F(DeviceService, NothingIsSentWithoutServiceWindow) {
+    ProfileSet set{};
+    AssignMacro(set, 0, 0, FUNC_MACRO, L"Fire");
+    SendMacroButtons(set, L"Fire");
+    SendMacroChanged(L"Fire");
+    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+}
+
+TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame) {
+    HungService service;
+    ASSERT_NE(nullptr, FindServiceWindow());
+
+    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+    link.ApplyProfiles();
+
+    EXPECT_TRUE(AllProfileFilesComplete());
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+}
+
+TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {
+    RecordingService service;
+    IniFile library(folder.MacroFile(L"MacroSet.MSDB"));
+
+    library.WriteInt(L"Setting", L"Device", 1);
+    link.StartDeviceService();
+    EXPECT_EQ((std::vector<std::string>{"EnableApplyButton 1"}), view.calls);
+
+    library.WriteInt(L"Setting", L"Device", 0);
+    view.calls.clear();
+    link.StartDeviceService();
+    EXPECT_EQ((std::vector<std::string>{"ShowDeviceAbsentLabel 1", "EnableApplyButton 0"}), view.calls);
+    EXPECT_TRUE(service.received.empty());
+}
+}  // namespace
