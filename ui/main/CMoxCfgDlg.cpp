@@ -1,53 +1,91 @@
 #include "ui/main/CMoxCfgDlg.h"
 
 #include "app/Folders.h"
+#include "app/Messages.h"
 #include "app/res/resource.h"
+#include "framework/CFileDialog.h"
+#include "keys/CWarningDlg.h"
+#include "macro/MacroLibrary.h"
+#include "profile/ProfileFiles.h"
+#include "profile/ProfileRules.h"
+#include "text/LocalisedText.h"
+#include "ui/main/ButtonCaption.h"
+#include "ui/main/WebPage.h"
 
 namespace {
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 400;
-constexpr COLORREF kBackground = RGB(0x1F, 0x1F, 0x1F);
+constexpr RECT kPageArea{132, 123, 981, 631};
+constexpr wchar_t kDefaultWebPage[] = L"https://www.orvane.example/";
+constexpr wchar_t kProfileFilter[] = L"pfd(*.pfd)|*.pfd|";
+
+template <size_t N>
+int IndexOf(const std::array<CBitmapBtn, N>& buttons, HWND control) {
+    for (size_t i = 0; i < N; ++i) {
+        if (buttons[i].m_hWnd == control) return static_cast<int>(i);
+    }
+    return -1;
 }
 
-CMoxCfgDlg::CMoxCfgDlg() : CDialog(IDD_MAIN_WINDOW) {
+std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
+}  // namespace
+
+CMoxCfgDlg::CMoxCfgDlg()
+    : CSkinDialog(IDD_MAIN_WINDOW, nullptr, SkinPaintDC::Mode::Buffered, TRUE),
+      pages(*this, layout, state, WorkingProfiles),
+      deviceLink(*this, WorkingProfiles) {
     appIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
 }
 
-CMoxCfgDlg::~CMoxCfgDlg() = default;
-
 LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        if (Default(message, wParam, lParam) == -1) return -1;
-        return OnCreate();
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
+    case WM_CREATE: {
+        LRESULT result = CSkinDialog::WindowProc(message, wParam, lParam);
+        if (result == -1) return -1;
+        deviceLink.StartDeviceService();
+        return result;
+    }
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(appIcon);
-    case WM_LBUTTONDOWN:
-        // OnLButtonDown(int x, int y)
-        OnLButtonDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    case WM_TIMER:
+        // OnTimer(UINT_PTR id)
+        deviceLink.OnTimer(wParam);
         break;
+    case WM_DEVICE_PRESENCE:
+        deviceLink.OnDevicePresence();
+        return 0;
+    case WM_DEVICE_SETTING:
+        // OnDeviceSetting(int id, int value)
+        deviceLink.OnDeviceSetting(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case WM_SLIDER_CHANGED:
+        // OnSliderChanged(int position, int sliderId)
+        pages.OnSliderChanged(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case WM_EDIT_KEYUP:
+        // OnColorFieldKeyUp(UINT vk, int tag)
+        pages.OnColorFieldKeyUp(static_cast<int>(lParam));
+        return 0;
     default:
         break;
     }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return CSkinDialog::WindowProc(message, wParam, lParam);
 }
 
-int CMoxCfgDlg::OnCreate() {
+void CMoxCfgDlg::CreateSkinLayout() {
     InitFolders();
-    MoveWindow(0, 0, kWindowWidth, kWindowHeight, FALSE);
-    return 0;
+    layout.Create(*this);
 }
 
 BOOL CMoxCfgDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CSkinDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    state.currentPage = 0;
+    ShowPage(1);
+    LoadProfiles(StagingProfiles);
+    state.currentProfile = WorkingProfiles.GroupID;
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
     SetWindowText(L"Orvane");
     return TRUE;
 }
@@ -57,22 +95,190 @@ BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
     if (message->message == WM_KEYDOWN && (message->wParam == VK_ESCAPE || message->wParam == VK_RETURN)) {
         return TRUE;
     }
-    return CDialog::PreTranslateMessage(message);
+    return CSkinDialog::PreTranslateMessage(message);
 }
 
-void CMoxCfgDlg::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(m_hWnd, &paint);
-    RECT client = GetClientRect();
-    HBRUSH background = ::CreateSolidBrush(kBackground);
-    ::FillRect(dc, &client, background);
-    ::DeleteObject(background);
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
-    ::DrawTextW(dc, L"Orvane", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    ::EndPaint(m_hWnd, &paint);
+void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
+    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), Gdiplus::Rect(132, 123, 265, 470));
+    if (state.currentPage != 3 || state.shownLedMode < 0 || state.shownLedMode > 4) return;
+    const RECT& picture = SettingsPages::kColorPictureRect;
+    DrawSkinImage(graphics, layout.colorPicture.get(),
+                  Gdiplus::Rect(picture.left, picture.top, picture.right - picture.left, picture.bottom - picture.top));
+    Gdiplus::Pen frame(Gdiplus::Color(255, 255, 255, 255), 1.0f);
+    graphics.DrawRectangle(&frame, 518, 299, 64, 64);
+    COLORREF color = state.currentColor;
+    Gdiplus::SolidBrush fill(Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color)));
+    graphics.FillRectangle(&fill, 519, 300, 63, 63);
 }
 
-void CMoxCfgDlg::OnLButtonDown(int x, int y) {
-    PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+void CMoxCfgDlg::OnSurfacePressed(int x, int y) {
+    CSkinDialog::OnSurfacePressed(x, y);
+    if (state.currentPage == 3) pages.PickColor(x, y);
 }
+
+void CMoxCfgDlg::ShowPage(int page) {
+    if (page < 1 || page > 3) return;
+    if (page == state.currentPage) {
+        // The tab toggled itself when clicked; the page stays, and so does its tab.
+        layout.pageTabs[page - 1].SetCheck(TRUE);
+        return;
+    }
+    state.currentPage = page;
+    ::InvalidateRect(m_hWnd, &kPageArea, TRUE);
+    for (int i = 0; i < 3; ++i) layout.pageTabs[i].SetCheck(i == page - 1);
+    layout.ShowPageControls(page);
+    const ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
+    if (page == 2) {
+        pages.RefreshDpiStages();
+        pages.ShowCurrentStage(record.DPI + 1);
+    } else if (page == 3) {
+        pages.ApplyLedMode(record.LedMode1);
+        pages.ShowColorFields();
+    }
+}
+
+void CMoxCfgDlg::RefreshButtonLabels() {
+    std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
+    ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
+    for (int row = 0; row < kButtonCount; ++row) {
+        CBitmapBtn& button = layout.functionButtons[row];
+        button.SetText(ButtonCaption(record.Buttons[kRowRecords[row]], macroNames), 0, kTextCentred);
+        button.UpdateWindow();
+    }
+}
+
+BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    auto control = reinterpret_cast<HWND>(lParam);
+    if (control) {
+        DispatchExclusive(control);
+        DispatchShared(control);
+    }
+    return CSkinDialog::OnCommand(wParam, lParam);
+}
+
+bool CMoxCfgDlg::DispatchExclusive(HWND control) {
+    if (control == layout.applyButton.m_hWnd) {
+        deviceLink.ApplyProfiles();
+    } else if (control == layout.exportButton.m_hWnd) {
+        ExportCurrentProfile();
+    } else if (control == layout.importButton.m_hWnd) {
+        ImportCurrentProfile();
+    } else if (control == layout.webLinkArea.m_hWnd) {
+        std::wstring address = LoadUiString(L"General", kWebPageStringId);
+        OpenWebPage(address.empty() ? kDefaultWebPage : address);
+    } else if (control == layout.resetButton.m_hWnd) {
+        ResetActiveProfile();
+    } else if (control == layout.resetAllButton.m_hWnd) {
+        ResetAllProfiles();
+    } else if (int page = IndexOf(layout.pageTabs, control); page >= 0) {
+        ShowPage(page + 1);
+    } else if (control == layout.minimizeButton.m_hWnd) {
+        ShowWindow(SW_MINIMIZE);
+    } else if (control == layout.closeButton.m_hWnd) {
+        EndDialog(IDCANCEL);
+    } else if (int profile = IndexOf(layout.profileTabs, control); profile >= 0) {
+        SelectProfile(profile);
+        pages.RefreshSettingsPages();
+        RefreshButtonLabels();
+    } else if (int mode = IndexOf(layout.ledModeButtons, control); mode >= 0) {
+        pages.OnLedModeButton(mode);
+    } else if (control == layout.ledMode5Button.m_hWnd) {
+        pages.OnLedMode5Button();
+    } else if (int direction = IndexOf(layout.directionButtons, control); direction >= 0) {
+        pages.OnDirectionButton(direction);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CMoxCfgDlg::DispatchShared(HWND control) {
+    for (int s = 0; s < kDpiStageCount; ++s) {
+        if (control == layout.stageEnableBoxes[s].m_hWnd) pages.OnStageEnableBox(s);
+        if (control == layout.linkToggles[s].m_hWnd) pages.OnLinkToggle(s);
+    }
+    if (int polling = IndexOf(layout.pollingButtons, control); polling >= 0) pages.OnPollingButton(polling);
+    for (int k = 0; k < 3; ++k) {
+        if (control == layout.ledStateButtons[k].m_hWnd) pages.OnLedStateButton(k);
+        if (control == layout.breathSpeedButtons[k].m_hWnd) pages.OnBreathSpeedButton(k);
+        if (control == layout.flashSpeedButtons[k].m_hWnd) pages.OnFlashSpeedButton(k);
+    }
+}
+
+void CMoxCfgDlg::SelectProfile(int profile) {
+    if (profile < 0 || profile >= kProfileCount) return;
+    for (int i = 0; i < kProfileCount; ++i) layout.profileTabs[i].SetCheck(i == profile);
+    state.currentProfile = profile;
+    WorkingProfiles.GroupID = profile;
+}
+
+void CMoxCfgDlg::ExportCurrentProfile() {
+    CFileDialog dialog(false, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
+    dialog.SetInitialFolder(DataFolder);
+    if (dialog.DoModal() != IDOK) return;
+    ExportProfile(WorkingProfiles.Profiles[state.currentProfile], dialog.GetPathName());
+}
+
+void CMoxCfgDlg::ImportCurrentProfile() {
+    CFileDialog dialog(true, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
+    dialog.SetInitialFolder(DataFolder);
+    if (dialog.DoModal() == IDOK) ImportIntoCurrentProfile(dialog.GetPathName());
+}
+
+void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
+    ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
+    ImportProfile(path, record);
+    // A damaged or foreign file must not reach the device with unset or out-of-range values.
+    RepairProfile(record, state.currentProfile);
+    deviceLink.ApplyProfiles();
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
+}
+
+void CMoxCfgDlg::ResetActiveProfile() {
+    CWarningDlg warning(this, Warning(3), Warning(4), Warning(5));
+    if (warning.DoModal() != IDOK) return;
+    ResetProfile(WorkingProfiles, WorkingProfiles.GroupID);
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
+    deviceLink.ApplyProfiles();
+}
+
+void CMoxCfgDlg::ResetAllProfiles() {
+    CWarningDlg warning(this, Warning(6), Warning(7), Warning(8));
+    if (warning.DoModal() != IDOK) return;
+    for (int profile = 0; profile < kProfileCount; ++profile) ResetProfile(WorkingProfiles, profile);
+    WorkingProfiles.GroupID = 0;
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
+    deviceLink.ApplyProfiles();
+}
+
+void CMoxCfgDlg::EnableApplyButton(bool enable) { layout.applyButton.EnableWindow(enable); }
+
+void CMoxCfgDlg::EnableBottomButtons(bool enable) {
+    for (CBitmapBtn* button : layout.BottomRow()) button->EnableWindow(enable);
+}
+
+void CMoxCfgDlg::ShowDevicePresentLabel(bool show) { layout.devicePresentLabel->ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+void CMoxCfgDlg::ShowDeviceAbsentLabel(bool show) { layout.deviceAbsentLabel->ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+void CMoxCfgDlg::StartTimer(UINT_PTR id, UINT milliseconds) { SetTimer(id, milliseconds); }
+
+void CMoxCfgDlg::StopTimer(UINT_PTR id) { KillTimer(id); }
+
+void CMoxCfgDlg::ReloadProfiles() {
+    LoadProfiles(StagingProfiles);
+    state.currentProfile = WorkingProfiles.GroupID;
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
+}
+
+void CMoxCfgDlg::ShowCurrentStage(int stageNumber) { pages.ShowCurrentStage(stageNumber); }
+
+void CMoxCfgDlg::SelectPollingButton(int button) { pages.SelectPollingButton(button); }
+
+void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
+
+void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }

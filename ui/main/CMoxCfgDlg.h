@@ -1,20 +1,71 @@
-// The tool's main window: a frameless dialog run modally by the application object.
+// The tool's main window: a frameless, shaped dialog run modally by the application object. It
+// holds the layout of every page, routes each click by the sender's window handle, shows the
+// device link's state and runs the profile commands of the bottom row.
 #pragma once
-#include "framework/CDialog.h"
+#include "app/DeviceLink.h"
+#include "profile/ProfileSet.h"
+#include "skin/CSkinDialog.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/MainPageState.h"
+#include "ui/main/SettingsPages.h"
 
-class CMoxCfgDlg : public CDialog {
+class CMoxCfgDlg : public CSkinDialog, public DeviceLinkView {
 public:
     CMoxCfgDlg();
-    ~CMoxCfgDlg() override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL OnInitDialog() override;
 
-private:
-    int OnCreate();
-    void OnPaint();
-    void OnLButtonDown(int x, int y);
+    // Shows page 1 to 3; the page already shown stays as it is.
+    void ShowPage(int page);
+    // Sets the eight function button captions from the profile shown.
+    void RefreshButtonLabels();
 
-    HICON appIcon = nullptr;
+    void ExportCurrentProfile();
+    void ImportCurrentProfile();
+    // Reads an exported profile into the profile shown, repairs it and applies it.
+    void ImportIntoCurrentProfile(const std::wstring& path);
+    void ResetActiveProfile();
+    void ResetAllProfiles();
+
+    // DeviceLinkView
+    int CurrentProfile() const override { return state.currentProfile; }
+    void EnableApplyButton(bool enable) override;
+    void EnableBottomButtons(bool enable) override;
+    void ShowDevicePresentLabel(bool show) override;
+    void ShowDeviceAbsentLabel(bool show) override;
+    void StartTimer(UINT_PTR id, UINT milliseconds) override;
+    void StopTimer(UINT_PTR id) override;
+    void ReloadProfiles() override;
+    void SelectProfile(int profile) override;
+    void ShowCurrentStage(int stageNumber) override;
+    void SelectPollingButton(int button) override;
+    void ApplyLedMode(int mode) override;
+    void SetSensitivitySlider(int position) override;
+
+    // For the window's tests: what the pages show and the controls they show it with.
+    const MainPageState& PageState() const { return state; }
+    MainLayout& Layout() { return layout; }
+
+protected:
+    void CreateSkinLayout() override;
+    const wchar_t* RegionBitmapName() const override { return L"cfgMainback.bmp"; }
+    Gdiplus::Image* BackgroundImage() const override { return layout.background.get(); }
+    void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
+    void OnSurfacePressed(int x, int y) override;
+
+private:
+    // The first table of the command dispatch: at most one of these controls sent the command.
+    bool DispatchExclusive(HWND control);
+    // The second table: every match runs.
+    void DispatchShared(HWND control);
+
+    HICON appIcon = nullptr;  // shared resource icon: the system owns it
+    MainLayout layout;
+    MainPageState state;
+    ProfileSet StagingProfiles{};
+    SettingsPages pages;
+    DeviceLink deviceLink;
 };
