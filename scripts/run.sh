@@ -17,3 +17,5 @@ fi
 start_wine
 echo "Profiles and macros are kept in $HOME/Orvane"
 wine "$ROOT/build/bin/OrvaneCfg.exe"
+# The tool started the device simulator when none was running; it ends with the tool.
+wine "$ROOT/build/bin/hid.exe" quit || true
