@@ -96,6 +96,16 @@ def wait_until_gone(title, seconds=20):
     return probe("gone", title, int(seconds * 1000), timeout=seconds + 10)[0] == 0
 
 
+def wait_until(condition, seconds=15):
+    """Polls `condition` until it holds; false when it did not within `seconds`."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.2)
+    return False
+
+
 def stop_service():
     """Ends the device simulator, which the tool starts whenever none is running."""
     if count_windows(SERVICE_TITLE) == 0:
@@ -138,6 +148,14 @@ class ToolTestCase(unittest.TestCase):
         wait_until_gone(TITLE, 10)
         stop_service()
         shutil.rmtree(self.documents, ignore_errors=True)
+
+    def service_log(self):
+        """The device simulator's log lines, without their times: "received WM_SERVICE_APPLY 0 0 ..."."""
+        path = os.path.join(self.data_folder, "hid-simulator.log")
+        if not os.path.exists(path):
+            return []
+        with open(path, encoding="utf-8") as log:
+            return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
 
     def start(self, program=TOOL, *args):
         process = subprocess.Popen(["wine", program, *args], stdin=subprocess.DEVNULL,

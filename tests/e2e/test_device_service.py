@@ -1,35 +1,20 @@
 """The tool and the device simulator hid.exe: starting the service, and the service's messages."""
 import os
-import time
 import unittest
 
-from harness import SERVICE, SERVICE_TITLE, ToolTestCase, count_windows, wait_for_window
+from harness import SERVICE, SERVICE_TITLE, ToolTestCase, count_windows, wait_for_window, wait_until
 
 
 class DeviceServiceTest(ToolTestCase):
-    def log_lines(self):
-        path = os.path.join(self.data_folder, "hid-simulator.log")
-        if not os.path.exists(path):
-            return []
-        with open(path, encoding="utf-8") as log:
-            return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
-
-    def wait_for_log(self, text, seconds=15):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if text in self.log_lines():
-                return True
-            time.sleep(0.2)
-        return False
-
     def test_the_tool_starts_the_simulator_once_when_none_runs(self):
         self.assertEqual(0, count_windows(SERVICE_TITLE))
 
         self.start_tool()
 
         self.assertEqual(1, count_windows(SERVICE_TITLE))
-        self.assertTrue(self.wait_for_log("sent WM_DEVICE_PRESENCE 0 0"), self.log_lines())
-        self.assertEqual(1, self.log_lines().count("started"))
+        self.assertTrue(wait_until(lambda: "sent WM_DEVICE_PRESENCE 0 0" in self.service_log()),
+                        self.service_log())
+        self.assertEqual(1, self.service_log().count("started"))
         self.assertTrue(os.path.isdir(os.path.join(self.data_folder, "MacroDB")))
 
     def test_a_second_simulator_start_leaves_the_first_alone(self):
@@ -41,7 +26,7 @@ class DeviceServiceTest(ToolTestCase):
 
         self.assertIsNone(first.poll(), "the first simulator ended")
         self.assertEqual(1, count_windows(SERVICE_TITLE))
-        self.assertEqual(1, self.log_lines().count("started"))
+        self.assertEqual(1, self.service_log().count("started"))
 
     def test_control_commands_report_bad_words_and_a_missing_simulator(self):
         self.assertEqual(2, self.start(SERVICE, "unplug").wait(timeout=30))

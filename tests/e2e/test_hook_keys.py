@@ -1,9 +1,8 @@
 """Real keys typed in X reach a window through the input hook library KBHook.dll."""
 import os
-import time
 import unittest
 
-from harness import BIN, ToolTestCase, Window, wait_for_window, xdotool
+from harness import BIN, ToolTestCase, Window, wait_for_window, wait_until, xdotool
 
 WATCH_TITLE = "KBHook watch"
 VK_LSHIFT, VK_RCONTROL, VK_A = 160, 163, 65
@@ -30,29 +29,20 @@ class HookKeysTest(ToolTestCase):
     def read_events(self):
         return [tuple(int(part) for part in line.split()) for line in self.read_lines("key")]
 
-    def wait_until(self, condition, seconds=15):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if condition():
-                return True
-            time.sleep(0.2)
-        return False
-
     def test_typed_keys_arrive_with_side_specific_codes_and_release_flags(self):
         self.log = os.path.join(self.documents, "keys.txt")
         self.start(os.path.join(BIN, "hookwatch.exe"), windows_path(self.log))
         self.assertTrue(wait_for_window(WATCH_TITLE), "hookwatch.exe did not open its window")
-        window = Window(WATCH_TITLE)
-        window.focus()
+        Window(WATCH_TITLE).focus()
 
         xdotool("key", "Shift_L", "Control_R", "a")
 
         wanted = [(VK_LSHIFT, 0), (VK_LSHIFT, RELEASED), (VK_RCONTROL, EXTENDED),
                   (VK_RCONTROL, EXTENDED | RELEASED), (VK_A, 0), (VK_A, RELEASED)]
-        self.assertTrue(self.wait_until(lambda: is_subsequence(wanted, self.read_events())),
+        self.assertTrue(wait_until(lambda: is_subsequence(wanted, self.read_events())),
                         "reported: %s" % self.read_events())
         # The hook passes every key on: the watch window's edit field got the letter.
-        self.assertTrue(self.wait_until(lambda: "a" in self.read_lines("typed")),
+        self.assertTrue(wait_until(lambda: "a" in self.read_lines("typed")),
                         "typed: %s" % self.read_lines("typed"))
 
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cwchar>
 #include <string>
 
@@ -22,6 +23,13 @@ private:
     wchar_t saved[kFolderChars];
 };
 
+std::array<const void*, 5> EntryPoints(const HookFunctions& functions) {
+    return {reinterpret_cast<const void*>(functions.installhook), reinterpret_cast<const void*>(functions.removehook),
+            reinterpret_cast<const void*>(functions.installmousehook),
+            reinterpret_cast<const void*>(functions.removemousehook),
+            reinterpret_cast<const void*>(functions.enablehook)};
+}
+
 TEST(HookLibrary, MissingLibraryLeavesEveryEntryPointNullAndTheCallsAreSkipped) {
     TestFolder folder;
     AppDirectoryScope scope(folder.Path());
@@ -29,11 +37,7 @@ TEST(HookLibrary, MissingLibraryLeavesEveryEntryPointNullAndTheCallsAreSkipped) 
     HookFunctions functions = LoadHookLibrary();
 
     EXPECT_EQ(nullptr, functions.library);
-    EXPECT_EQ(nullptr, functions.installhook);
-    EXPECT_EQ(nullptr, functions.removehook);
-    EXPECT_EQ(nullptr, functions.installmousehook);
-    EXPECT_EQ(nullptr, functions.removemousehook);
-    EXPECT_EQ(nullptr, functions.enablehook);
+    for (const void* entryPoint : EntryPoints(functions)) EXPECT_EQ(nullptr, entryPoint);
     functions.Install(nullptr);
     functions.Enable(true);
     functions.Remove();
@@ -46,12 +50,8 @@ TEST(HookLibrary, LibraryBesideTheExecutableGivesAllFiveEntryPointsAndStaysLoade
     HookFunctions second = LoadHookLibrary();
 
     ASSERT_NE(nullptr, first.library);
-    EXPECT_NE(nullptr, first.installhook);
-    EXPECT_NE(nullptr, first.removehook);
-    EXPECT_NE(nullptr, first.installmousehook);
-    EXPECT_NE(nullptr, first.removemousehook);
-    EXPECT_NE(nullptr, first.enablehook);
+    for (const void* entryPoint : EntryPoints(first)) EXPECT_NE(nullptr, entryPoint);
     EXPECT_EQ(first.library, second.library);
-    EXPECT_EQ(first.installhook, second.installhook);
+    EXPECT_EQ(EntryPoints(first), EntryPoints(second));
 }
 }  // namespace
