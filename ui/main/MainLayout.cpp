@@ -201,8 +201,9 @@ void MainLayout::CreatePointerSliders(CWnd& window) {
         pointerSliderTitles[i] = CreateLabel(window, Rect(725, row.titleTop, 969, row.titleTop + 16), General(1 + i));
         pointerScaleLabels[2 * i] =
             CreateLabel(window, Rect(710, row.top, 723, row.bottom), std::to_wstring(row.minimum));
+        // Wide enough for two digits.
         pointerScaleLabels[2 * i + 1] =
-            CreateLabel(window, Rect(971, row.top, 984, row.bottom), std::to_wstring(row.maximum));
+            CreateLabel(window, Rect(971, row.top, 995, row.bottom), std::to_wstring(row.maximum));
     }
     pollingTitle = CreateLabel(window, Rect(725, 418, 969, 434), General(5));
 }
@@ -254,7 +255,7 @@ void MainLayout::CreateDpiPage(CWnd& window) {
         dpiYValueLabels[s] = CreateLabel(window, Rect(kDpiYValueLefts[s], 462, kDpiYValueLefts[s] + 32, 475), L"",
                                          SS_CENTER, 13);
     }
-    currentStageLabel = CreateLabel(window, Rect(246, 185, 348, 202), L"X");
+    currentStageLabel = CreateLabel(window, Rect(246, 185, 400, 202), L"X");
 
     // One link toggle under each stage's pair of value labels, centred on the stage's sliders.
     for (int s = 0; s < 5; ++s) {
@@ -292,8 +293,10 @@ void MainLayout::CreateDpiPage(CWnd& window) {
     Gdiplus::Image* ticked = checkBoxImages[1].get();
     for (int s = 0; s < 5; ++s) {
         CBitmapBtn& button = stageEnableBoxes[s];
-        CreateButton(button, window, Rect(kStageBoxLefts[s], 205, kStageBoxLefts[s] + 62, 221), box, box, ticked, box);
-        MakeCheckBox(button, General(15 + s), 0, 17);
+        // The caption starts right of the box, so the box is wider than the other pages' boxes.
+        CreateButton(button, window, Rect(kStageBoxLefts[s], 205, kStageBoxLefts[s] + 80, 221), box, box, ticked, box);
+        MakeCheckBox(button, General(15 + s), 20, 16);
+        button.textMode = kTextLeft;
     }
 }
 

@@ -1,0 +1,168 @@
+"""The main window used as a person would: real clicks and keys, checked through the profile
+files, the simulator's log and the window's controls."""
+import os
+import time
+import unittest
+
+from harness import BIN, SERVICE, ToolTestCase, Window, probe, wait_for_window, xdotool
+
+# Client points of the controls used here.
+PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
+PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
+EXPORT, IMPORT, RESET, RESET_ALL, APPLY = [(65 + 100 * i, 665) for i in range(5)]
+ACCELERATION_RIGHT_END = (967, 228)
+POLLING_1000 = (898, 449)
+WARNING_SIZE = (478, 292)
+WARNING_OK = (181, 232)
+
+
+def read_ini(path):
+    """Sections of an INI file as dictionaries; the system writes it in ANSI or UTF-16."""
+    with open(path, "rb") as handle:
+        raw = handle.read()
+    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
+    sections, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = sections.setdefault(line[1:-1], {})
+        elif current is not None and "=" in line:
+            key, _, value = line.partition("=")
+            current[key] = value
+    return sections
+
+
+class MainWindowTest(ToolTestCase):
+    def setUp(self):
+        super().setUp()
+        self.process, self.window = self.start_tool()
+        self.assertTrue(self.wait_until(lambda: "sent WM_DEVICE_PRESENCE 0 0" in self.log()))
+
+    # --- what the test looks at ---
+
+    def log(self):
+        path = os.path.join(self.data_folder, "hid-simulator.log")
+        if not os.path.exists(path):
+            return []
+        with open(path, encoding="utf-8") as log:
+            return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
+
+    def wait_until(self, condition, seconds=15):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if condition():
+                return True
+            time.sleep(0.2)
+        return False
+
+    def profile(self, number):
+        return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
+
+    def control_at(self, point):
+        for child in self.window.children():
+            if child["x"] <= point[0] < child["x"] + child["width"] and \
+                    child["y"] <= point[1] < child["y"] + child["height"]:
+                return child
+        return None
+
+    def applies(self):
+        return [line for line in self.log() if line.startswith("received WM_SERVICE_APPLY")]
+
+    def apply_and_wait(self):
+        before = len(self.applies())
+        self.window.click(*APPLY)
+        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        self.assertIn("complete-files=5", self.applies()[-1])
+        self.assertTrue(self.wait_until(lambda: self.control_at(APPLY)["enabled"]),
+                        "the bottom row stays locked after the service is done")
+
+    def answer_warning_box_with_ok(self):
+        time.sleep(1.0)
+        main = self.window.info()
+        left = main["x"] + (main["width"] - WARNING_SIZE[0]) // 2
+        top = main["y"] + (main["height"] - WARNING_SIZE[1]) // 2
+        xdotool("mousemove", "--sync", left + WARNING_OK[0], top + WARNING_OK[1])
+        time.sleep(0.2)
+        xdotool("click", "1")
+
+    def choose_file(self, title, name):
+        """Types a file name into the system's file dialog and confirms it."""
+        self.assertTrue(wait_for_window(title), "the %s dialog did not open" % title)
+        time.sleep(1.0)
+        ids = xdotool("search", "--name", "^%s$" % title).split()
+        if ids:
+            xdotool("windowfocus", "--sync", ids[0])
+        xdotool("type", "--delay", "50", name)
+        xdotool("key", "Return")
+
+    # --- the tests ---
+
+    def test_switch_profile_move_a_slider_and_apply(self):
+        self.window.click(*PROFILE_TABS[1])
+        self.window.click(*ACCELERATION_RIGHT_END)
+        self.apply_and_wait()
+
+        self.assertIn("sent WM_DEVICE_SETTING 15 0", self.log())
+        for number in range(1, 6):
+            self.assertEqual("1", self.profile(number)["GROUP"]["GroupID"], number)
+        self.assertEqual("4", self.profile(2)["GROUP"]["Acceleration"])
+        self.assertEqual("1", self.profile(1)["GROUP"]["Acceleration"])
+        for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
+            self.assertTrue(self.control_at(point)["enabled"], point)
+
+    def test_reset_all_through_the_warning_box(self):
+        self.window.click(*PROFILE_TABS[2])
+        self.window.click(*ACCELERATION_RIGHT_END)
+        self.apply_and_wait()
+        self.assertEqual("4", self.profile(3)["GROUP"]["Acceleration"])
+
+        before = len(self.applies())
+        self.window.click(*RESET_ALL)
+        self.answer_warning_box_with_ok()
+        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        for number in range(1, 6):
+            self.assertEqual("0", self.profile(number)["GROUP"]["GroupID"], number)
+        self.assertEqual("1", self.profile(3)["GROUP"]["Acceleration"])
+
+    def test_export_a_profile_and_import_it_into_another(self):
+        self.window.click(*POLLING_1000)
+        self.window.click(*EXPORT)
+        self.choose_file("Save As", "shared")
+        exported = os.path.join(self.data_folder, "shared.pfd")
+        self.assertTrue(self.wait_until(lambda: os.path.exists(exported)), "nothing was exported")
+        self.assertEqual("1", read_ini(exported)["GROUP"]["PollingRate"])
+        self.assertNotIn("GroupID", read_ini(exported)["GROUP"])
+
+        self.window.click(*PROFILE_TABS[3])
+        before = len(self.applies())
+        self.window.click(*IMPORT)
+        self.choose_file("Open", "shared.pfd")
+        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        self.assertEqual("1", self.profile(4)["GROUP"]["PollingRate"])
+        self.assertEqual("3", self.profile(4)["GROUP"]["GroupID"])
+
+    def test_unplugging_and_plugging_the_device_shows_its_state(self):
+        absent = self.control_at((20, 92))
+        self.assertIsNotNone(absent)
+
+        self.assertEqual(0, self.start(SERVICE, "absent").wait(timeout=30))
+        self.assertTrue(self.wait_until(lambda: not self.control_at(APPLY)["enabled"]))
+        labels = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88]
+        self.assertTrue(any(label["visible"] for label in labels), "no status label shows")
+
+        self.assertEqual(0, self.start(SERVICE, "present").wait(timeout=30))
+        self.assertTrue(self.wait_until(lambda: self.control_at(APPLY)["enabled"]))
+        shown = set()
+        deadline = time.monotonic() + 6
+        while time.monotonic() < deadline:
+            visible = [c["text"] for c in self.window.children()
+                       if c["x"] == 16 and c["y"] == 88 and c["visible"]]
+            shown.update(visible)
+            time.sleep(0.2)
+        self.assertEqual(1, len(shown), "only the present label blinks: %s" % shown)
+        final = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88 and c["visible"]]
+        self.assertEqual([], final, "the blink ends hidden")
+
+
+if __name__ == "__main__":
+    unittest.main()
