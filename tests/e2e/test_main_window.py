@@ -129,7 +129,10 @@ class MainWindowTest(ToolTestCase):
         self.window.click(*EXPORT)
         self.choose_file("Save As", "shared")
         exported = os.path.join(self.data_folder, "shared.pfd")
-        self.assertTrue(self.wait_until(lambda: os.path.exists(exported)), "nothing was exported")
+        # The file is written value by value; the last button's name comes last.
+        self.assertTrue(self.wait_until(lambda: os.path.exists(exported) and
+                                        "MacroName" in read_ini(exported).get("ButtonAssigned_8", {})),
+                        "nothing was exported")
         self.assertEqual("1", read_ini(exported)["GROUP"]["PollingRate"])
         self.assertNotIn("GroupID", read_ini(exported)["GROUP"])
 
