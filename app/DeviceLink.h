@@ -13,7 +13,8 @@ constexpr UINT kLinkTimerMilliseconds = 500;
 
 class DeviceLink {
 public:
-    // Both are borrowed: the main window and the working profiles outlive the link.
+    // Both are borrowed and outlive the link. `profiles` is the working copy, WorkingProfiles,
+    // which the service's settings change and ApplyProfiles saves.
     DeviceLink(DeviceLinkView& view, ProfileSet& profiles) : view(view), profiles(profiles) {}
 
     // Starts hid.exe when its window is missing, then shows the device flag.
