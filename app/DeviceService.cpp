@@ -23,7 +23,9 @@ void LaunchDeviceService() {
     ::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-int ReadDeviceFlag() { return IniFile(MacroFolder() + L"MacroSet.MSDB").ReadInt(L"Setting", L"Device", 0); }
+std::wstring DeviceFlagFilePath() { return MacroFolder() + L"MacroSet.MSDB"; }
+
+int ReadDeviceFlag() { return IniFile(DeviceFlagFilePath()).ReadInt(L"Setting", L"Device", 0); }
 
 void SendMacroChanged(const std::wstring& macroName) {
     HWND service = FindServiceWindow();

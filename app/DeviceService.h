@@ -31,7 +31,9 @@ HWND FindServiceWindow();
 bool SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
 // Opens "hid.exe" from the tool's directory with the shell, without waiting for it.
 void LaunchDeviceService();
-// The device flag the service keeps in the macro library: nonzero when the mouse is present.
+// The macro library, in which the service keeps the device flag: key "Device" of section "Setting".
+std::wstring DeviceFlagFilePath();
+// The device flag: nonzero when the mouse is present, 0 when the file or key is missing.
 int ReadDeviceFlag();
 
 // After a macro's file was written: WM_SERVICE_MACRO_CHANGED with the macro's slot (-1 when the

@@ -16,8 +16,6 @@ constexpr UINT_PTR kPresenceTimer = 1;
 constexpr UINT kPresenceRetryMilliseconds = 500;
 constexpr int kPresenceTries = 20;  // the tool's window gets its title a moment after it starts
 
-IniFile DeviceFlagFile() { return IniFile(MacroFolder() + L"MacroSet.MSDB"); }
-
 // The mouse's profiles as the files hold them, repaired as the tool would.
 ProfileSet ReadDeviceProfiles() {
     ProfileSet set{};
@@ -58,7 +56,7 @@ bool DeviceSimulator::Start() {
         return false;
     }
     log.Write(L"started");
-    DeviceFlagFile().WriteInt(L"Setting", L"Device", 1);
+    IniFile(DeviceFlagFilePath()).WriteInt(L"Setting", L"Device", 1);
     SetTimer(kPresenceTimer, kPresenceRetryMilliseconds);
     OnPresenceTimer();
     return true;
@@ -133,7 +131,7 @@ void DeviceSimulator::OnPresenceTimer() {
 
 void DeviceSimulator::SetDevicePresent(bool present) {
     KillTimer(kPresenceTimer);
-    DeviceFlagFile().WriteInt(L"Setting", L"Device", present ? 1 : 0);
+    IniFile(DeviceFlagFilePath()).WriteInt(L"Setting", L"Device", present ? 1 : 0);
     TellTool(WM_DEVICE_PRESENCE, 0, 0);
 }
 
