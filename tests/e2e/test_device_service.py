@@ -17,6 +17,18 @@ class DeviceServiceTest(ToolTestCase):
         self.assertEqual(1, self.service_log().count("started"))
         self.assertTrue(os.path.isdir(os.path.join(self.data_folder, "MacroDB")))
 
+    def test_device_settings_and_a_reload_request_reach_the_tools_window(self):
+        _, window = self.start_tool()
+
+        def shown(text):
+            return wait_until(lambda: text in [child["text"] for child in window.children()])
+
+        self.assertEqual(0, self.start(SERVICE, "setting", "8", "2").wait(timeout=30))
+        self.assertTrue(shown("Current Stage : 3"), "the DPI stage 2 is shown as stage 3")
+
+        self.assertEqual(0, self.start(SERVICE, "set", "1", "DPI", "4").wait(timeout=30))
+        self.assertTrue(shown("Current Stage : 5"), "the reload reads the rewritten profile file")
+
     def test_a_second_simulator_start_leaves_the_first_alone(self):
         first = self.start(SERVICE)
         self.assertTrue(wait_for_window(SERVICE_TITLE))
