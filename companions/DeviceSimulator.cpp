@@ -45,6 +45,8 @@ bool DeviceSimulator::Start() {
     // The tool expects the service to have made the shared folders.
     ::CreateDirectoryW(DataFolder, nullptr);
     ::CreateDirectoryW(MacroFolder().c_str(), nullptr);
+    // Before the window exists, so that whoever finds the window finds the profiles too.
+    reloadPending = WriteFactoryProfilesIfMissing();
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = ::DefWindowProcW;
@@ -123,9 +125,30 @@ void DeviceSimulator::RunCommand(const SimulatorCommand& command) {
     }
 }
 
+bool DeviceSimulator::WriteFactoryProfilesIfMissing() {
+    for (int k = 0; k < kProfileCount; ++k) {
+        if (::GetFileAttributesW(ProfileFilePath(k).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    }
+    ProfileSet factory{};
+    SetProfileDefaults(factory);
+    for (int k = 0; k < kProfileCount; ++k) {
+        RepairProfile(factory.Profiles[static_cast<size_t>(k)], k);
+        ResetProfile(factory, k);
+    }
+    factory.GroupID = 0;
+    WorkingProfiles = factory;
+    SaveAllProfiles();
+    log.Write(L"wrote factory profiles");
+    return true;
+}
+
 void DeviceSimulator::OnPresenceTimer() {
     const bool toolThere = ::FindWindowW(nullptr, TOOL_WINDOW_TITLE) != nullptr;
     if (toolThere) TellTool(WM_DEVICE_PRESENCE, 0, 0);
+    if (toolThere && reloadPending) {
+        reloadPending = false;
+        TellTool(WM_DEVICE_SETTING, SETTING_RELOAD, 0);
+    }
     if (toolThere || ++presenceTries >= kPresenceTries) KillTimer(kPresenceTimer);
 }
 

@@ -28,6 +28,8 @@ private:
     bool OnCopyData(const COPYDATASTRUCT* data);
     void RunCommand(const SimulatorCommand& command);
     void OnPresenceTimer();
+    // A new mouse holds its factory profiles: written when none of the five files exists.
+    bool WriteFactoryProfilesIfMissing();
 
     void SetDevicePresent(bool present);
     void PressDpiButton();
@@ -38,4 +40,5 @@ private:
 
     SimulatorLog log;
     int presenceTries = 0;
+    bool reloadPending = false;  // the tool should read the factory profiles once it is there
 };

@@ -4,7 +4,7 @@ import os
 import time
 import unittest
 
-from harness import BIN, SERVICE, ToolTestCase, Window, probe, wait_for_window, xdotool
+from harness import SERVICE, ToolTestCase, wait_for_window, wait_until, xdotool
 
 # Client points of the controls used here.
 PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
@@ -36,24 +36,11 @@ class MainWindowTest(ToolTestCase):
     def setUp(self):
         super().setUp()
         self.process, self.window = self.start_tool()
-        self.assertTrue(self.wait_until(lambda: "sent WM_DEVICE_PRESENCE 0 0" in self.log()))
+        # A new simulated mouse writes its factory profiles, and the tool reads them once it is told.
+        self.assertTrue(wait_until(lambda: "sent WM_DEVICE_SETTING 0 0" in self.service_log()), self.service_log())
+        self.assertIn("wrote factory profiles", self.service_log())
 
     # --- what the test looks at ---
-
-    def log(self):
-        path = os.path.join(self.data_folder, "hid-simulator.log")
-        if not os.path.exists(path):
-            return []
-        with open(path, encoding="utf-8") as log:
-            return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
-
-    def wait_until(self, condition, seconds=15):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if condition():
-                return True
-            time.sleep(0.2)
-        return False
 
     def profile(self, number):
         return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
@@ -66,14 +53,14 @@ class MainWindowTest(ToolTestCase):
         return None
 
     def applies(self):
-        return [line for line in self.log() if line.startswith("received WM_SERVICE_APPLY")]
+        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
 
     def apply_and_wait(self):
         before = len(self.applies())
         self.window.click(*APPLY)
-        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         self.assertIn("complete-files=5", self.applies()[-1])
-        self.assertTrue(self.wait_until(lambda: self.control_at(APPLY)["enabled"]),
+        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]),
                         "the bottom row stays locked after the service is done")
 
     def answer_warning_box_with_ok(self):
@@ -98,11 +85,12 @@ class MainWindowTest(ToolTestCase):
     # --- the tests ---
 
     def test_switch_profile_move_a_slider_and_apply(self):
+        self.assertEqual("2", self.profile(2)["GROUP"]["LedMode1"], "the factory lighting mode")
         self.window.click(*PROFILE_TABS[1])
         self.window.click(*ACCELERATION_RIGHT_END)
         self.apply_and_wait()
 
-        self.assertIn("sent WM_DEVICE_SETTING 15 0", self.log())
+        self.assertIn("sent WM_DEVICE_SETTING 15 0", self.service_log())
         for number in range(1, 6):
             self.assertEqual("1", self.profile(number)["GROUP"]["GroupID"], number)
         self.assertEqual("4", self.profile(2)["GROUP"]["Acceleration"])
@@ -119,7 +107,7 @@ class MainWindowTest(ToolTestCase):
         before = len(self.applies())
         self.window.click(*RESET_ALL)
         self.answer_warning_box_with_ok()
-        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         for number in range(1, 6):
             self.assertEqual("0", self.profile(number)["GROUP"]["GroupID"], number)
         self.assertEqual("1", self.profile(3)["GROUP"]["Acceleration"])
@@ -130,7 +118,7 @@ class MainWindowTest(ToolTestCase):
         self.choose_file("Save As", "shared")
         exported = os.path.join(self.data_folder, "shared.pfd")
         # The file is written value by value; the last button's name comes last.
-        self.assertTrue(self.wait_until(lambda: os.path.exists(exported) and
+        self.assertTrue(wait_until(lambda: os.path.exists(exported) and
                                         "MacroName" in read_ini(exported).get("ButtonAssigned_8", {})),
                         "nothing was exported")
         self.assertEqual("1", read_ini(exported)["GROUP"]["PollingRate"])
@@ -140,7 +128,7 @@ class MainWindowTest(ToolTestCase):
         before = len(self.applies())
         self.window.click(*IMPORT)
         self.choose_file("Open", "shared.pfd")
-        self.assertTrue(self.wait_until(lambda: len(self.applies()) > before), self.log())
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         self.assertEqual("1", self.profile(4)["GROUP"]["PollingRate"])
         self.assertEqual("3", self.profile(4)["GROUP"]["GroupID"])
 
@@ -149,12 +137,12 @@ class MainWindowTest(ToolTestCase):
         self.assertIsNotNone(absent)
 
         self.assertEqual(0, self.start(SERVICE, "absent").wait(timeout=30))
-        self.assertTrue(self.wait_until(lambda: not self.control_at(APPLY)["enabled"]))
+        self.assertTrue(wait_until(lambda: not self.control_at(APPLY)["enabled"]))
         labels = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88]
         self.assertTrue(any(label["visible"] for label in labels), "no status label shows")
 
         self.assertEqual(0, self.start(SERVICE, "present").wait(timeout=30))
-        self.assertTrue(self.wait_until(lambda: self.control_at(APPLY)["enabled"]))
+        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]))
         shown = set()
         deadline = time.monotonic() + 6
         while time.monotonic() < deadline:
