@@ -10,6 +10,7 @@
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileSet.h"
 #include "support/TestFolder.h"
+#include "support/WindowTestSupport.h"
 #include "unit/DeviceRecordingView.h"
 
 #include <gtest/gtest.h>
@@ -20,38 +21,6 @@
 #include <vector>
 
 namespace {
-const wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-
-// Points the current user's documents folder elsewhere while it lives.
-class DocumentsRedirect {
-public:
-    // `folder` ends with a backslash, as a TestFolder's path does.
-    explicit DocumentsRedirect(const std::wstring& folder) {
-        DWORD size = sizeof(saved);
-        hadValue = ::RegGetValueW(HKEY_CURRENT_USER, kShellFolders, L"Personal", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
-                                  RRF_NOEXPAND, &savedType, saved, &size) == ERROR_SUCCESS;
-        Write(REG_SZ, folder.substr(0, folder.size() - 1).c_str());
-    }
-    ~DocumentsRedirect() {
-        if (hadValue) {
-            Write(savedType, saved);
-        } else {
-            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Personal");
-        }
-    }
-    DocumentsRedirect(const DocumentsRedirect&) = delete;
-    DocumentsRedirect& operator=(const DocumentsRedirect&) = delete;
-
-private:
-    static void Write(DWORD type, const wchar_t* value) {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Personal", type, value,
-                          static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
-    }
-
-    bool hadValue = false;
-    DWORD savedType = REG_SZ;
-    wchar_t saved[MAX_PATH] = L"";
-};
 
 // Stands in for the tool's window "Orvane": records what the simulator tells it.
 class RecordingTool : public CWnd {

@@ -3,6 +3,7 @@
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CStatic.h"
+#include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -128,14 +129,6 @@ public:
         return FALSE;
     }
 };
-
-void PumpMessages() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
 
 TEST(Reflection, ParentReflectsDrawColourAndNotificationsToTheControlObject) {
     ParentDialog parent;

@@ -7,6 +7,7 @@
 #include "profile/ProfileRules.h"
 #include "skin/GdiplusSession.h"
 #include "support/TestFolder.h"
+#include "support/WindowTestSupport.h"
 #include "text/LocalisedText.h"
 #include "ui/main/CMoxCfgDlg.h"
 #include "ui/main/SettingsValues.h"
@@ -18,24 +19,16 @@
 #include <vector>
 
 namespace {
-void Pump() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
-
 void Click(CWnd& button) {
     button.SendMessage(BM_CLICK);
-    Pump();
+    PumpMessages();
 }
 
 // A click on a slider bar at a point of the bar.
 void ClickBar(CWnd& bar, int x, int y) {
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    Pump();
+    PumpMessages();
 }
 
 // A press on the window's own surface. The window drag it starts is dropped: with no real button
@@ -45,7 +38,7 @@ void PressOnSurface(CWnd& window, POINT point) {
     MSG drag;
     while (::PeekMessageW(&drag, window.m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
     }
-    Pump();
+    PumpMessages();
 }
 
 // Stands in for the device service: a window with its title that records what it is sent.
@@ -59,41 +52,10 @@ public:
     }
 };
 
-// Points the user's documents folder somewhere else while it lives, so that the window's data
-// folder is a test's own.
-class DocumentsFolder {
-public:
-    explicit DocumentsFolder(const std::wstring& path) {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        wchar_t previous[MAX_PATH] = L"";
-        DWORD bytes = sizeof(previous) - sizeof(wchar_t);
-        if (::RegQueryValueExW(key, L"Personal", nullptr, nullptr, reinterpret_cast<BYTE*>(previous), &bytes) ==
-            ERROR_SUCCESS) {
-            saved = previous;
-        }
-        Set(path);
-    }
-    ~DocumentsFolder() {
-        Set(saved.empty() ? L"%USERPROFILE%\\Documents" : saved);
-        ::RegCloseKey(key);
-    }
-    DocumentsFolder(const DocumentsFolder&) = delete;
-    DocumentsFolder& operator=(const DocumentsFolder&) = delete;
-
-private:
-    static constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    void Set(const std::wstring& path) {
-        ::RegSetValueExW(key, L"Personal", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-    }
-    HKEY key = nullptr;
-    std::wstring saved;
-};
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        documents = std::make_unique<DocumentsFolder>(home.Path() + L"Documents");
+        documents = std::make_unique<DocumentsRedirect>(home.Path() + L"Documents\\");
         dataFolder = home.Path() + L"Documents\\Orvane\\";
         ::CreateDirectoryW((home.Path() + L"Documents").c_str(), nullptr);
         ::CreateDirectoryW(dataFolder.c_str(), nullptr);
@@ -103,7 +65,7 @@ protected:
 
     void TearDown() override {
         window.reset();
-        Pump();
+        PumpMessages();
         documents.reset();
     }
 
@@ -112,7 +74,7 @@ protected:
         ASSERT_TRUE(window->Create());
         window->ShowWindow(SW_SHOW);
         window->UpdateWindow();
-        Pump();
+        PumpMessages();
         ASSERT_EQ(dataFolder, DataFolder);
     }
 
@@ -138,7 +100,7 @@ protected:
 
     GdiplusSession gdiplus;
     TestFolder home;
-    std::unique_ptr<DocumentsFolder> documents;
+    std::unique_ptr<DocumentsRedirect> documents;
     std::wstring dataFolder;
     FakeService service;
     std::unique_ptr<CMoxCfgDlg> window;
@@ -293,7 +255,7 @@ TEST_F(MainWindowTest, TypedColourValuesAreLimitedTo255) {
     Layout().colorEdits[1].SetWindowText(L"300");
     Layout().colorEdits[2].SetWindowText(L"x");
     Layout().colorEdits[1].SendMessage(WM_KEYUP, '0', 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(L"255", Layout().colorEdits[1].GetWindowText());
     EXPECT_EQ(SettingsValues::ColorFromComponents(12, 255, 0), static_cast<COLORREF>(Shown().LedColor1));
     EXPECT_EQ(256, Layout().colorSliders[1].thumb->value);
@@ -339,7 +301,7 @@ TEST_F(MainWindowTest, DeviceSettingsChangeTheProfilesAndTheControls) {
     Open();
     auto setting = [&](int id, int value) {
         window->SendMessage(WM_DEVICE_SETTING, static_cast<WPARAM>(id), value);
-        Pump();
+        PumpMessages();
     };
     ProfileSet before = WorkingProfiles;
     setting(SETTING_RELOAD, 1);
@@ -384,7 +346,7 @@ TEST_F(MainWindowTest, ApplyLocksTheBottomRowUntilTheServiceIsDone) {
     DWORD start = ::GetTickCount();
     while (!Layout().applyButton.IsWindowEnabled() && ::GetTickCount() - start < 5000) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
+        PumpMessages();
     }
     for (CBitmapBtn* button : Layout().BottomRow()) EXPECT_TRUE(button->IsWindowEnabled());
 }

@@ -6,6 +6,7 @@
 #include "skin/GdiplusSession.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinImages.h"
+#include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +61,6 @@ protected:
     // The real pointer waits in a far corner, so it sends no moves of its own to the windows.
     void SetUp() override { ::SetCursorPos(1279, 1023); }
 
-    static void PumpMessages() {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
 
     // Paints what is pending and returns the colour of a pixel of the window's client area.
     static COLORREF PixelOf(HWND window, int x, int y) {
