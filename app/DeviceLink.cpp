@@ -7,7 +7,6 @@
 #include "ui/main/SettingsValues.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 constexpr int kLedModes = 6;  // lighting modes 0 to 5
@@ -65,8 +64,7 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
         break;
     case SETTING_DPI_STAGE:
         if (active) active->DPI = value;
-        // The index is stored unchecked, so the stage number must not overflow.
-        if (shown) view.ShowCurrentStage(shown->DPI < INT_MAX ? shown->DPI + 1 : shown->DPI);
+        if (shown) view.ShowCurrentStage(SettingsValues::StageNumber(shown->DPI));
         break;
     case SETTING_PROFILE:
         // A profile outside the five would send every later change past the end of the set.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace SettingsValues;
 
 namespace {
@@ -22,6 +24,12 @@ TEST(SettingsValues, DpiSlidersAndNumbers) {
 
     const int numbers[][2] = {{79, 7900}, {80, 8000}, {16, 1600}, {1, 100}, {81, 8200}, {100, 12000}};
     for (const auto& n : numbers) EXPECT_EQ(n[1], DpiNumber(n[0])) << n[0];
+}
+
+TEST(SettingsValues, StageNumbers) {
+    EXPECT_EQ(1, StageNumber(0));
+    EXPECT_EQ(5, StageNumber(4));
+    EXPECT_EQ(INT_MAX, StageNumber(INT_MAX)) << "an unchecked index from the device must not overflow";
 }
 
 TEST(SettingsValues, CheckBoxIndexesForStoredValues) {

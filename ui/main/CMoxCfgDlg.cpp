@@ -10,6 +10,7 @@
 #include "profile/ProfileRules.h"
 #include "text/LocalisedText.h"
 #include "ui/main/ButtonCaption.h"
+#include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
 namespace {
@@ -130,7 +131,7 @@ void CMoxCfgDlg::ShowPage(int page) {
     const ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     if (page == 2) {
         pages.RefreshDpiStages();
-        pages.ShowCurrentStage(record.DPI + 1);
+        pages.ShowCurrentStage(SettingsValues::StageNumber(record.DPI));
     } else if (page == 3) {
         pages.ApplyLedMode(record.LedMode1);
         pages.ShowColorFields();

@@ -39,7 +39,7 @@ void SettingsPages::RefreshSettingsPages() {
     RefreshLighting();
     for (int i = 0; i < kPointerSliderCount; ++i) ShowPointerSlider(i, record.*kPointerFields[i]);
     RefreshDpiStages();
-    ShowCurrentStage(record.DPI + 1);
+    ShowCurrentStage(StageNumber(record.DPI));
 }
 
 void SettingsPages::ShowPointerSlider(int slider, int value) {

@@ -1,5 +1,6 @@
 #include "ui/main/SettingsValues.h"
 
+#include <climits>
 #include <cwchar>
 
 namespace SettingsValues {
@@ -11,6 +12,8 @@ int CodeFromAxisPosition(int position) { return 81 - position; }
 int AxisPositionFromCode(int code) { return 81 - code; }
 
 int CodeFromLinkedPosition(int position) { return 82 - position; }
+
+int StageNumber(int stageIndex) { return stageIndex < INT_MAX ? stageIndex + 1 : stageIndex; }
 
 namespace {
 template <size_t N>

@@ -20,6 +20,9 @@ int AxisPositionFromCode(int code);
 // The code a linked slider stores for X and Y at its position.
 int CodeFromLinkedPosition(int position);
 
+// The stage number shown for a stage index; the index may come unchecked from the device.
+int StageNumber(int stageIndex);
+
 // Polling rate codes of the four polling buttons, in their order.
 constexpr std::array<int, 4> kPollingCodes{8, 4, 2, 1};
 // The button that shows a stored polling rate; unknown codes show the second button.
