@@ -297,6 +297,29 @@ TEST_F(MainWindowTest, ModeFiveShowsNoModeAndNoColourPicture) {
     EXPECT_TRUE(Layout().breathSpeedButtons[0].checked) << "an unknown breathing speed shows the first choice";
 }
 
+// Switching between a mode with the colour picture and mode 5 repaints the whole swatch outline,
+// its right and bottom edges included: what a mode change leaves equals a full repaint.
+TEST_F(MainWindowTest, ModeChangesLeaveNoRemainsOfTheSwatchOutline) {
+    Open();
+    Click(Layout().pageTabs[2]);
+    Click(Layout().ledModeButtons[0]);
+    window->Invalidate(TRUE);
+    auto edgePixels = [this]() {
+        window->UpdateWindow();
+        std::vector<COLORREF> shown;
+        HDC dc = ::GetDC(window->m_hWnd);
+        for (POINT edge : {POINT{582, 330}, POINT{550, 363}, POINT{582, 363}}) shown.push_back(::GetPixel(dc, edge.x, edge.y));
+        ::ReleaseDC(window->m_hWnd, dc);
+        return shown;
+    };
+    for (CBitmapBtn* mode : {&Layout().ledMode5Button, &Layout().ledModeButtons[0]}) {
+        Click(*mode);
+        std::vector<COLORREF> afterChange = edgePixels();
+        window->Invalidate(TRUE);
+        EXPECT_EQ(edgePixels(), afterChange) << (mode == &Layout().ledMode5Button ? "to mode 5" : "to mode 0");
+    }
+}
+
 TEST_F(MainWindowTest, DeviceSettingsChangeTheProfilesAndTheControls) {
     Open();
     auto setting = [&](int id, int value) {

@@ -47,8 +47,8 @@ public:
     // Where the colour picture and the swatch are painted, and the part a click picks from.
     static constexpr RECT kColorPictureRect{210, 282, 418, 431};
     static constexpr RECT kColorPickRect{209, 281, 416, 429};
-    static constexpr RECT kSwatchFrameRect{518, 299, 582, 363};
-    static constexpr RECT kSwatchRect{519, 300, 582, 364};
+    // The 64 x 64 outline drawn with a one-pixel pen covers 65 pixels each way.
+    static constexpr RECT kSwatchFrameRect{518, 299, 583, 364};
 
 private:
     ProfileRecord& Shown();

@@ -44,8 +44,8 @@ LedModeGroups GroupsForLedMode(int mode);
 // A stage may be disabled unless it is the last enabled one (at least four are already off).
 bool MayDisableStage(int disabledStages);
 
-// A colour field's text as a component: not a number reads 0; the field itself shows at most
-// 255 (ClampColorFieldText rewrites larger values).
+// A colour field's text as a component: not a number reads 0, more than 255 reads 255. A field
+// whose text is ColorFieldTooLarge is rewritten to "255" by the page.
 int ColorComponentFromText(const std::wstring& text);
 bool ColorFieldTooLarge(const std::wstring& text);
 COLORREF ColorFromComponents(int red, int green, int blue);
