@@ -14,7 +14,7 @@ HWND CDialog::CreateFromTemplate(HWND owner) {
 
 BOOL CDialog::Create(CWnd* parent) {
     if (parent) parentWindow = parent;
-    return CreateFromTemplate(parentWindow ? parentWindow->m_hWnd : nullptr) != nullptr;
+    return CreateFromTemplate(parentWindow ? parentWindow->m_hWnd : nullptr) && m_hWnd;
 }
 
 INT_PTR CDialog::DoModal() {
@@ -23,9 +23,11 @@ INT_PTR CDialog::DoModal() {
     if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
 
     modalResult = -1;
-    if (CreateFromTemplate(owner)) {
-        modalRunning = true;
-        ShowWindow(SW_SHOWNORMAL);
+    // Already modal while it initialises, so that an EndDialog there ends the loop before it
+    // starts; a dialog destroyed during initialisation leaves m_hWnd null and never runs.
+    modalRunning = true;
+    if (CreateFromTemplate(owner) && m_hWnd) {
+        if (modalRunning) ShowWindow(SW_SHOWNORMAL);
         MSG message;
         while (modalRunning) {
             BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
@@ -41,6 +43,7 @@ INT_PTR CDialog::DoModal() {
             }
         }
     }
+    modalRunning = false;
     if (ownerWasEnabled) {
         ::EnableWindow(owner, TRUE);
         ::SetActiveWindow(owner);
@@ -88,5 +91,11 @@ BOOL CDialog::HandleInitDialog() {
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
     if (message != WM_INITDIALOG) return FALSE;
     auto* dialog = dynamic_cast<CDialog*>(FromHandle(hwnd));
-    return dialog ? dialog->HandleInitDialog() : TRUE;
+    try {
+        return dialog ? dialog->HandleInitDialog() : TRUE;
+    } catch (...) {
+        // A half-initialised dialog must not run; its creation then counts as failed.
+        ::DestroyWindow(hwnd);
+        return FALSE;
+    }
 }

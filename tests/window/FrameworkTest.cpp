@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,41 @@ TEST(Dialog, IsCentredOverItsOwnerUnlessItMovedDuringInitialisation) {
     placed.DoModal();
     EXPECT_EQ(10, placed.rectWhenRunning.left);
     EXPECT_EQ(20, placed.rectWhenRunning.top);
+}
+
+// A dialog that ends or fails while it initialises.
+class ShortLivedDialog : public CDialog {
+public:
+    enum class Init { EndsItself, Throws };
+    ShortLivedDialog(CWnd* owner, Init init) : CDialog(IDD_WARNING_BOX, owner), init(init) {}
+    BOOL OnInitDialog() override {
+        if (init == Init::Throws) throw std::runtime_error("initialisation failed");
+        EndDialog(7);
+        return TRUE;
+    }
+
+private:
+    Init init;
+};
+
+TEST(Dialog, EndingOrFailingDuringInitialisationReturnsAtOnceAndFreesTheOwner) {
+    struct Case {
+        ShortLivedDialog::Init init;
+        INT_PTR result;
+    };
+    const Case cases[] = {{ShortLivedDialog::Init::EndsItself, 7}, {ShortLivedDialog::Init::Throws, -1}};
+    for (const Case& c : cases) {
+        OwnerWindow owner;
+        ShortLivedDialog dialog(&owner, c.init);
+        EXPECT_EQ(c.result, dialog.DoModal());
+        EXPECT_TRUE(owner.IsWindowEnabled());
+        EXPECT_EQ(nullptr, dialog.m_hWnd);
+        EXPECT_FALSE(dialog.IsModal());
+
+        ShortLivedDialog modeless(&owner, c.init);
+        EXPECT_FALSE(modeless.Create()) << "no window is left to show";
+        EXPECT_EQ(nullptr, modeless.m_hWnd);
+    }
 }
 
 // Controls that record what their parent reflects to them.
