@@ -161,7 +161,7 @@ void DeviceSimulator::SetDevicePresent(bool present) {
 void DeviceSimulator::PressDpiButton() {
     const ProfileSet profiles = ReadDeviceProfiles();
     const ProfileRecord& active = profiles.Profiles[static_cast<size_t>(profiles.GroupID)];
-    std::array<bool, kDpiStages> enabled{};
+    std::array<bool, kDpiStageCount> enabled{};
     for (size_t s = 0; s < enabled.size(); ++s) enabled[s] = active.DPIStageValue[s].Enabled != 0;
     const int stage = NextDpiStage(active.DPI, enabled);
     IniFile(ProfileFilePath(profiles.GroupID)).WriteInt(L"GROUP", L"DPI", stage);

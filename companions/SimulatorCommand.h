@@ -12,7 +12,7 @@ struct SimulatorCommand {
         Setting,  // setting ID VALUE   tell the tool a device setting
         Set,      // set P KEY VALUE    rewrite a value of profile P's file, ask the tool to reload
         Dpi,      // dpi                press the DPI button
-        Profile,  // profile P          press the profile button until profile P is active
+        Profile,  // profile P          make profile P the active one
         Quit,     // quit               end the simulator
     };
 

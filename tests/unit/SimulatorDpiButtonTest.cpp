@@ -5,7 +5,7 @@
 namespace {
 struct DpiCase {
     int current;
-    std::array<bool, kDpiStages> enabled;
+    std::array<bool, kDpiStageCount> enabled;
     int next;
 };
 
