@@ -6,7 +6,8 @@ class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
-    // Runs the dialog modally; returns the value given to EndDialog, or -1 when it could not be created.
+    // Runs the dialog modally; returns the value given to EndDialog (also from OnInitDialog), or -1
+    // when it could not be created or its OnInitDialog threw.
     INT_PTR DoModal();
     // Creates the dialog modeless with `parent` as owner (null keeps the constructor's parent).
     BOOL Create(CWnd* parent = nullptr);
