@@ -165,7 +165,8 @@ class ToolTestCase(unittest.TestCase):
 
     def start_tool(self):
         process = self.start()
-        self.assertTrue(wait_for_window(TITLE), "the tool's window did not appear")
+        # Generous limits: on a loaded machine a Wine start can take many seconds.
+        self.assertTrue(wait_for_window(TITLE, 60), "the tool's window did not appear")
         # The tool starts the device simulator when none runs; both are up before a test goes on.
-        self.assertTrue(wait_for_window(SERVICE_TITLE), "the device simulator did not start")
+        self.assertTrue(wait_for_window(SERVICE_TITLE, 60), "the device simulator did not start")
         return process, Window(TITLE)
