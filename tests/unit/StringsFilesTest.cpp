@@ -93,7 +93,9 @@ TEST_F(StringsFilesTest, AreUtf16LittleEndianWithAByteOrderMark) {
                                                 static_cast<unsigned char>(bytes[i + 1]) << 8));
         EXPECT_EQ(L'[', text[0]) << fileName;
         for (size_t i = 0; i < text.size(); ++i)
-            if (text[i] == L'\n') EXPECT_TRUE(i > 0 && text[i - 1] == L'\r') << fileName << " line end at " << i;
+            if (text[i] == L'\n') {
+                EXPECT_TRUE(i > 0 && text[i - 1] == L'\r') << fileName << " line end at " << i;
+            }
     }
 }
 
