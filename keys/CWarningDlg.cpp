@@ -5,15 +5,6 @@
 
 namespace {
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
-
-std::unique_ptr<CStaticTrans> CreateLabel(CWnd& parent, const std::wstring& text, const RECT& rect,
-                                          DWORD align, int fontHeight, BYTE italic) {
-    auto label = std::make_unique<CStaticTrans>();
-    label->labelFontHeight = fontHeight;
-    label->labelItalic = italic;
-    label->Create(text.c_str(), WS_CHILD | WS_VISIBLE | align, rect, &parent);
-    return label;
-}
 }  // namespace
 
 CWarningDlg::CWarningDlg(CWnd* parent, std::wstring titleText, std::wstring messageText, std::wstring noteText)
@@ -43,9 +34,9 @@ void CWarningDlg::CreateSkinLayout() {
         button.normalTextColor = button.hoverTextColor = button.pressedTextColor = RGB(0xFF, 0xFF, 0xFF);
         button.Invalidate();
     }
-    titleLabel = CreateLabel(*this, titleText, Rect(103, 42, 376, 69), SS_CENTER, 21, 1);
-    messageLabel = CreateLabel(*this, messageText, Rect(127, 103, 405, 141), SS_LEFT, 16, 0);
-    noteLabel = CreateLabel(*this, noteText, Rect(127, 157, 405, 187), SS_LEFT, 15, 0);
+    titleLabel = CStaticTrans::CreateLabel(*this, Rect(103, 42, 376, 69), titleText, WS_VISIBLE | SS_CENTER, 21, 1);
+    messageLabel = CStaticTrans::CreateLabel(*this, Rect(127, 103, 405, 141), messageText, WS_VISIBLE | SS_LEFT, 16);
+    noteLabel = CStaticTrans::CreateLabel(*this, Rect(127, 157, 405, 187), noteText, WS_VISIBLE | SS_LEFT, 15);
 }
 
 void CWarningDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {

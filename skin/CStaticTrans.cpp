@@ -2,6 +2,15 @@
 
 #include "skin/SkinFont.h"
 
+std::unique_ptr<CStaticTrans> CStaticTrans::CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text,
+                                                       DWORD style, int fontHeight, BYTE italic) {
+    auto label = std::make_unique<CStaticTrans>();
+    label->labelFontHeight = fontHeight;
+    label->labelItalic = italic;
+    label->Create(text.c_str(), WS_CHILD | style, rect, &parent);
+    return label;
+}
+
 void CStaticTrans::InvalidateUnder(BOOL erase) const {
     HWND parent = ::GetParent(m_hWnd);
     if (!parent) return;

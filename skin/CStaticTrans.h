@@ -6,9 +6,17 @@
 #include "skin/CachedSolidBrush.h"
 #include "skin/GdiObject.h"
 
+#include <memory>
+#include <string>
+
 class CStaticTrans : public CStatic {
 public:
     static constexpr int kTransparent = -1;
+
+    // A transparent label of `parent` at `rect`, id 0xFFFF. `style` holds the alignment
+    // (SS_LEFT, SS_CENTER, SS_RIGHT) and WS_VISIBLE when the label shows at once.
+    static std::unique_ptr<CStaticTrans> CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text,
+                                                     DWORD style, int fontHeight, BYTE italic = 0);
 
     COLORREF textColor = RGB(255, 255, 255);
     int backColor = kTransparent;  // a colour: solid background in the control's own font

@@ -84,7 +84,6 @@ BOOL CMoxCfgDlg::OnInitDialog() {
     state.currentPage = 0;
     ShowPage(1);
     LoadProfiles(StagingProfiles);
-    state.currentProfile = WorkingProfiles.GroupID;
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
     SetWindowText(L"Orvane");
@@ -271,7 +270,6 @@ void CMoxCfgDlg::StopTimer(UINT_PTR id) { KillTimer(id); }
 
 void CMoxCfgDlg::ReloadProfiles() {
     LoadProfiles(StagingProfiles);
-    state.currentProfile = WorkingProfiles.GroupID;
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
 }

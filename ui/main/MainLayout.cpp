@@ -62,10 +62,7 @@ void MakeCheckBox(CBitmapBtn& button, const std::wstring& text, int textOffset, 
 
 Label CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text, DWORD align = SS_LEFT,
                   int fontHeight = 15, bool visible = true) {
-    auto label = std::make_unique<CStaticTrans>();
-    label->labelFontHeight = fontHeight;
-    label->Create(text.c_str(), WS_CHILD | (visible ? WS_VISIBLE : 0) | align, rect, &parent);
-    return label;
+    return CStaticTrans::CreateLabel(parent, rect, text, align | (visible ? WS_VISIBLE : 0), fontHeight);
 }
 
 std::wstring ControlImage(const wchar_t* name) { return SkinFolderPath(SkinFolder::Controls) + name; }

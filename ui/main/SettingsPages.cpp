@@ -25,6 +25,9 @@ std::wstring Number(int value) { return std::to_wstring(value); }
 int ProfileIndex(int index) { return index >= 0 && index < kProfileCount ? index : 0; }
 
 void Show(CWnd& control, bool show) { control.ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+// Component 0 (red), 1 (green) or 2 (blue) of a colour.
+int Component(COLORREF color, int component) { return static_cast<int>((color >> (8 * component)) & 0xFF); }
 }  // namespace
 
 ProfileRecord& SettingsPages::Shown() { return profiles.Profiles[ProfileIndex(state.currentProfile)]; }
@@ -205,23 +208,25 @@ void SettingsPages::RefreshLighting() {
     SelectRadio(layout.directionButtons, DirectionButtonForValue(record.LedDirect1));
     state.currentColor = static_cast<COLORREF>(record.LedColor1);
     ShowColorFields();
-    for (int k = 0; k < 3; ++k) layout.colorSliders[k].SetPos(((state.currentColor >> (8 * k)) & 0xFF) + 1);
+    MoveColorSliders();
     InvalidateColorArea(false);
 }
 
 void SettingsPages::ShowColorFields() {
     for (int k = 0; k < 3; ++k) {
-        layout.colorEdits[k].SetWindowText(Number((state.currentColor >> (8 * k)) & 0xFF).c_str());
+        layout.colorEdits[k].SetWindowText(Number(Component(state.currentColor, k)).c_str());
     }
+}
+
+void SettingsPages::MoveColorSliders() {
+    for (int k = 0; k < 3; ++k) layout.colorSliders[k].SetPos(Component(state.currentColor, k) + 1);
 }
 
 void SettingsPages::ShowColor(COLORREF color, bool moveSliders) {
     state.currentColor = color & 0xFFFFFF;
     Active().LedColor1 = static_cast<std::int32_t>(state.currentColor);
     ShowColorFields();
-    if (moveSliders) {
-        for (int k = 0; k < 3; ++k) layout.colorSliders[k].SetPos(((state.currentColor >> (8 * k)) & 0xFF) + 1);
-    }
+    if (moveSliders) MoveColorSliders();
     InvalidateColorArea(false);
 }
 

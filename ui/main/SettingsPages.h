@@ -55,6 +55,8 @@ private:
     ProfileRecord& Active();  // profile GroupID, where the colour is stored
     void RefreshLighting();
     void ShowColor(COLORREF color, bool moveSliders);
+    // The colour sliders at the components of currentColor, each one position above its value.
+    void MoveColorSliders();
     void InvalidateColorArea(bool withPicture) const;
 
     CWnd& window;
