@@ -31,6 +31,31 @@ void ClickBar(CWnd& bar, int x, int y) {
     PumpMessages();
 }
 
+// A press on a slider's thumb and a release at the same point: a click on the thumb.
+void PressThumbInPlace(CSliderBar& slider) {
+    RECT thumb = slider.thumb->GetClientRect();
+    LPARAM centre = MAKELPARAM(thumb.right / 2, thumb.bottom / 2);
+    slider.thumb->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    slider.thumb->SendMessage(WM_LBUTTONUP, 0, centre);
+    PumpMessages();
+}
+
+// A drag of a slider's thumb by `dy` pixels down (or `dx` right).
+void DragThumb(CSliderBar& slider, int dx, int dy) {
+    RECT thumb = slider.thumb->GetClientRect();
+    POINT from{thumb.right / 2, thumb.bottom / 2};
+    slider.thumb->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    slider.thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + dx, from.y + dy));
+    slider.thumb->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(from.x + dx, from.y + dy));
+    PumpMessages();
+}
+
+RECT ThumbRectInBar(CSliderBar& slider) {
+    RECT rect = slider.thumb->GetWindowRect();
+    ::MapWindowPoints(nullptr, slider.m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 // A press on the window's own surface. The window drag it starts is dropped: with no real button
 // held, the system's move loop would wait for a release that never comes.
 void PressOnSurface(CWnd& window, POINT point) {
@@ -191,9 +216,77 @@ TEST_F(MainWindowTest, SlidersStoreTheirValuesThroughRealClicks) {
     EXPECT_EQ(79, Shown().DPIStageValue[0].X);
     EXPECT_EQ(L"7900", Text(*Layout().dpiXValueLabels[0]));
     ClickBar(Layout().dpiXYSliders[1], 5, 0);
-    EXPECT_EQ(80, Shown().DPIStageValue[1].X);
-    EXPECT_EQ(80, Shown().DPIStageValue[1].Y);
-    EXPECT_EQ(L"8000", Text(*Layout().dpiYValueLabels[1]));
+    EXPECT_EQ(79, Shown().DPIStageValue[1].X) << "the top of every DPI slider stores 79";
+    EXPECT_EQ(79, Shown().DPIStageValue[1].Y);
+    EXPECT_EQ(L"7900", Text(*Layout().dpiYValueLabels[1]));
+}
+
+// The linked slider is placed where an X slider would show the stage's X code, so the same place
+// must give the same code back.
+TEST_F(MainWindowTest, LinkedSliderStoresTheCodeAnXSliderStoresAtTheSamePlace) {
+    WriteProfiles([](ProfileSet& set) {
+        set.Profiles[0].DPIStageValue[0] = DpiStage{1, 40, 40, 0};
+        set.Profiles[0].DPIStageValue[1] = DpiStage{1, 40, 40, 1};
+    });
+    Open();
+    Click(Layout().pageTabs[1]);
+    ASSERT_TRUE(Layout().dpiXYSliders[1].IsWindowVisible());
+    for (int dy : {30, -50, 400}) {
+        DragThumb(Layout().dpiXSliders[0], 0, dy);
+        DragThumb(Layout().dpiXYSliders[1], 0, dy);
+        const DpiStage& x = Shown().DPIStageValue[0];
+        const DpiStage& linked = Shown().DPIStageValue[1];
+        EXPECT_EQ(x.X, linked.X) << dy;
+        EXPECT_EQ(x.X, linked.Y) << dy;
+        EXPECT_EQ(Text(*Layout().dpiXValueLabels[0]), Text(*Layout().dpiXValueLabels[1])) << dy;
+    }
+}
+
+// A click on a thumb that does not move it changes neither the profiles nor the thumb, for every
+// kind of slider; the stored values are those whose positions and values round into each other
+// only approximately.
+TEST_F(MainWindowTest, PressingAThumbInPlaceChangesNothing) {
+    WriteProfiles([](ProfileSet& set) {
+        ProfileRecord& record = set.Profiles[0];
+        record.WheelScrollLines = 32;
+        record.DPIStageValue[0] = DpiStage{1, 78, 40, 0};
+        record.DPIStageValue[1] = DpiStage{1, 77, 77, 1};
+        record.DPIStageValue[4] = DpiStage{1, 80, 80, 1};
+        record.LedMode1 = 0;
+        record.LedColor1 = static_cast<std::int32_t>(RGB(100, 37, 200));
+    });
+    struct Case {
+        const char* what;
+        int page;
+        CSliderBar& (*slider)(MainLayout&);
+    };
+    const Case cases[] = {
+        {"scroll lines 32", 1, [](MainLayout& l) -> CSliderBar& { return l.pointerSliders[2]; }},
+        {"X at 7800", 2, [](MainLayout& l) -> CSliderBar& { return l.dpiXSliders[0]; }},
+        {"Y at 4000", 2, [](MainLayout& l) -> CSliderBar& { return l.dpiYSliders[0]; }},
+        {"linked at 7700", 2, [](MainLayout& l) -> CSliderBar& { return l.dpiXYSliders[1]; }},
+        {"linked at 8000, shown at the top", 2, [](MainLayout& l) -> CSliderBar& { return l.dpiXYSliders[4]; }},
+        {"red 100", 3, [](MainLayout& l) -> CSliderBar& { return l.colorSliders[0]; }},
+        {"green 37", 3, [](MainLayout& l) -> CSliderBar& { return l.colorSliders[1]; }},
+        {"blue 200", 3, [](MainLayout& l) -> CSliderBar& { return l.colorSliders[2]; }},
+    };
+    Open();
+    for (const Case& c : cases) {
+        Click(Layout().pageTabs[c.page - 1]);
+        CSliderBar& slider = c.slider(Layout());
+        ASSERT_TRUE(slider.IsWindowVisible()) << c.what;
+        const ProfileSet before = WorkingProfiles;
+        const RECT place = ThumbRectInBar(slider);
+        const int value = slider.thumb->value;
+
+        PressThumbInPlace(slider);
+
+        EXPECT_EQ(0, std::memcmp(&before, &WorkingProfiles, sizeof(ProfileSet))) << c.what;
+        const RECT after = ThumbRectInBar(slider);
+        EXPECT_TRUE(::EqualRect(&place, &after)) << c.what;
+        EXPECT_EQ(value, slider.thumb->value) << c.what;
+    }
+    EXPECT_EQ(L"37", Layout().colorEdits[1].GetWindowText());
 }
 
 TEST_F(MainWindowTest, TheLastEnabledStageCannotBeDisabled) {

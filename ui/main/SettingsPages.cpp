@@ -101,7 +101,7 @@ void SettingsPages::OnSliderChanged(int position, int sliderId) {
         layout.dpiYValueLabels[stage]->SetWindowText(Number(DpiNumber(record.DPIStageValue[stage].Y)).c_str());
     } else if (sliderId >= kDpiXYSliderId && sliderId < kDpiXYSliderId + kDpiStageCount) {
         int stage = sliderId - kDpiXYSliderId;
-        int code = CodeFromLinkedPosition(position);
+        int code = CodeFromAxisPosition(position);
         record.DPIStageValue[stage].X = record.DPIStageValue[stage].Y = code;
         std::wstring shown = Number(DpiNumber(code));
         layout.dpiXValueLabels[stage]->SetWindowText(shown.c_str());

@@ -14,11 +14,10 @@ constexpr int kDpiSliderMax = 80;
 
 // The number of dots per inch a DPI code stands for.
 int DpiNumber(int code);
-// The code an X or Y slider stores for its position, and the position that shows a code.
+// The code a DPI slider (X, Y or linked) stores for its position, and the position that shows a
+// code: one the inverse of the other.
 int CodeFromAxisPosition(int position);
 int AxisPositionFromCode(int code);
-// The code a linked slider stores for X and Y at its position.
-int CodeFromLinkedPosition(int position);
 
 // The stage number shown for a stage index; the index may come unchecked from the device.
 int StageNumber(int stageIndex);
