@@ -24,6 +24,18 @@ void Click(CWnd& button) {
     PumpMessages();
 }
 
+// A quick double click as the mouse makes it: the second press comes as WM_LBUTTONDBLCLK.
+void DoubleClick(CWnd& button) {
+    RECT client = button.GetClientRect();
+    LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        button.SendMessage(press, MK_LBUTTON, centre);
+        button.SendMessage(WM_LBUTTONUP, 0, centre);
+    }
+    ::ReleaseCapture();
+    PumpMessages();
+}
+
 // A click on a slider bar at a point of the bar.
 void ClickBar(CWnd& bar, int x, int y) {
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -78,7 +90,7 @@ public:
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+public:  // the cases of table tests check through these
     void SetUp() override {
         documents = std::make_unique<DocumentsRedirect>(home.Path() + L"Documents\\");
         dataFolder = home.Path() + L"Documents\\Orvane\\";
@@ -287,6 +299,56 @@ TEST_F(MainWindowTest, PressingAThumbInPlaceChangesNothing) {
         EXPECT_EQ(value, slider.thumb->value) << c.what;
     }
     EXPECT_EQ(L"37", Layout().colorEdits[1].GetWindowText());
+}
+
+// A double click is two clicks: a check box ends where two clicks leave it, a tab is selected.
+TEST_F(MainWindowTest, ADoubleClickDoesWhatTwoClicksDo) {
+    WriteProfiles([](ProfileSet& set) {
+        for (int s = 2; s < kDpiStageCount; ++s) set.Profiles[0].DPIStageValue[s].Enabled = 0;
+    });
+    struct Case {
+        const char* what;
+        CBitmapBtn& (*control)(MainLayout&);
+        void (*check)(MainWindowTest&);
+    };
+    const Case cases[] = {
+        {"one of two enabled stages", [](MainLayout& l) -> CBitmapBtn& { return l.stageEnableBoxes[0]; },
+         [](MainWindowTest& t) {
+             EXPECT_TRUE(t.Layout().stageEnableBoxes[0].checked);
+             EXPECT_EQ(1, t.Shown().DPIStageValue[0].Enabled);
+             EXPECT_TRUE(t.Layout().dpiXSliders[0].IsWindowEnabled());
+         }},
+        {"a link toggle", [](MainLayout& l) -> CBitmapBtn& { return l.linkToggles[3]; },
+         [](MainWindowTest& t) {
+             EXPECT_FALSE(t.Layout().linkToggles[3].checked);
+             EXPECT_EQ(0, t.Shown().DPIStageValue[3].Linked);
+             EXPECT_TRUE(t.Layout().dpiXSliders[3].IsWindowVisible());
+             EXPECT_FALSE(t.Layout().dpiXYSliders[3].IsWindowVisible());
+         }},
+        {"a polling box", [](MainLayout& l) -> CBitmapBtn& { return l.pollingButtons[0]; },
+         [](MainWindowTest& t) {
+             EXPECT_EQ(8, t.Shown().PollingRate);
+             for (int j = 0; j < 4; ++j) EXPECT_EQ(j == 0, t.Layout().pollingButtons[j].checked != 0) << j;
+         }},
+        {"the third page tab", [](MainLayout& l) -> CBitmapBtn& { return l.pageTabs[2]; },
+         [](MainWindowTest& t) {
+             EXPECT_EQ(3, t.window->PageState().currentPage);
+             for (int i = 0; i < 3; ++i) EXPECT_EQ(i == 2, t.Layout().pageTabs[i].checked != 0) << i;
+         }},
+        {"the second profile tab", [](MainLayout& l) -> CBitmapBtn& { return l.profileTabs[1]; },
+         [](MainWindowTest& t) {
+             EXPECT_EQ(1, t.window->PageState().currentProfile);
+             EXPECT_EQ(1, WorkingProfiles.GroupID);
+             for (int i = 0; i < 5; ++i) EXPECT_EQ(i == 1, t.Layout().profileTabs[i].checked != 0) << i;
+         }},
+    };
+    Open();
+    Click(Layout().pageTabs[1]);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DoubleClick(c.control(Layout()));
+        c.check(*this);
+    }
 }
 
 TEST_F(MainWindowTest, TheLastEnabledStageCannotBeDisabled) {

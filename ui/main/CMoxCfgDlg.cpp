@@ -149,7 +149,9 @@ void CMoxCfgDlg::RefreshButtonLabels() {
 
 BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto control = reinterpret_cast<HWND>(lParam);
-    if (control) {
+    // An owner-drawn button reports the second click of a double click as BN_DOUBLECLICKED; the
+    // clicks it is made of come as BN_CLICKED already.
+    if (control && HIWORD(wParam) == BN_CLICKED) {
         DispatchExclusive(control);
         DispatchShared(control);
     }
