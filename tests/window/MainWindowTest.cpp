@@ -447,9 +447,28 @@ TEST_F(MainWindowTest, ModeFiveShowsNoModeAndNoColourPicture) {
     COLORREF underPicture = ::GetPixel(dc, 300, 350);
     ::ReleaseDC(window->m_hWnd, dc);
     for (int j = 0; j < 5; ++j) EXPECT_FALSE(Layout().ledModeButtons[j].checked) << j;
+    EXPECT_TRUE(Layout().ledMode5Button.checked) << "the chosen mode shows on its own button";
     EXPECT_EQ(5, window->PageState().shownLedMode);
     EXPECT_EQ(panel, underPicture) << "no colour picture is painted";
     EXPECT_TRUE(Layout().breathSpeedButtons[0].checked) << "an unknown breathing speed shows the first choice";
+}
+
+TEST_F(MainWindowTest, TheModeFiveButtonShowsWhenModeFiveIsChosen) {
+    Open();
+    Click(Layout().pageTabs[2]);
+    Click(Layout().ledMode5Button);
+    EXPECT_EQ(5, Shown().LedMode1);
+    EXPECT_TRUE(Layout().ledMode5Button.checked);
+    for (int j = 0; j < 5; ++j) EXPECT_FALSE(Layout().ledModeButtons[j].checked) << j;
+
+    Click(Layout().ledModeButtons[3]);
+    EXPECT_EQ(3, Shown().LedMode1);
+    EXPECT_FALSE(Layout().ledMode5Button.checked);
+    EXPECT_TRUE(Layout().ledModeButtons[3].checked);
+
+    window->SendMessage(WM_DEVICE_SETTING, SETTING_LED_MODE, 5);
+    EXPECT_TRUE(Layout().ledMode5Button.checked) << "the device chose mode 5";
+    EXPECT_FALSE(Layout().ledModeButtons[3].checked);
 }
 
 // Switching between a mode with the colour picture and mode 5 repaints the whole swatch outline,

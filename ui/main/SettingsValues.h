@@ -32,6 +32,9 @@ int LedStateButtonForValue(int value);
 int SpeedButtonForValue(int value);
 int DirectionButtonForValue(int value);
 
+// The lighting mode of ledMode5Button, beside the five of ledModeButtons.
+constexpr int kLedModeRunning = 5;
+
 // Which option groups of the lighting page a mode shows. Modes outside 0 to 4 change nothing.
 struct LedModeGroups {
     bool known;
