@@ -6,6 +6,7 @@
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 #include "skin/GdiplusSession.h"
+#include "skin/SkinImages.h"
 #include "support/TestFolder.h"
 #include "support/WindowTestSupport.h"
 #include "text/LocalisedText.h"
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -157,6 +160,61 @@ TEST_F(MainWindowTest, StartsOnPageOneWithTheFilesProfile) {
     EXPECT_TRUE(Layout().functionButtons[0].IsWindowVisible());
     EXPECT_FALSE(Layout().stageEnableBoxes[0].IsWindowVisible());
     EXPECT_EQ(L"Orvane", window->GetWindowText());
+}
+
+// The colour a pixel of a button picture shows over the title bar's background.
+COLORREF PictureOverTitleBar(const wchar_t* file, int x, int y) {
+    SkinImage picture = LoadSkinImage(SkinFolder::Buttons, file);
+    Gdiplus::Color pixel;
+    if (!picture || picture->GetPixel(x, y, &pixel) != Gdiplus::Ok) return CLR_INVALID;
+    auto blend = [&](int component, int background) {
+        return (component * pixel.GetA() + background * (255 - pixel.GetA()) + 127) / 255;
+    };
+    return RGB(blend(pixel.GetR(), 0x1F), blend(pixel.GetG(), 0x1F), blend(pixel.GetB(), 0x1F));
+}
+
+// Which of `files` a button paints: the one whose pixel above the symbol is nearest to the screen's.
+std::wstring PaintedPicture(CWnd& button, const std::vector<const wchar_t*>& files) {
+    button.Invalidate(TRUE);
+    button.UpdateWindow();
+    HDC dc = ::GetDC(button.m_hWnd);
+    COLORREF shown = ::GetPixel(dc, 10, 3);
+    ::ReleaseDC(button.m_hWnd, dc);
+    std::wstring nearest;
+    int best = INT_MAX;
+    for (const wchar_t* file : files) {
+        COLORREF picture = PictureOverTitleBar(file, 10, 3);
+        int distance = std::abs(GetRValue(shown) - GetRValue(picture)) + std::abs(GetGValue(shown) - GetGValue(picture)) +
+                       std::abs(GetBValue(shown) - GetBValue(picture));
+        if (distance < best) {
+            best = distance;
+            nearest = file;
+        }
+    }
+    return nearest;
+}
+
+TEST_F(MainWindowTest, MinimiseAndCloseShowTheirPictureOfEachState) {
+    Open();
+    struct Case {
+        CBitmapBtn& button;
+        std::vector<const wchar_t*> files;  // normal, hover, pressed
+    };
+    const Case cases[] = {{Layout().minimizeButton, {L"min-1.png", L"min-3.png", L"min-2.png"}},
+                          {Layout().closeButton, {L"close-1.png", L"close-3.png", L"close-2.png"}}};
+    for (const Case& c : cases) {
+        CBitmapBtn& button = c.button;
+        EXPECT_EQ(c.files[0], PaintedPicture(button, c.files)) << "normal";
+        button.hover = 1;
+        EXPECT_EQ(c.files[1], PaintedPicture(button, c.files)) << "hover";
+        button.hover = 0;
+        button.SendMessage(BM_SETSTATE, TRUE);
+        EXPECT_EQ(c.files[2], PaintedPicture(button, c.files)) << "pressed";
+        button.SendMessage(BM_SETSTATE, FALSE);
+        button.EnableWindow(FALSE);
+        EXPECT_EQ(c.files[0], PaintedPicture(button, c.files)) << "disabled";
+        button.EnableWindow(TRUE);
+    }
 }
 
 TEST_F(MainWindowTest, EnterAndEscapeAreConsumed) {
