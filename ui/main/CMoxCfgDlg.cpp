@@ -222,7 +222,8 @@ void CMoxCfgDlg::ExportCurrentProfile() {
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
-    CFileDialog dialog(true, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
+    // A name that does not exist keeps the dialog open with the system's notice.
+    CFileDialog dialog(true, L".pfd", L"", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter, this);
     dialog.SetInitialFolder(DataFolder);
     if (dialog.DoModal() == IDOK) ImportIntoCurrentProfile(dialog.GetPathName());
 }
