@@ -621,6 +621,78 @@ TEST_F(MainWindowTest, ImportRepairsAFileWithoutKeys) {
     EXPECT_EQ(std::vector<UINT>{WM_SERVICE_APPLY}, service.received);
 }
 
+// A profile file of some other program: every value, the buttons' included, out of range.
+void WriteForeignProfile(const std::wstring& path) {
+    IniFile file(path);
+    const wchar_t* keys[] = {L"Group", L"PollingRate", L"WheelScrollLines", L"MouseSensitivity", L"DoubleClickSpeed",
+                             L"UniversalScrollEnabled", L"Acceleration", L"XYSensitivityEnabled", L"MouseSpeedX",
+                             L"MouseSpeedY", L"OFASensitivity", L"LedMode1", L"LedState1", L"FlashState1",
+                             L"BreathState1", L"LedDirect1", L"ANGLE", L"LIFT", L"DPI", L"DPICurrentX", L"DPICurrentY",
+                             L"DPIStageNum"};
+    for (const wchar_t* key : keys) file.WriteInt(L"GROUP", key, 99);
+    file.WriteInt(L"GROUP", L"LedColor1", -1);
+    for (int b = 1; b <= kButtonCount; ++b) {
+        std::wstring section = L"ButtonAssigned_" + std::to_wstring(b);
+        file.WriteInt(section.c_str(), L"ButtonFunc", 99 + b);
+    }
+}
+
+// An import leaves the profile as sound as a load would, and touches nothing else.
+TEST_F(MainWindowTest, ImportRepairsForeignAndEmptyFilesIntoTheShownProfileOnly) {
+    WriteProfiles([](ProfileSet& set) { set.GroupID = 2; });
+    Open();
+    struct Case {
+        const char* what;
+        void (*write)(const std::wstring&);
+    };
+    const Case cases[] = {
+        {"a foreign file", WriteForeignProfile},
+        {"a file without keys", [](const std::wstring& path) { TestFolder::WriteBytes(path, ""); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::wstring path = home.File(L"imported.pfd");
+        c.write(path);
+        const ProfileSet before = WorkingProfiles;
+
+        window->ImportIntoCurrentProfile(path);
+
+        const ProfileRecord& record = WorkingProfiles.Profiles[2];
+        ProfileRecord loadedAgain = record;
+        EXPECT_FALSE(RepairProfile(loadedAgain, 2)) << "a load would find nothing to repair";
+        EXPECT_EQ(0, record.LedMode1);
+        EXPECT_EQ(0, record.LedDirect1);
+        EXPECT_EQ(2, record.PollingRate);
+        EXPECT_EQ(0x0000FF, record.LedColor1);
+        for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(kDefaultButtonFuncs[b], record.Buttons[b].ButtonFunc) << b;
+        EXPECT_EQ(1, record.DPIStageValue[0].Enabled);
+        EXPECT_EQ(before.GroupID, WorkingProfiles.GroupID);
+        for (int k : {0, 1, 3, 4}) {
+            EXPECT_EQ(0, std::memcmp(&before.Profiles[k], &WorkingProfiles.Profiles[k], sizeof(ProfileRecord))) << k;
+        }
+        IniFile saved(dataFolder + L"RSProfile3.pfd");
+        EXPECT_EQ(0, saved.ReadInt(L"GROUP", L"LedMode1", -1)) << "the files and the device get the repaired values";
+        EXPECT_EQ(48, saved.ReadInt(L"ButtonAssigned_6", L"ButtonFunc", -1));
+        ::DeleteFileW(path.c_str());
+    }
+}
+
+TEST_F(MainWindowTest, LoadedFunctionCodesNoMenuGivesBecomeTheDefaults) {
+    WriteProfiles([](ProfileSet& set) {
+        set.Profiles[0].Buttons[0].ButtonFunc = 0;
+        set.Profiles[0].Buttons[5].ButtonFunc = 56;
+        set.Profiles[0].Buttons[7].ButtonFunc = 99;
+        set.Profiles[0].Buttons[2].ButtonFunc = 55;
+    });
+    Open();
+    EXPECT_EQ(1, Shown().Buttons[0].ButtonFunc);
+    EXPECT_EQ(48, Shown().Buttons[5].ButtonFunc);
+    EXPECT_EQ(12, Shown().Buttons[7].ButtonFunc);
+    EXPECT_EQ(55, Shown().Buttons[2].ButtonFunc) << "a code the menu gives stays";
+    EXPECT_EQ(GetFunctionName(1), Layout().functionButtons[0].GetText());
+    EXPECT_EQ(GetFunctionName(12), Layout().functionButtons[3].GetText()) << "the fourth row shows button record 7";
+}
+
 // Answers the warning box that the resets open: Enter, as a user would press it.
 void PressEnterInTheNextBox() { ::PostThreadMessageW(::GetCurrentThreadId(), WM_KEYDOWN, VK_RETURN, 0); }
 

@@ -232,7 +232,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
     // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairProfile(record, state.currentProfile);
+    RepairImportedProfile(record, state.currentProfile);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
