@@ -663,7 +663,6 @@ TEST_F(MainWindowTest, ImportRepairsForeignAndEmptyFilesIntoTheShownProfileOnly)
         EXPECT_EQ(0, record.LedMode1);
         EXPECT_EQ(0, record.LedDirect1);
         EXPECT_EQ(2, record.PollingRate);
-        EXPECT_EQ(0x0000FF, record.LedColor1);
         for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(kDefaultButtonFuncs[b], record.Buttons[b].ButtonFunc) << b;
         EXPECT_EQ(1, record.DPIStageValue[0].Enabled);
         EXPECT_EQ(before.GroupID, WorkingProfiles.GroupID);
