@@ -102,12 +102,14 @@ protected:
     DeviceLink link{view, WorkingProfiles};
 };
 
-TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowLocked) {
+// Nobody would confirm the apply: the bottom row is not locked, and the device shows as absent.
+TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowEnabled) {
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());
     EXPECT_EQ(2, IniFile(ProfileFilePath(4)).ReadInt(L"GROUP", L"GroupID", -1));
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"StopTimer 532", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 1"}),
+              view.calls);
 }
 
 TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
@@ -117,7 +119,7 @@ TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
 
     EXPECT_EQ((std::vector<Received>{{WM_SERVICE_APPLY, 0, 0}}), service.received);
     EXPECT_TRUE(service.filesCompleteOnApply);
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000"}), view.calls);
 }
 
 TEST_F(DeviceService, MacroButtonsGoOutInProfileAndButtonOrderForTheExactNameOnly) {
@@ -169,7 +171,8 @@ TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame)
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000"}), view.calls)
+        << "the row is locked until the confirmation's time runs out";
 }
 
 TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {

@@ -606,6 +606,44 @@ TEST_F(MainWindowTest, ApplyLocksTheBottomRowUntilTheServiceIsDone) {
     for (CBitmapBtn* button : Layout().BottomRow()) EXPECT_TRUE(button->IsWindowEnabled());
 }
 
+bool AllProfileFilesExist(const std::wstring& folder) {
+    for (int k = 1; k <= kProfileCount; ++k) {
+        if (::GetFileAttributesW((folder + L"RSProfile" + std::to_wstring(k) + L".pfd").c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(MainWindowTest, ApplyWithoutTheServiceSavesAndLeavesTheBottomRowEnabled) {
+    Open();
+    service.DestroyWindow();
+    Shown().Acceleration = 3;
+    Click(Layout().applyButton);
+
+    EXPECT_TRUE(AllProfileFilesExist(dataFolder));
+    EXPECT_EQ(3, IniFile(dataFolder + L"RSProfile1.pfd").ReadInt(L"GROUP", L"Acceleration", -1));
+    for (CBitmapBtn* button : Layout().BottomRow()) EXPECT_TRUE(button->IsWindowEnabled());
+    EXPECT_TRUE(Layout().deviceAbsentLabel->IsWindowVisible());
+    EXPECT_FALSE(Layout().devicePresentLabel->IsWindowVisible());
+}
+
+// The service window is there but never confirms: the row comes back after the confirmation's time.
+TEST_F(MainWindowTest, AnApplyTheServiceNeverConfirmsUnlocksTheBottomRowInTheEnd) {
+    Open();
+    Click(Layout().applyButton);
+    EXPECT_EQ(std::vector<UINT>{WM_SERVICE_APPLY}, service.received);
+    for (CBitmapBtn* button : Layout().BottomRow()) EXPECT_FALSE(button->IsWindowEnabled());
+
+    DWORD start = ::GetTickCount();
+    while (!Layout().applyButton.IsWindowEnabled() && ::GetTickCount() - start < 30000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        PumpMessages();
+    }
+    for (CBitmapBtn* button : Layout().BottomRow()) EXPECT_TRUE(button->IsWindowEnabled());
+    EXPECT_FALSE(Layout().deviceAbsentLabel->IsWindowVisible()) << "the device was there";
+}
+
 TEST_F(MainWindowTest, ImportRepairsAFileWithoutKeys) {
     Open();
     std::wstring empty = home.File(L"empty.pfd");
