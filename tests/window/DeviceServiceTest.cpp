@@ -155,6 +155,20 @@ TEST_F(DeviceService, MacroChangedCarriesTheLibrarySlotOrMinusOne) {
               service.received);
 }
 
+// The messages and their parameters as the device service knows them, written out as numbers.
+TEST_F(DeviceService, TheServiceReceivesTheNumbersItKnows) {
+    RecordingService service;
+    MacroLibrary().WriteMacroList({L"Burst", L"Fire"});
+    ProfileSet set{};
+    AssignMacro(set, 4, 2, FUNC_MACRO, L"Fire");
+
+    link.ApplyProfiles();
+    SendMacroChanged(L"Fire");
+    SendMacroButtons(set, L"Fire");
+
+    EXPECT_EQ((std::vector<Received>{{1246, 0, 0}, {5396, 1, 0}, {5398, 4, 2}}), service.received);
+}
+
 TEST_F(DeviceService, NothingIsSentWithoutServiceWindow) {
     ProfileSet set{};
     AssignMacro(set, 0, 0, FUNC_MACRO, L"Fire");

@@ -217,6 +217,38 @@ TEST_F(MainWindowTest, MinimiseAndCloseShowTheirPictureOfEachState) {
     }
 }
 
+// The device service finds the window by its title among the dialogs of the system.
+TEST_F(MainWindowTest, TheServiceFindsTheWindowByItsClassAndTitle) {
+    Open();
+    EXPECT_EQ(window->m_hWnd, ::FindWindowW(L"#32770", L"Orvane"));
+}
+
+// The service's messages as it sends them, written out as numbers: each changes what its id says.
+TEST_F(MainWindowTest, TheServicesMessagesByTheirNumbers) {
+    WriteProfiles([](ProfileSet& set) { set.Profiles[0].Acceleration = 2; });
+    Open();
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool (*done)(MainWindowTest&);
+    };
+    const Case cases[] = {
+        {5397, 8, 2, [](MainWindowTest& t) { return t.Shown().DPI == 2; }},
+        {5397, 10, 1, [](MainWindowTest& t) { return t.Shown().PollingRate == 1; }},
+        {5397, 11, 4, [](MainWindowTest& t) { return t.Shown().LedMode1 == 4; }},
+        {5397, 12, 7, [](MainWindowTest& t) { return t.Shown().MouseSensitivity == 7; }},
+        {5397, 0, 0, [](MainWindowTest& t) { return t.Shown().PollingRate == 2 && t.Shown().Acceleration == 2; }},
+        {5397, 9, 3, [](MainWindowTest& t) { return WorkingProfiles.GroupID == 3; }},
+        {1245, 0, 0, [](MainWindowTest& t) { return t.Layout().applyButton.IsWindowEnabled() != FALSE; }},
+    };
+    for (const Case& c : cases) {
+        window->SendMessage(c.message, c.wParam, c.lParam);
+        PumpMessages();
+        EXPECT_TRUE(c.done(*this)) << c.message << " " << c.wParam << " " << c.lParam;
+    }
+}
+
 TEST_F(MainWindowTest, EnterAndEscapeAreConsumed) {
     Open();
     for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {

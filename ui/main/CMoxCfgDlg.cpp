@@ -1,5 +1,6 @@
 #include "ui/main/CMoxCfgDlg.h"
 
+#include "app/DeviceService.h"
 #include "app/Folders.h"
 #include "app/Messages.h"
 #include "app/res/resource.h"
@@ -86,7 +87,7 @@ BOOL CMoxCfgDlg::OnInitDialog() {
     LoadProfiles(StagingProfiles);
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
-    SetWindowText(L"Orvane");
+    SetWindowText(TOOL_WINDOW_TITLE);
     return TRUE;
 }
 
