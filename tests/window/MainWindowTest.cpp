@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, TheServicesMessagesByTheirNumbers) {
         {5397, 11, 4, [](MainWindowTest& t) { return t.Shown().LedMode1 == 4; }},
         {5397, 12, 7, [](MainWindowTest& t) { return t.Shown().MouseSensitivity == 7; }},
         {5397, 0, 0, [](MainWindowTest& t) { return t.Shown().PollingRate == 2 && t.Shown().Acceleration == 2; }},
-        {5397, 9, 3, [](MainWindowTest& t) { return WorkingProfiles.GroupID == 3; }},
+        {5397, 9, 3, [](MainWindowTest&) { return WorkingProfiles.GroupID == 3; }},
         {1245, 0, 0, [](MainWindowTest& t) { return t.Layout().applyButton.IsWindowEnabled() != FALSE; }},
     };
     for (const Case& c : cases) {
