@@ -493,6 +493,40 @@ TEST_F(MainWindowTest, ColourPickerStoresThePixelUnderTheCursor) {
     }
 }
 
+// The colour stored for a click on the colour picture is the picture's own pixel under the cursor.
+TEST_F(MainWindowTest, ColourPickerStoresThePicturesOwnPixel) {
+    const RECT& picture = SettingsPages::kColorPictureRect;
+    SkinImage file = LoadSkinImage(SkinFolder::Background, L"RGB.png");
+    ASSERT_TRUE(file);
+    Open();
+    Click(Layout().pageTabs[2]);
+    window->UpdateWindow();
+    struct Case {
+        const char* what;
+        POINT point;
+    };
+    const Case cases[] = {
+        {"the bottom left corner of the part that picks", {209 + 1, 428}},
+        {"the centre", {313, 356}},
+        {"the right edge of the part that picks", {415, 330}},
+    };
+    for (const Case& c : cases) {
+        Gdiplus::Color pixel;
+        ASSERT_EQ(Gdiplus::Ok, file->GetPixel(c.point.x - picture.left, c.point.y - picture.top, &pixel)) << c.what;
+        const COLORREF expected = RGB(pixel.GetR(), pixel.GetG(), pixel.GetB());
+
+        PressOnSurface(*window, c.point);
+
+        EXPECT_EQ(static_cast<std::int32_t>(expected), Shown().LedColor1) << c.what;
+        EXPECT_EQ(expected, window->PageState().currentColor) << c.what;
+        for (int k = 0; k < 3; ++k) {
+            const int component = static_cast<int>((expected >> (8 * k)) & 0xFF);
+            EXPECT_EQ(std::to_wstring(component), Layout().colorEdits[k].GetWindowText()) << c.what << " " << k;
+            EXPECT_EQ(component + 1, Layout().colorSliders[k].thumb->value) << c.what << " " << k;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, TypedColourValuesAreLimitedTo255) {
     Open();
     Click(Layout().pageTabs[2]);
