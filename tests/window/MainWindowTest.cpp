@@ -506,7 +506,7 @@ TEST_F(MainWindowTest, ColourPickerStoresThePicturesOwnPixel) {
         POINT point;
     };
     const Case cases[] = {
-        {"the bottom left corner of the part that picks", {209 + 1, 428}},
+        {"the bottom left corner of the part that picks", {210, 428}},
         {"the centre", {313, 356}},
         {"the right edge of the part that picks", {415, 330}},
     };
