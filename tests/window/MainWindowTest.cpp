@@ -395,6 +395,7 @@ TEST_F(MainWindowTest, PressingAThumbInPlaceChangesNothing) {
 TEST_F(MainWindowTest, ADoubleClickDoesWhatTwoClicksDo) {
     WriteProfiles([](ProfileSet& set) {
         for (int s = 2; s < kDpiStageCount; ++s) set.Profiles[0].DPIStageValue[s].Enabled = 0;
+        set.Profiles[0].DPIStageValue[3].Linked = 0;
     });
     struct Case {
         const char* what;
@@ -496,9 +497,10 @@ TEST_F(MainWindowTest, ColourPickerStoresThePixelUnderTheCursor) {
 // The colour stored for a click on the colour picture is the picture's own pixel under the cursor.
 TEST_F(MainWindowTest, ColourPickerStoresThePicturesOwnPixel) {
     const RECT& picture = SettingsPages::kColorPictureRect;
+    WriteProfiles([](ProfileSet& set) { set.Profiles[0].LedMode1 = 0; });
+    Open();
     SkinImage file = LoadSkinImage(SkinFolder::Background, L"RGB.png");
     ASSERT_TRUE(file);
-    Open();
     Click(Layout().pageTabs[2]);
     window->UpdateWindow();
     struct Case {
