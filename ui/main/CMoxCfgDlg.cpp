@@ -229,7 +229,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
     // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairProfile(record, state.currentProfile);
+    RepairProfileSet(WorkingProfiles);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
