@@ -1,9 +1,9 @@
 // The main window in this process, opened over a documents folder of the test's own with a
 // stand-in for the device service: what the main window's tests share.
 #pragma once
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
