@@ -45,7 +45,7 @@ inline ProfileRecord SampleRecord(int profileIndex) {
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment& button = record.Buttons[b];
         button.ButtonID = static_cast<std::uint8_t>(b + 1);
-        button.ButtonFunc = static_cast<std::uint8_t>(b == 0 ? FUNC_LEFT_CLICK : 17 + 8 * k + b);
+        button.ButtonFunc = static_cast<std::uint8_t>(b == 0 ? FUNC_LEFT_CLICK : 17 + (8 * k + b) % 39);  // 17 to 55
         button.LoopNumber = static_cast<std::uint8_t>(200 + b + k);
         button.KeyNumber = static_cast<std::uint8_t>(2 * b + k);
         for (std::size_t i = 0; i < kKeyDataBytes; ++i) button.KeyData[i] = static_cast<std::uint8_t>(i * 7 + b + k);
