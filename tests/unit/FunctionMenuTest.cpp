@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -52,7 +53,8 @@ TEST(FunctionMenu, MacroSubMenuListsTheLibraryBehindTheEditorEntry) {
     InitFolders();
     std::vector<std::wstring> library;
     for (int slot = 0; slot < 15; ++slot) library.push_back(L"Macro " + std::to_wstring(slot));
-    const FunctionMenuItem& macros = BuildFunctionMenu(library)[12];
+    const std::vector<FunctionMenuItem> menu = BuildFunctionMenu(library);
+    const FunctionMenuItem& macros = menu[12];
     ASSERT_EQ(16u, macros.subItems.size());
     EXPECT_EQ(GetMacroMenuLabel(), macros.subItems[0].text);
     EXPECT_FALSE(macros.subItems[0].text.empty());
