@@ -1,9 +1,9 @@
 // What the main window's tests share: a documents folder of their own, a stand-in for the device
 // service, profile files written before the window opens, and clicks on its controls.
 #pragma once
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CWarningDlg.h"
 
-#include "app/res/resource.h"
+#include "res/resource.h"
 
 CWarningDlg::CWarningDlg(CWnd* parent, std::wstring titleText, std::wstring messageText, std::wstring noteText)
     : CPromptDialog(IDD_WARNING_BOX, parent, std::move(titleText), std::move(messageText), SkinPaintDC::Mode::Direct),
