@@ -10,7 +10,8 @@ LastHookEvent fireKeyLastEvent;
 
 constexpr UINT kCountFieldId = 0x5001;
 constexpr UINT kSpeedFieldId = 0x5002;
-constexpr WPARAM kFocusGained = 1;
+constexpr int kFocusGained = 1;
+constexpr int kFocusLost = 2;
 
 // Left, right, middle button, keyboard key.
 constexpr RECT kOptionBoxRects[] = {{36, 112, 87, 128}, {89, 112, 156, 128}, {159, 112, 218, 128}, {36, 136, 144, 152}};
@@ -81,7 +82,8 @@ LRESULT CFireKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CFireKey::OnEditFocus(int change) {
-    editFocusCount += change == kFocusGained ? 1 : -1;
+    if (change == kFocusGained) ++editFocusCount;
+    if (change == kFocusLost) --editFocusCount;
     hook.Enable(editFocusCount == 0 && fireTarget == kKeyboardTarget);
 }
 
