@@ -456,4 +456,5 @@ TEST_F(MainWindowTest, EnterInTheWarningBoxAnswersOkEvenWithCancelFocused) {
     EXPECT_EQ(IDCANCEL, escape.DoModal());
     shownBox = nullptr;
 }
+
 }  // namespace
