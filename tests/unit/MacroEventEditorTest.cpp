@@ -29,7 +29,9 @@ void ExpectInStep(const MacroEventEditor& editor) {
         const EventRow& row = editor.Rows()[i];
         RowMark mark = event.IsDelay() ? RowMark::None : event.IsPress() ? RowMark::Press : RowMark::Release;
         EXPECT_EQ(mark, row.mark) << "row " << i;
-        if (event.IsDelay()) EXPECT_EQ(DelayRowText(event.DelayMilliseconds()), row.text) << "row " << i;
+        if (event.IsDelay()) {
+            EXPECT_EQ(DelayRowText(event.DelayMilliseconds()), row.text) << "row " << i;
+        }
     }
 }
 

