@@ -1,7 +1,6 @@
 #include "app/DeviceService.h"
 #include "app/Folders.h"
 #include "app/Messages.h"
-#include "keys/CWarningDlg.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
@@ -9,6 +8,7 @@
 #include "support/TestFolder.h"
 #include "support/WindowTestSupport.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/CMoxCfgDlg.h"
 #include "ui/main/SettingsValues.h"
 

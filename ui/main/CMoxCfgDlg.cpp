@@ -4,11 +4,11 @@
 #include "app/Messages.h"
 #include "app/res/resource.h"
 #include "framework/CFileDialog.h"
-#include "keys/CWarningDlg.h"
 #include "macro/MacroLibrary.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
@@ -229,7 +229,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
     // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairProfile(record, state.currentProfile);
+    RepairProfileSet(WorkingProfiles);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();

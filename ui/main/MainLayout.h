@@ -7,6 +7,7 @@
 #include "skin/CPngHSliderBar.h"
 #include "skin/CPngSliderBar.h"
 #include "skin/CStaticTrans.h"
+#include "skin/CaptionedButton.h"
 #include "skin/SkinImages.h"
 
 #include <array>
@@ -79,6 +80,8 @@ public:
 
 private:
     void LoadImages();
+    ButtonImageSet TextButtonImages() const;
+    ButtonImageSet TabImages() const;
     void CreateTitleBar(CWnd& window);
     void CreateBottomRow(CWnd& window);
     void CreateFunctionButtons(CWnd& window);
