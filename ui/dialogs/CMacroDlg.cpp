@@ -5,9 +5,10 @@
 #include "app/res/resource.h"
 #include "macro/MacroFile.h"
 #include "profile/ProfileSet.h"
+#include "skin/CaptionedButton.h"
 #include "skin/SkinFont.h"
 #include "text/LocalisedText.h"
-#include "keys/CWarningDlg.h"
+#include "ui/dialogs/CWarningDlg.h"
 
 #include <algorithm>
 
@@ -81,10 +82,7 @@ CMacroDlg::CMacroDlg(CWnd* parent)
 // --- layout ---
 
 void CMacroDlg::CreateSkinLayout() {
-    background = LoadSkinImage(SkinFolder::Background, L"dlg.png");
-    buttonNormal = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png");
-    buttonHover = LoadSkinImage(SkinFolder::Buttons, L"ok-3.png");
-    buttonPressed = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png");
+    images.Load();
     boxClear = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png");
     boxTicked = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
     startNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstart1.png");
@@ -137,21 +135,15 @@ void CMacroDlg::CreateButtons() {
         {&CMacroDlg::cancelButton, Rect(617, 516, 706, 541), L"General", 47},
     };
     for (const CaptionedButton& spec : buttons) {
-        CBitmapBtn& button = this->*spec.button;
-        const std::wstring caption = LoadUiString(spec.section, spec.textId);
-        button.Create(caption.c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, spec.rect, this, 0);
-        button.SetImages(buttonNormal.get(), buttonHover.get(), buttonPressed.get(), buttonNormal.get());
-        button.SetText(caption, 0, kTextCentred);
-        button.textVisible = 1;
-        button.useTextRect = 1;
-        button.textRect = Rect(0, 0, spec.rect.right - spec.rect.left, spec.rect.bottom - spec.rect.top);
-        button.normalTextColor = button.hoverTextColor = button.pressedTextColor = RGB(255, 255, 255);
-        button.fontWeight = 400;
+        CreateCaptionedButton(this->*spec.button, *this, spec.rect, images.OkButton(),
+                              LoadUiString(spec.section, spec.textId));
     }
-    recordButton.Create(L"Record", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, Rect(359, 480, 389, 503), this, 0);
-    recordButton.SetImages(startNormal.get(), startActive.get(), startActive.get(), startActive.get());
-    stopButton.Create(L"Stop", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, Rect(452, 480, 482, 503), this, 0);
-    stopButton.SetImages(stopNormal.get(), stopActive.get(), stopActive.get(), stopNormal.get());
+    CreateSkinButton(recordButton, *this, Rect(359, 480, 389, 503),
+                     {startNormal.get(), startActive.get(), startActive.get(), startActive.get()});
+    recordButton.SetWindowText(L"Record");
+    CreateSkinButton(stopButton, *this, Rect(452, 480, 482, 503),
+                     {stopNormal.get(), stopActive.get(), stopActive.get(), stopNormal.get()});
+    stopButton.SetWindowText(L"Stop");
     stopButton.EnableWindow(FALSE);
 }
 
@@ -165,12 +157,12 @@ void CMacroDlg::CreateCheckBoxes() {
                          {&loopCountBox, Rect(588, 200, 599, 211), 15}, {&loopSecondBox, Rect(588, 240, 599, 251), 16}};
     for (const Box& spec : boxes) {
         CBitmapBtn& box = *spec.box;
-        box.Create(LoadUiString(L"MACRO", spec.nameId).c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, spec.rect, this, 0);
+        CreateSkinButton(box, *this, spec.rect, {boxClear.get(), boxClear.get(), boxTicked.get(), boxClear.get()});
+        box.SetWindowText(LoadUiString(L"MACRO", spec.nameId).c_str());
         box.checkBoxMode = 1;
         box.checkedShowsPressed = 1;
         box.fillBackground = 1;
         box.backgroundColor = kPanelColor;
-        box.SetImages(boxClear.get(), boxClear.get(), boxTicked.get(), boxClear.get());
     }
 }
 
@@ -217,8 +209,8 @@ void CMacroDlg::ReleaseSkin() {
     hook.Enable(false);
     hook.Remove();
     CloseMouseMenu();
-    for (SkinImage* image : {&background, &buttonNormal, &buttonHover, &buttonPressed, &boxClear, &boxTicked,
-                             &startNormal, &startActive, &stopNormal, &stopActive}) {
+    images.Release();
+    for (SkinImage* image : {&boxClear, &boxTicked, &startNormal, &startActive, &stopNormal, &stopActive}) {
         image->reset();
     }
 }

@@ -12,6 +12,7 @@
 #include "skin/CListBoxEx.h"
 #include "skin/CSkinDialog.h"
 #include "skin/CStaticTrans.h"
+#include "skin/DialogImages.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinImages.h"
 
@@ -55,7 +56,7 @@ protected:
 
     void CreateSkinLayout() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback3.bmp"; }
-    Gdiplus::Image* BackgroundImage() const override { return background.get(); }
+    Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     void OnSurfacePressed(int x, int y) override;
     void ReleaseSkin() override;
@@ -114,7 +115,7 @@ private:
 
     MacroLibrary library;
     HookFunctions hook;
-    SkinImage background, buttonNormal, buttonHover, buttonPressed, boxClear, boxTicked;
-    SkinImage startNormal, startActive, stopNormal, stopActive;
+    DialogImages images;
+    SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;
     GdiObject<HFONT> editFont;
 };
