@@ -90,6 +90,8 @@ void CMacroDlg::CreateSkinLayout() {
     stopNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstop1.png");
     stopActive = LoadSkinImage(SkinFolder::Buttons, L"iconstop2.png");
     MoveWindow(0, 0, kWidth, kHeight, TRUE);
+    // The skin draws the title; the window text names the window for the system.
+    SetWindowText(LoadUiString(L"MACRO", 1).c_str());
 
     CreateLists();
     CreateButtons();
