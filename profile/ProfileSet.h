@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 constexpr int kProfileCount = 5;
 constexpr int kButtonCount = 8;
@@ -69,6 +70,11 @@ struct ButtonAssignment {
     std::uint8_t KeyData[kKeyDataBytes];
     wchar_t MacroName[kMacroNameChars + 1];
 };
+
+// The text of MacroName, up to its terminator or its last character.
+std::wstring MacroNameText(const ButtonAssignment& button);
+// Puts `text` into MacroName, cut to kMacroNameChars characters.
+void SetMacroNameText(ButtonAssignment& button, const std::wstring& text);
 
 // Field names are the keys of the profile files.
 struct ProfileRecord {

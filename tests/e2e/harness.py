@@ -84,6 +84,22 @@ class Window:
             xdotool("windowfocus", "--sync", ids[0])
 
 
+def read_ini(path):
+    """Sections of an INI file as dictionaries; the system writes it in ANSI or UTF-16."""
+    with open(path, "rb") as handle:
+        raw = handle.read()
+    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
+    sections, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = sections.setdefault(line[1:-1], {})
+        elif current is not None and "=" in line:
+            key, _, value = line.partition("=")
+            current[key] = value
+    return sections
+
+
 def count_windows(title):
     return int(probe("count", title)[1].strip() or 0)
 

@@ -4,7 +4,7 @@ import os
 import time
 import unittest
 
-from harness import SERVICE, ToolTestCase, wait_for_window, wait_until, xdotool
+from harness import SERVICE, ToolTestCase, read_ini, wait_for_window, wait_until, xdotool
 
 # Client points of the controls used here.
 PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
@@ -14,22 +14,6 @@ ACCELERATION_RIGHT_END = (967, 228)
 POLLING_1000 = (898, 449)
 WARNING_SIZE = (478, 292)
 WARNING_OK = (181, 232)
-
-
-def read_ini(path):
-    """Sections of an INI file as dictionaries; the system writes it in ANSI or UTF-16."""
-    with open(path, "rb") as handle:
-        raw = handle.read()
-    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
-    sections, current = {}, None
-    for line in text.splitlines():
-        line = line.strip()
-        if line.startswith("[") and line.endswith("]"):
-            current = sections.setdefault(line[1:-1], {})
-        elif current is not None and "=" in line:
-            key, _, value = line.partition("=")
-            current[key] = value
-    return sections
 
 
 class MainWindowTest(ToolTestCase):

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 class ButtonCaptionTest : public ::testing::Test {
@@ -57,20 +57,34 @@ TEST_F(ButtonCaptionTest, Keys) {
 }
 
 TEST_F(ButtonCaptionTest, MacroButtonsFollowTheLibrary) {
+    struct Case {
+        const char* name;
+        int slot;
+        const wchar_t* storedName;
+        std::vector<std::wstring> library;
+        const wchar_t* caption;  // null: the name of code 16
+        int code;
+        int slotAfter;
+        const wchar_t* nameAfter;
+    };
     const std::vector<std::wstring> library{L"Reload", L"Combo"};
-
-    ButtonAssignment present = Button(11, {}, 1);
-    std::wcscpy(present.MacroName, L"old name");
-    EXPECT_EQ(L"Combo", ButtonCaption(present, library));
-    EXPECT_STREQ(L"Combo", present.MacroName);
-    EXPECT_EQ(11, present.ButtonFunc);
-
-    ButtonAssignment gone = Button(11, {}, 2);
-    EXPECT_EQ(GetFunctionName(16), ButtonCaption(gone, library));
-    EXPECT_EQ(16, gone.ButtonFunc);
-
-    ButtonAssignment emptyLibrary = Button(11, {}, 0);
-    EXPECT_EQ(L"", ButtonCaption(emptyLibrary, {}));
-    EXPECT_EQ(11, emptyLibrary.ButtonFunc);
+    const Case cases[] = {
+        {"a stored name finds its macro", 1, L"Combo", library, L"Combo", 11, 1, L"Combo"},
+        // A macro before it was deleted: the slot moved down, the name did not.
+        {"the name finds the moved slot", 2, L"Combo", library, L"Combo", 11, 1, L"Combo"},
+        {"a deleted macro is not replaced by the next", 0, L"Jump", library, nullptr, 16, 0, L"Jump"},
+        {"an empty library has no stored macro", 0, L"Jump", {}, nullptr, 16, 0, L"Jump"},
+        {"without a name the slot counts", 1, L"", library, L"Combo", 11, 1, L"Combo"},
+        {"without a name a slot past the list", 2, L"", library, nullptr, 16, 2, L""},
+        {"without a name an empty library", 0, L"", {}, L"", 11, 0, L""},
+    };
+    for (const Case& c : cases) {
+        ButtonAssignment button = Button(11, {}, c.slot);
+        SetMacroNameText(button, c.storedName);
+        EXPECT_EQ(c.caption ? c.caption : GetFunctionName(16), ButtonCaption(button, c.library)) << c.name;
+        EXPECT_EQ(c.code, button.ButtonFunc) << c.name;
+        EXPECT_EQ(c.slotAfter, button.KeyNumber) << c.name;
+        EXPECT_EQ(c.nameAfter, MacroNameText(button)) << c.name;
+    }
 }
 }  // namespace

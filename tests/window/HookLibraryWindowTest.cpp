@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "framework/CWnd.h"
 #include "macro/HookFunctions.h"
+#include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -26,38 +27,6 @@ public:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
-
-// Handles this thread's messages, which runs the hook installed on it, until `done` holds.
-template <typename Condition>
-bool PumpUntil(Condition done) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-        if (done()) return true;
-        if (::GetTickCount() - start > 10000) return false;
-        ::Sleep(10);
-    }
-}
-
-// Puts a key press or release into the system's input and waits until the system has taken it,
-// which is after every low-level hook has seen it.
-void SendKey(WORD virtualKey, bool release) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(INPUT));
-    PumpUntil([&] { return ((::GetAsyncKeyState(virtualKey) & 0x8000) != 0) != release; });
-    // The hook's report was posted before the system took the key.
-    PumpUntil([] { return true; });
-}
-
-void TypeKey(WORD virtualKey) {
-    SendKey(virtualKey, false);
-    SendKey(virtualKey, true);
-}
 
 using Keys = std::vector<std::pair<WPARAM, LPARAM>>;
 

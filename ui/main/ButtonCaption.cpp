@@ -3,7 +3,7 @@
 #include "keys/KeyTables.h"
 #include "text/LocalisedText.h"
 
-#include <cwchar>
+#include <algorithm>
 
 namespace {
 constexpr int kVkLeftShift = 160;
@@ -46,16 +46,22 @@ std::wstring CombinationCaption(const ButtonAssignment& button) {
     return caption;
 }
 
+// A macro button is found by the name it stores: deleting a macro moves the slots behind it, and
+// the stored slot would then name another macro. Only a button without a name goes by its slot.
 std::wstring MacroCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames) {
-    if (macroNames.empty()) return L"";
-    if (button.KeyNumber >= macroNames.size()) {
+    const std::wstring storedName = MacroNameText(button);
+    if (storedName.empty() && macroNames.empty()) return L"";
+    size_t slot = button.KeyNumber;
+    if (!storedName.empty()) {
+        slot = static_cast<size_t>(std::find(macroNames.begin(), macroNames.end(), storedName) - macroNames.begin());
+    }
+    if (slot >= macroNames.size()) {
         button.ButtonFunc = FUNC_FALLBACK;
         return GetFunctionName(FUNC_FALLBACK);
     }
-    const std::wstring& name = macroNames[button.KeyNumber];
-    std::wcsncpy(button.MacroName, name.c_str(), kMacroNameChars);
-    button.MacroName[kMacroNameChars] = L'\0';
-    return name;
+    button.KeyNumber = static_cast<std::uint8_t>(slot);
+    SetMacroNameText(button, macroNames[slot]);
+    return macroNames[slot];
 }
 }  // namespace
 

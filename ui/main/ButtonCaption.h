@@ -10,6 +10,7 @@
 constexpr std::array<int, kButtonCount> kRowRecords{0, 1, 2, 7, 3, 4, 5, 6};
 
 // The caption of `button`. `macroNames` is the macro library's list in slot order. A macro button
-// whose slot is no longer in the library falls back to FUNC_FALLBACK, and a macro button that
-// still has its macro takes the library's current name: both change `button`.
+// is looked up by its stored name and takes that name's current slot; one whose macro is no longer
+// in the library falls back to FUNC_FALLBACK. Without a stored name it goes by its slot and takes
+// the name there. All of these change `button`.
 std::wstring ButtonCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames);

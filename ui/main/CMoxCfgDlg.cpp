@@ -4,12 +4,11 @@
 #include "app/Messages.h"
 #include "app/res/resource.h"
 #include "framework/CFileDialog.h"
-#include "macro/MacroLibrary.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 #include "text/LocalisedText.h"
-#include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/ButtonCaption.h"
+#include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
@@ -32,6 +31,7 @@ std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
 CMoxCfgDlg::CMoxCfgDlg()
     : CSkinDialog(IDD_MAIN_WINDOW, nullptr, SkinPaintDC::Mode::Buffered, TRUE),
       pages(*this, layout, state, WorkingProfiles),
+      buttonPage(*this, layout, state, WorkingProfiles),
       deviceLink(*this, WorkingProfiles) {
     appIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -61,6 +61,10 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SLIDER_CHANGED:
         // OnSliderChanged(int position, int sliderId)
         pages.OnSliderChanged(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case WM_MENU_PICK:
+        // OnMenuPick(LPARAM choice)
+        buttonPage.OnMenuPick(lParam);
         return 0;
     case WM_EDIT_KEYUP:
         // OnColorFieldKeyUp(UINT vk, int tag)
@@ -113,6 +117,7 @@ void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
 
 void CMoxCfgDlg::OnSurfacePressed(int x, int y) {
     CSkinDialog::OnSurfacePressed(x, y);
+    buttonPage.CloseFunctionMenu();
     if (state.currentPage == 3) pages.PickColor(x, y);
 }
 
@@ -137,18 +142,11 @@ void CMoxCfgDlg::ShowPage(int page) {
     }
 }
 
-void CMoxCfgDlg::RefreshButtonLabels() {
-    std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
-    ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
-    for (int row = 0; row < kButtonCount; ++row) {
-        CBitmapBtn& button = layout.functionButtons[row];
-        button.SetText(ButtonCaption(record.Buttons[kRowRecords[row]], macroNames), 0, kTextCentred);
-        button.UpdateWindow();
-    }
-}
+void CMoxCfgDlg::RefreshButtonLabels() { buttonPage.RefreshButtonLabels(); }
 
 BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto control = reinterpret_cast<HWND>(lParam);
+    buttonPage.CloseFunctionMenu();
     if (control) {
         DispatchExclusive(control);
         DispatchShared(control);
@@ -198,6 +196,7 @@ void CMoxCfgDlg::DispatchShared(HWND control) {
         if (control == layout.linkToggles[s].m_hWnd) pages.OnLinkToggle(s);
     }
     if (int polling = IndexOf(layout.pollingButtons, control); polling >= 0) pages.OnPollingButton(polling);
+    if (int row = IndexOf(layout.functionButtons, control); row >= 0) buttonPage.OpenFunctionMenu(kRowRecords[row]);
     for (int k = 0; k < 3; ++k) {
         if (control == layout.ledStateButtons[k].m_hWnd) pages.OnLedStateButton(k);
         if (control == layout.breathSpeedButtons[k].m_hWnd) pages.OnBreathSpeedButton(k);

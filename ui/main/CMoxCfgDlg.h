@@ -5,6 +5,7 @@
 #include "app/DeviceLink.h"
 #include "profile/ProfileSet.h"
 #include "skin/CSkinDialog.h"
+#include "ui/main/ButtonPage.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainPageState.h"
 #include "ui/main/SettingsPages.h"
@@ -48,6 +49,7 @@ public:
     // For the window's tests: what the pages show and the controls they show it with.
     const MainPageState& PageState() const { return state; }
     MainLayout& Layout() { return layout; }
+    ButtonPage& Buttons() { return buttonPage; }
 
 protected:
     void CreateSkinLayout() override;
@@ -67,5 +69,6 @@ private:
     MainPageState state;
     ProfileSet StagingProfiles{};
     SettingsPages pages;
+    ButtonPage buttonPage;
     DeviceLink deviceLink;
 };

@@ -1,0 +1,45 @@
+// What the text input box and the key dialogs share: a 478 x 292 skinned box with a title, a
+// prompt, and OK and Cancel, centred over its owner. The OK button and Enter run OnOK, the Cancel
+// button and Escape OnCancel; a subclass adds its own controls and what OK takes from them. The
+// title is also the window text.
+#pragma once
+#include "skin/CBitmapBtn.h"
+#include "skin/CSkinDialog.h"
+#include "skin/CStaticTrans.h"
+#include "skin/DialogImages.h"
+
+#include <memory>
+#include <string>
+
+class CPromptDialog : public CSkinDialog {
+public:
+    static constexpr int kWidth = 478;
+    static constexpr int kHeight = 292;
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* message) override;
+
+    // For the tests: the controls as a user finds them.
+    CBitmapBtn& OkButton() { return okButton; }
+    CBitmapBtn& CancelButton() { return cancelButton; }
+
+protected:
+    CPromptDialog(UINT templateId, CWnd* parent, std::wstring titleText, std::wstring messageText,
+                  SkinPaintDC::Mode paintMode);
+
+    // --- override these ---
+    // Creates the controls of the subclass, after the frame's.
+    virtual void CreateControls() {}
+
+    // --- not meant to be overridden ---
+    void CreateSkinLayout() final;
+    Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
+    void ReleaseSkin() override { images.Release(); }
+
+    DialogImages images;
+
+private:
+    std::wstring titleText, messageText;
+    CBitmapBtn okButton, cancelButton;
+    std::unique_ptr<CStaticTrans> titleLabel, messageLabel;
+};

@@ -1,0 +1,45 @@
+#include "ui/dialogs/CSingleKeyDlg.h"
+
+#include "app/res/resource.h"
+#include "skin/SkinFont.h"
+
+namespace {
+constexpr UINT kInputFieldId = 0x5002;
+constexpr UINT_PTR kFocusTimer = 1;
+constexpr UINT kFocusDelay = 50;  // ms: the field is focused once the box is up
+}  // namespace
+
+CSingleKeyDlg::CSingleKeyDlg(CWnd* parent, std::wstring titleText, std::wstring messageText)
+    : CPromptDialog(IDD_TEXT_INPUT, parent, std::move(titleText), std::move(messageText), SkinPaintDC::Mode::Direct) {}
+
+void CSingleKeyDlg::CreateControls() {
+    fieldFrame = LoadSkinImage(SkinFolder::Background, L"menuitem-d.png");
+    inputField.Create(WS_CHILD | WS_VISIBLE, RECT{82, 146, 382, 176}, this, kInputFieldId);
+    inputField.editFont = SkinFont(14, 500);
+    inputField.SetFont(inputField.editFont.Get());
+    inputField.SetLimitText(kMaxInputChars);
+    SetTimer(kFocusTimer, kFocusDelay);
+}
+
+void CSingleKeyDlg::ReleaseSkin() {
+    CPromptDialog::ReleaseSkin();
+    fieldFrame.reset();
+}
+
+void CSingleKeyDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
+    DrawSkinImage(graphics, fieldFrame.get(), Gdiplus::Rect(82, 146, 301, 27));
+}
+
+LRESULT CSingleKeyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kFocusTimer) {
+        KillTimer(kFocusTimer);
+        ::SetFocus(inputField.m_hWnd);
+        return 0;
+    }
+    return CPromptDialog::WindowProc(message, wParam, lParam);
+}
+
+void CSingleKeyDlg::OnOK() {
+    inputText = inputField.GetWindowText();
+    EndDialog(IDOK);
+}

@@ -1,0 +1,126 @@
+#include "ui/main/ButtonPage.h"
+
+#include "macro/MacroLibrary.h"
+#include "skin/SkinImages.h"
+#include "text/LocalisedText.h"
+#include "ui/dialogs/CFireKey.h"
+#include "ui/dialogs/CSingleKey.h"
+#include "ui/dialogs/CWarningDlg.h"
+#include "ui/main/ButtonCaption.h"
+#include "ui/main/FunctionMenu.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+std::wstring SingleKeyText(int id) { return LoadUiString(L"SINGLEKEY", id); }
+
+std::wstring MenuImage(const wchar_t* name) { return SkinFolderPath(SkinFolder::Background) + name; }
+
+template <size_t N>
+void CopyKeyData(std::uint8_t (&to)[N], const std::uint8_t (&from)[N]) {
+    std::copy(std::begin(from), std::end(from), std::begin(to));
+}
+}  // namespace
+
+void ButtonPage::OpenFunctionMenu(int button) {
+    CloseFunctionMenu();
+    const auto row = std::find(kRowRecords.begin(), kRowRecords.end(), button);
+    if (row == kRowRecords.end()) return;
+    const RECT at = layout.functionButtons[static_cast<size_t>(row - kRowRecords.begin())].GetWindowRect();
+    auto menu = std::make_unique<CBmpMenu>();
+    menu->SetItemImages(MenuImage(L"menuitem-n.png"), MenuImage(L"menuitem-d.png"), MenuImage(L"menuitem-d2.png"),
+                        MenuImage(L"menuitem-n2.png"));
+    menu->SetSubMenuImages(MenuImage(L"menuitem-n.png"), MenuImage(L"menuitem-d.png"), MenuImage(L"menuitem-d.png"),
+                           MenuImage(L"menuitem-n.png"));
+    menu->menuX = at.left;
+    menu->menuY = at.top;
+    const std::vector<FunctionMenuItem> items = BuildFunctionMenu(MacroLibrary().ReadMacroList());
+    for (size_t i = 0; i < items.size(); ++i) {
+        menu->AddItem(items[i].text.c_str(), items[i].id);
+        for (const FunctionMenuItem& sub : items[i].subItems) menu->AddSubItem(i, sub.text.c_str(), sub.id);
+    }
+    if (!menu->Create(&window)) return;
+    menu->ShowWindow(SW_SHOW);
+    openMenu = std::move(menu);
+    editedButton = button;
+}
+
+void ButtonPage::CloseFunctionMenu() {
+    if (!openMenu) return;
+    editedButton = -1;
+    openMenu.reset();
+}
+
+void ButtonPage::OnMenuPick(LPARAM choice) {
+    if (state.currentPage != 1) return;
+    // The menu goes first; the record it was opened for is still the one edited.
+    openMenu.reset();
+    ApplyMenuChoice(choice);
+    editedButton = -1;
+}
+
+ButtonAssignment& ButtonPage::EditedRecord() {
+    return profiles.Profiles[static_cast<size_t>(state.currentProfile)].Buttons[static_cast<size_t>(editedButton)];
+}
+
+void ButtonPage::ApplyMenuChoice(LPARAM choice) {
+    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
+    ProfileRecord& profile = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
+    switch (ApplyFunctionChoice(profile, editedButton, DecodeMenuChoice(choice), macroNames)) {
+    case ChoiceStep::RefusedPrimary: {
+        CWarningDlg warning(&window, LoadUiString(L"WARNING", 1), LoadUiString(L"WARNING", 2), L"");
+        warning.DoModal();
+        break;
+    }
+    case ChoiceStep::AskSingleKey: AskSingleKey(); break;
+    case ChoiceStep::AskKeyCombination: AskKeyCombination(); break;
+    case ChoiceStep::AskFireKey: AskFireKey(); break;
+    case ChoiceStep::OpenMacroEditor: OpenMacroEditor(); break;
+    case ChoiceStep::Done: break;
+    }
+    RefreshButtonLabels();
+}
+
+// Each dialog stores into the record only after it ends with OK; the record is looked up again
+// then, as the profile shown may have changed while the dialog was open.
+void ButtonPage::AskSingleKey() {
+    CSingleKey dialog(&window, SingleKeyText(1), SingleKeyText(1), true);
+    CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
+    dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
+    if (dialog.DoModal() != IDOK) return;
+    StoreSingleKey(EditedRecord(), editedButton, dialog.capture.singleKeyHid);
+}
+
+void ButtonPage::AskKeyCombination() {
+    CSingleKey dialog(&window, SingleKeyText(3), SingleKeyText(4), false);
+    CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
+    dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
+    dialog.capture.keyCount = EditedRecord().KeyNumber / 2;
+    if (dialog.DoModal() != IDOK) return;
+    StoreKeyCombination(EditedRecord(), editedButton, dialog.capture.keyCount, dialog.capture.singleKeyHid,
+                        dialog.capture.KeyData);
+}
+
+void ButtonPage::AskFireKey() {
+    CFireKey dialog(&window, SingleKeyText(7), SingleKeyText(7));
+    const FireKeySeed seed = FireKeySeedOf(EditedRecord());
+    CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
+    dialog.capture.singleKeyHid = seed.key;
+    dialog.fireTarget = seed.target;
+    dialog.fireCount = seed.count;
+    dialog.fireSpeed = seed.speed;
+    if (dialog.DoModal() != IDOK) return;
+    StoreFireKey(EditedRecord(), editedButton, dialog.capture.singleKeyHid, dialog.fireCount, dialog.fireSpeed);
+}
+
+void ButtonPage::RefreshButtonLabels() {
+    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
+    ProfileRecord& record = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
+    for (size_t row = 0; row < kRowRecords.size(); ++row) {
+        CBitmapBtn& button = layout.functionButtons[row];
+        button.SetText(ButtonCaption(record.Buttons[static_cast<size_t>(kRowRecords[row])], macroNames), 0,
+                       kTextCentred);
+        button.UpdateWindow();
+    }
+}
