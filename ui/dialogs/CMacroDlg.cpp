@@ -8,6 +8,7 @@
 #include "skin/CaptionedButton.h"
 #include "skin/SkinFont.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/CSingleKeyDlg.h"
 #include "ui/dialogs/CWarningDlg.h"
 
 #include <algorithm>
@@ -342,8 +343,10 @@ bool CMacroDlg::ConfirmDelete() {
 }
 
 bool CMacroDlg::AskMacroName(std::wstring& name) {
-    (void)name;
-    return false;
+    CSingleKeyDlg input(this, LoadUiString(L"SINGLEKEY", 5), LoadUiString(L"SINGLEKEY", 6));
+    if (input.DoModal() != IDOK) return false;
+    name = input.inputText;
+    return true;
 }
 
 // --- commands ---
