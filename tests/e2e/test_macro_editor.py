@@ -6,7 +6,7 @@ import os
 import time
 import unittest
 
-from harness import ToolTestCase, Window, wait_for_window, wait_until_gone, xdotool
+from harness import ToolTestCase, Window, wait_for_window, wait_until, wait_until_gone, xdotool
 import test_main_window as main_window
 
 EDITOR_TITLE = "Macro Editor"

@@ -469,6 +469,7 @@ TEST_F(MacroDlgTest, EventCommands) {
         EXPECT_EQ(Hex(Block(c.stored)), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
         EXPECT_EQ(c.selection, editor.eventList.GetCurSel()) << c.what;
         EXPECT_EQ(c.notified ? std::vector<WPARAM>{0} : std::vector<WPARAM>{}, ChangedSlots()) << c.what;
+        EXPECT_EQ(std::to_wstring(editor.eventList.GetCount()), editor.eventCountLabel->GetWindowText()) << c.what;
         dialog->DestroyWindow();
     }
 }
@@ -503,6 +504,7 @@ TEST_F(MacroDlgTest, InsertingAClick) {
     EXPECT_EQ(ITEM_PRESS, editor.eventList.GetItemData(1));
     EXPECT_EQ(ITEM_RELEASE, editor.eventList.GetItemData(2));
     EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
+    EXPECT_EQ(L"4", editor.eventCountLabel->GetWindowText()) << "the totals follow every change";
 }
 
 TEST_F(MacroDlgTest, EditingADelayInPlace) {
@@ -512,6 +514,7 @@ TEST_F(MacroDlgTest, EditingADelayInPlace) {
     EXPECT_EQ(Hex(Block("84 04 00 06 19 00 04 04 00 81 01 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
     EXPECT_EQ(std::wstring(54, L' ') + L"250", editor.eventList.GetText(1));
     EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
+    EXPECT_EQ(L"250", editor.totalTimeLabel->GetWindowText());
 }
 
 TEST_F(MacroDlgTest, RowsStayInStepWithAFileWrittenElsewhere) {

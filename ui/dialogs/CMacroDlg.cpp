@@ -261,6 +261,8 @@ void CMacroDlg::ShowRows(int selection) {
     eventList.SetCurSel(selection < eventList.GetCount() ? selection : -1);
     eventList.SendMessage(WM_SETREDRAW, TRUE);
     eventList.Invalidate();
+    // The totals always tell the rows shown, whichever change made them.
+    UpdateTotals();
 }
 
 void CMacroDlg::LoadSelectedMacro() {
@@ -270,7 +272,6 @@ void CMacroDlg::LoadSelectedMacro() {
     ShowRows(0);
     SetLoopOptions(settings.loopType, settings.loopCountText);
     SetDelayOptions(settings.delayType);
-    UpdateTotals();
 }
 
 void CMacroDlg::SetLoopOptions(int loopType, const std::wstring& loopCount) {
@@ -449,7 +450,6 @@ void CMacroDlg::NewMacro() {
     const auto names = library.ReadMacroList();
     const auto found = std::find(names.begin(), names.end(), name);
     macroList.SetCurSel(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
-    UpdateTotals();
 }
 
 void CMacroDlg::DeleteMacro() {
@@ -466,10 +466,7 @@ void CMacroDlg::DeleteMacro() {
     editor.Clear();
     editor.ClearInsertMode();
     ShowRows(-1);
-    if (macroList.GetCount() == 0) {
-        UpdateTotals();
-        return;
-    }
+    if (macroList.GetCount() == 0) return;
     macroList.SetCurSel(std::min(row, macroList.GetCount() - 1));
     LoadSelectedMacro();
 }
@@ -501,12 +498,9 @@ void CMacroDlg::StartRecording(bool insert) {
 void CMacroDlg::StopRecording() {
     SetRecordingLocked(false);
     hook.Enable(false);
-    if (macroList.GetCurSel() < 0) return;
-    if (!SelectedMacroName().empty()) {
-        if (!editor.IsBalanced()) ShowNotice(13);
-        SaveAndNotify();
-    }
-    UpdateTotals();
+    if (SelectedMacroName().empty()) return;
+    if (!editor.IsBalanced()) ShowNotice(13);
+    SaveAndNotify();
 }
 
 bool CMacroDlg::OnHookKey(WPARAM vk, LPARAM flags) {
@@ -521,7 +515,6 @@ bool CMacroDlg::OnHookKey(WPARAM vk, LPARAM flags) {
 
 void CMacroDlg::OnEventCommand(HWND control) {
     const int selected = eventList.GetCurSel();
-    const bool named = !SelectedMacroName().empty();
     if (control == moveUpButton.m_hWnd || control == moveDownButton.m_hWnd || control == deleteEventButton.m_hWnd) {
         int selection = MacroEventEditor::kKeepSelection;
         if (control == moveUpButton.m_hWnd) selection = editor.MoveUp(selected);
@@ -535,9 +528,7 @@ void CMacroDlg::OnEventCommand(HWND control) {
         const bool cut = control == cutButton.m_hWnd;
         if (!(cut ? editor.Cut(selected) : editor.Paste(selected))) return;
         ShowRows(cut ? -1 : MacroEventEditor::kKeepSelection);
-        if (!named) return;
         SaveAndNotify();
-        UpdateTotals();
     } else if (control == mouseClickButton.m_hWnd) {
         OpenMouseMenu();
     }
