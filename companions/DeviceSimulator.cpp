@@ -1,10 +1,10 @@
 #include "companions/DeviceSimulator.h"
 
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
 #include "companions/DeviceProfiles.h"
 #include "companions/DpiButton.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/MacroLibrary.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"

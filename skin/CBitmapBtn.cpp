@@ -1,6 +1,6 @@
 #include "skin/CBitmapBtn.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "skin/GdiObject.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"

@@ -1,6 +1,6 @@
 #include "skin/CClrEdit.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "skin/SkinFont.h"
 
 namespace {

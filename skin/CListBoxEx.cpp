@@ -1,9 +1,9 @@
 #include "skin/CListBoxEx.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
+#include "res/resource.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
-#include "skin/SkinResources.h"
 
 #include <windowsx.h>
 

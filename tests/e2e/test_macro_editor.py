@@ -6,8 +6,7 @@ import os
 import time
 import unittest
 
-from harness import ToolTestCase, Window, wait_for_window, wait_until, wait_until_gone, xdotool
-import test_main_window as main_window
+from harness import ToolTestCase, Window, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool
 
 EDITOR_TITLE = "Macro Editor"
 NAME_BOX_TITLE = "New Macro"
@@ -18,6 +17,7 @@ FUNCTION_BUTTON_X = 594
 ROW_TOPS = [200, 228, 256, 284, 312, 340, 368, 396]
 MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
 MACRO_ITEM = 12
+APPLY = (465, 665)
 
 # Client points of the editor's controls.
 NEW_MACRO = (79, 487)
@@ -115,11 +115,11 @@ class MacroEditorTest(ToolTestCase):
         self.editor_click(OK)
         self.assertTrue(wait_until_gone(EDITOR_TITLE), "the macro editor stayed open")
 
-        macro = main_window.read_ini(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO"))["Setting"]
+        macro = read_ini(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO"))["Setting"]
         self.assertEqual({"LoopTime": "3", "LoopType": "0", "DelayType": "1", "Count": "5"},
                          {key: macro[key] for key in ("LoopTime", "LoopType", "DelayType", "Count")})
         self.assertEqual(struct_text(EVENTS), macro["MacroSetting_0"])
-        library = main_window.read_ini(os.path.join(self.data_folder, "MacroDB", "MacroSet.MSDB"))["MACRO_LIST"]
+        library = read_ini(os.path.join(self.data_folder, "MacroDB", "MacroSet.MSDB"))["MACRO_LIST"]
         self.assertEqual([MACRO], [name for name in library.values() if name])
         self.assertEqual(MACRO, library["0"])
 
@@ -131,12 +131,12 @@ class MacroEditorTest(ToolTestCase):
         # The macro goes to the third row's button, and the profiles to the mouse.
         self.pick_from_macro_menu(2, 1)
         applies = len([line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")])
-        self.window.click(*main_window.APPLY)
+        self.window.click(*APPLY)
         self.assertTrue(wait_until(lambda: len([line for line in self.service_log()
                                                 if line.startswith("received WM_SERVICE_APPLY")]) > applies))
         assigned = []
         for path in sorted(glob.glob(os.path.join(self.data_folder, "RSProfile*.pfd"))):
-            button = main_window.read_ini(path).get("ButtonAssigned_3", {})
+            button = read_ini(path).get("ButtonAssigned_3", {})
             if button.get("ButtonFunc") == "11":
                 assigned.append(button)
         self.assertEqual(1, len(assigned), "one profile plays the macro")

@@ -1,7 +1,7 @@
 #include "companions/DeviceProfiles.h"
 
 #include "ProfileTestData.h"
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "profile/ProfileFiles.h"
 #include "support/TestFolder.h"
 

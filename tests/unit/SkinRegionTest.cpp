@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
 #include "support/TestFolder.h"

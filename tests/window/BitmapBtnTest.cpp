@@ -229,6 +229,8 @@ TEST_F(BitmapBtnTest, ACaptionedButtonIsNamedByItsCaptionAndDrawsItWhiteInEveryS
     EXPECT_EQ(L"IIII", captioned.GetWindowText());
     EXPECT_EQ(0, ::GetDlgCtrlID(captioned.m_hWnd));
     EXPECT_EQ(BS_OWNERDRAW, ::GetWindowLongPtrW(captioned.m_hWnd, GWL_STYLE) & BS_TYPEMASK);
+    captioned.fontHeight = 28;  // thick strokes, so that whole pixels take the caption's colour
+    captioned.fontWeight = 900;
     auto normalColours = ColoursOf(captioned.m_hWnd);
     EXPECT_TRUE(Contains(normalColours, kNormal));
     EXPECT_TRUE(Contains(normalColours, kWhite));

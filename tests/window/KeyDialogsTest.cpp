@@ -1,7 +1,7 @@
 // The single-key, rapid-fire and text input dialogs, run modally while a script acts in them as
 // the input hook and the user would.
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "skin/GdiplusSession.h"
 #include "support/WindowTestSupport.h"
 #include "ui/dialogs/CFireKey.h"

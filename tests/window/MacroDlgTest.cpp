@@ -1,5 +1,5 @@
-#include "app/DeviceService.h"
-#include "app/Folders.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
 #include "macro/MacroFile.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileSet.h"

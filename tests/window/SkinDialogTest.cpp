@@ -1,5 +1,5 @@
-#include "app/Folders.h"
-#include "app/res/resource.h"
+#include "framework/Folders.h"
+#include "res/resource.h"
 #include "skin/CSkinDialog.h"
 #include "window/SkinTestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CFireKey.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "text/LocalisedText.h"
 
 #include <cwchar>

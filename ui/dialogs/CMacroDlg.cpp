@@ -1,8 +1,8 @@
 #include "ui/dialogs/CMacroDlg.h"
 
-#include "app/DeviceService.h"
-#include "app/Messages.h"
-#include "app/res/resource.h"
+#include "device/DeviceService.h"
+#include "framework/Messages.h"
+#include "res/resource.h"
 #include "macro/MacroFile.h"
 #include "profile/ProfileSet.h"
 #include "skin/CaptionedButton.h"

@@ -1,7 +1,7 @@
 #include "ui/dialogs/CSingleKey.h"
 
-#include "app/Messages.h"
-#include "app/res/resource.h"
+#include "framework/Messages.h"
+#include "res/resource.h"
 
 namespace {
 LastHookEvent singleKeyLastEvent;

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CSingleKeyDlg.h"
 
-#include "app/res/resource.h"
+#include "res/resource.h"
 #include "skin/SkinFont.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CWarningDlg.h"
 
-#include "app/res/resource.h"
+#include "res/resource.h"
 #include "text/LocalisedText.h"
 
 namespace {

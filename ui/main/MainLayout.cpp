@@ -84,6 +84,7 @@ void MainLayout::Create(CWnd& window) {
     devicePresentLabel->textColor = kGreen;
     CreateTabs(window);
     CreateSkinButton(webLinkArea, window, Rect(651, 9, 934, 40), ButtonImageSet{});
+    webLinkArea.SetWindowText(L"Web page");
     CreateMarkers(window);
     CreatePointerSliders(window);
     CreateCheckBoxes(window);
@@ -257,6 +258,7 @@ void MainLayout::CreateDpiPage(CWnd& window) {
         toggle.checkBoxMode = 1;
         toggle.fillBackground = 1;
         toggle.backgroundColor = kLinkBackground;
+        toggle.SetWindowText((L"Link X and Y " + std::to_wstring(s + 1)).c_str());
     }
 
     struct Kind {
