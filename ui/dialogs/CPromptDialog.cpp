@@ -16,8 +16,8 @@ void CPromptDialog::CreateSkinLayout() {
     CreateCaptionedButton(okButton, *this, RECT{135, 219, 228, 245}, images.OkButton(), LoadUiString(L"General", 46));
     CreateCaptionedButton(cancelButton, *this, RECT{234, 219, 327, 245}, images.OkButton(),
                           LoadUiString(L"General", 47));
-    titleLabel = CStaticTrans::CreateLabel(*this, RECT{99, 32, 382, 66}, titleText, WS_VISIBLE | SS_CENTER, 21, 1);
-    messageLabel = CStaticTrans::CreateLabel(*this, RECT{45, 86, 433, 124}, messageText, WS_VISIBLE | SS_LEFT, 16);
+    titleLabel = CStaticTrans::CreateLabel(*this, TitleRect(), titleText, WS_VISIBLE | SS_CENTER, 21, 1);
+    messageLabel = CStaticTrans::CreateLabel(*this, MessageRect(), messageText, WS_VISIBLE | SS_LEFT, 16);
     CreateControls();
 }
 

@@ -30,6 +30,9 @@ protected:
     // --- override these ---
     // Creates the controls of the subclass, after the frame's.
     virtual void CreateControls() {}
+    // Where the title and the prompt stand.
+    virtual RECT TitleRect() const { return RECT{99, 32, 382, 66}; }
+    virtual RECT MessageRect() const { return RECT{45, 86, 433, 124}; }
 
     // --- not meant to be overridden ---
     void CreateSkinLayout() final;

@@ -7,8 +7,8 @@
 #include "profile/ProfileRules.h"
 #include "res/resource.h"
 #include "text/LocalisedText.h"
-#include "ui/main/ButtonCaption.h"
 #include "ui/dialogs/CWarningDlg.h"
+#include "ui/main/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
