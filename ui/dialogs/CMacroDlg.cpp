@@ -2,9 +2,9 @@
 
 #include "device/DeviceService.h"
 #include "framework/Messages.h"
-#include "res/resource.h"
 #include "macro/MacroFile.h"
 #include "profile/ProfileSet.h"
+#include "res/resource.h"
 #include "skin/CaptionedButton.h"
 #include "skin/SkinFont.h"
 #include "text/LocalisedText.h"
