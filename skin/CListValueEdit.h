@@ -1,4 +1,4 @@
-// The in-place number editor of a CListBoxEx row: a borderless-looking edit child of the list
+// The in-place number editor of a CListBoxEx row: a framed edit child of the list
 // that hands Enter and Escape (on their release) back to its list.
 #pragma once
 #include "framework/CEdit.h"
