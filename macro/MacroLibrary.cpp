@@ -89,6 +89,8 @@ bool MacroLibrary::IsValidMacroName(const std::wstring& name) {
     }
     // The profile functions drop blanks around a value, and quotes around it when reading.
     if (name.front() == L' ' || name.back() == L' ') return false;
+    // Windows drops a trailing dot from a file name, so "." and ".." name folders and "a." the file "a".
+    if (name.back() == L'.') return false;
     if (name.size() >= 2 && name.front() == L'\'' && name.back() == L'\'') return false;
     return !IsDeviceName(name) && FitsCodePage(name);
 }

@@ -6,22 +6,6 @@
 #include <windows.h>
 
 namespace {
-// Mouse buttons are named from "general.ini" below the tool's directory; here a folder with a
-// file of known names.
-class NamesFolder {
-public:
-    NamesFolder() {
-        for (const wchar_t* sub : {L"images", L"images\\0409", L"images\\0409\\strings"})
-            ::CreateDirectoryW(folder.File(sub).c_str(), nullptr);
-        TestFolder::WriteBytes(folder.File(L"images\\0409\\strings\\general.ini"),
-                               "[FUNCTION_STRING]\r\n1=Left\r\n2=Right\r\n3=Middle\r\n4=Forward\r\n");
-        wcscpy_s(AppDirectory, kFolderChars, folder.Path().c_str());
-    }
-
-private:
-    TestFolder folder;
-};
-
 struct EncodingCase {
     MacroEvent event;
     const char* bytes;

@@ -25,6 +25,22 @@ private:
     TestFolder folder;
 };
 
+// Mouse buttons are named from "general.ini" below the tool's directory: a folder with a file of
+// known names, made the global AppDirectory.
+class NamesFolder {
+public:
+    NamesFolder() {
+        for (const wchar_t* sub : {L"images", L"images\\0409", L"images\\0409\\strings"})
+            ::CreateDirectoryW(folder.File(sub).c_str(), nullptr);
+        TestFolder::WriteBytes(folder.File(L"images\\0409\\strings\\general.ini"),
+                               "[FUNCTION_STRING]\r\n1=Left\r\n2=Right\r\n3=Middle\r\n4=Forward\r\n");
+        wcscpy_s(AppDirectory, kFolderChars, folder.Path().c_str());
+    }
+
+private:
+    TestFolder folder;
+};
+
 // "84 04 00 06 0C 00" as the first records of an otherwise empty block.
 inline MacroEvents Block(const char* hex) {
     MacroEvents events{};

@@ -4,9 +4,11 @@
 #include "macro/MacroLibrary.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CFireKey.h"
+#include "ui/dialogs/CMacroDlg.h"
 #include "ui/dialogs/CSingleKey.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/ButtonCaption.h"
+#include "ui/main/FunctionMenu.h"
 #include "window/MainWindowFixture.h"
 
 #include <utility>
@@ -91,7 +93,7 @@ TEST_F(FunctionMenuTest, PrimaryRuleAndTheCodesStored) {
         {1, 14, 0, false, 1, 14},       {1, 54, 0, false, 1, 54}, {1, 16, 0, false, 1, 16},
         // The fourth row edits record 7.
         {3, 14, 0, false, 7, 14},
-        // The macro editor entry changes no record.
+        // The macro editor entry opens the editor and changes no record.
         {1, 11, 0xFFFF, false, 1, 2},
     };
     WriteProfiles([](ProfileSet&) {});
@@ -99,14 +101,19 @@ TEST_F(FunctionMenuTest, PrimaryRuleAndTheCodesStored) {
     for (const Case& c : cases) {
         RestoreDefaultFunctions();
         bool warned = false;
+        bool editorShown = false;
         RunInNextModalLoop([&] {
             CWarningDlg* box = ShownDialog<CWarningDlg>();
             warned = box != nullptr;
             if (box) box->PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+            CMacroDlg* editor = ShownDialog<CMacroDlg>();
+            editorShown = editor != nullptr;
+            if (editor) editor->EndDialog(CMacroDlg::kCancelResult);
         });
         Choose(c.row, c.code, c.id);
         ForgetModalScript();
         EXPECT_EQ(c.warned, warned) << c.code << " " << c.id;
+        EXPECT_EQ(c.id == kMacroEditorEntryId, editorShown) << c.code << " " << c.id;
         EXPECT_EQ(c.stored, Shown().Buttons[c.record].ButtonFunc) << c.code << " " << c.id;
         EXPECT_EQ(ButtonCaption(Shown().Buttons[c.record], {}), Caption(c.row)) << c.code << " " << c.id;
         EXPECT_EQ(nullptr, window->Buttons().OpenMenu());

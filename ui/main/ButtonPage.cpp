@@ -4,6 +4,7 @@
 #include "skin/SkinImages.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CFireKey.h"
+#include "ui/dialogs/CMacroDlg.h"
 #include "ui/dialogs/CSingleKey.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/ButtonCaption.h"
@@ -84,6 +85,11 @@ void ButtonPage::ApplyMenuChoice(LPARAM choice) {
 
 // Each dialog stores into the record only after it ends with OK; the record is looked up again
 // then, as the profile shown may have changed while the dialog was open.
+void ButtonPage::OpenMacroEditor() {
+    CMacroDlg editor(&window);
+    editor.DoModal();
+}
+
 void ButtonPage::AskSingleKey() {
     CSingleKey dialog(&window, SingleKeyText(1), SingleKeyText(1), true);
     CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);

@@ -34,8 +34,9 @@ private:
     void AskSingleKey();
     void AskKeyCombination();
     void AskFireKey();
-    // The macro editor's place: the choice changes no button.
-    void OpenMacroEditor() {}
+    // The macro editor, modal over the main window: the choice changes no button, but the
+    // labels are refreshed afterwards, since deleting a macro moves the slots behind it.
+    void OpenMacroEditor();
 
     CWnd& window;
     MainLayout& layout;

@@ -1,0 +1,149 @@
+"""The macro editor used as a person would: opened from the function menu, a macro made by typing
+its name, recorded with real keys through KBHook.dll, edited, assigned to a button and applied.
+Checked through the macro file, the library, the profile files and the simulator's log."""
+import glob
+import os
+import time
+import unittest
+
+from harness import ToolTestCase, Window, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool
+
+EDITOR_TITLE = "Macro Editor"
+NAME_BOX_TITLE = "New Macro"
+MACRO = "Keys"
+
+# The function menu: the function buttons' rows, the menu's items and the macro sub-menu.
+FUNCTION_BUTTON_X = 594
+ROW_TOPS = [200, 228, 256, 284, 312, 340, 368, 396]
+MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
+MACRO_ITEM = 12
+APPLY = (465, 665)
+
+# Client points of the editor's controls.
+NEW_MACRO = (79, 487)
+RECORD, STOP = (374, 491), (467, 491)
+FIXED_DELAY_BOX, LOOP_COUNT_BOX = (593, 164), (593, 205)
+LOOP_COUNT_EDIT = (624, 223)
+MOUSE_CLICK = (655, 480)
+MOUSE_CLICK_BOTTOM_LEFT = (592, 490)
+OK = (562, 528)
+EVENT_LIST_LEFT, EVENT_LIST_TOP, EVENT_ROW = 275, 143, 23
+
+# A down, a delay of 250 ms (edited from the fixed 10 ms), A up, then a left click.
+EVENTS = bytes([0x84, 0x04, 0, 0x06, 25, 0, 0x04, 0x04, 0, 0x81, 1, 0, 0x01, 1, 0]) + bytes(189 - 15)
+
+
+def struct_text(block):
+    """How the private-profile functions write a binary value: hex bytes, then their sum."""
+    return "".join("%02X" % byte for byte in block) + "%02X" % (sum(block) & 0xFF)
+
+
+class MacroEditorTest(ToolTestCase):
+    def setUp(self):
+        super().setUp()
+        self.process, self.window = self.start_tool()
+        self.assertTrue(wait_until(lambda: "sent WM_DEVICE_SETTING 0 0" in self.service_log()), self.service_log())
+
+    def move_to(self, x, y):
+        xdotool("mousemove", "--sync", x, y)
+        time.sleep(0.3)
+
+    def click_at(self, x, y, repeat=1):
+        self.move_to(x, y)
+        xdotool("click", "--repeat", repeat, "--delay", 80, 1)
+        time.sleep(0.4)
+
+    def pick_from_macro_menu(self, row, sub_item):
+        """Opens the function menu of a row, rests on the macro item and clicks a sub-item."""
+        self.window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + 10)
+        time.sleep(0.5)
+        main = self.window.info()
+        menu_x, menu_y = main["x"] + FUNCTION_BUTTON_X - 74, main["y"] + ROW_TOPS[row]
+        item_y = menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + MENU_ITEM_HEIGHT // 2
+        self.move_to(menu_x + MENU_ITEM_WIDTH // 2, item_y)
+        self.move_to(menu_x + MENU_ITEM_WIDTH // 2 + 20, item_y)
+        time.sleep(0.5)
+        self.click_at(menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2,
+                      menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + 1 + sub_item * MENU_ITEM_HEIGHT + 12)
+
+    def editor_click(self, point, repeat=1):
+        editor = Window(EDITOR_TITLE).info()
+        self.click_at(editor["x"] + point[0], editor["y"] + point[1], repeat)
+
+    def macro_lines(self):
+        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_MACRO")]
+
+    def test_create_record_edit_and_assign_a_macro(self):
+        self.pick_from_macro_menu(1, 0)
+        self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
+        time.sleep(1.0)
+
+        self.editor_click(NEW_MACRO)
+        self.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
+        time.sleep(0.5)
+        xdotool("type", "--delay", 80, MACRO)
+        xdotool("key", "Return")
+        self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
+        time.sleep(0.5)
+        self.assertTrue(os.path.exists(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO")))
+
+        # A fixed delay of 10 ms between the recorded keys.
+        self.editor_click(FIXED_DELAY_BOX)
+        self.editor_click(RECORD)
+        xdotool("key", "--delay", 150, "a")
+        time.sleep(0.5)
+        self.editor_click(STOP)
+
+        # A left click after the last event, from the mouse button menu under its button.
+        self.editor_click(MOUSE_CLICK)
+        editor = Window(EDITOR_TITLE).info()
+        self.click_at(editor["x"] + MOUSE_CLICK_BOTTOM_LEFT[0] + MENU_ITEM_WIDTH // 2,
+                      editor["y"] + MOUSE_CLICK_BOTTOM_LEFT[1] + MENU_ITEM_HEIGHT // 2)
+
+        # The delay row edited in place.
+        self.editor_click((EVENT_LIST_LEFT + 100, EVENT_LIST_TOP + EVENT_ROW + EVENT_ROW // 2), repeat=2)
+        xdotool("type", "--delay", 80, "250")  # over the old value, which the field selects
+        xdotool("key", "Return")
+        time.sleep(0.5)
+
+        # Three loops.
+        self.editor_click(LOOP_COUNT_BOX)
+        self.editor_click(LOOP_COUNT_EDIT)
+        xdotool("key", "End", "BackSpace")
+        xdotool("type", "3")
+        time.sleep(0.5)
+        self.editor_click(OK)
+        self.assertTrue(wait_until_gone(EDITOR_TITLE), "the macro editor stayed open")
+
+        macro = read_ini(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO"))["Setting"]
+        self.assertEqual({"LoopTime": "3", "LoopType": "0", "DelayType": "1", "Count": "5"},
+                         {key: macro[key] for key in ("LoopTime", "LoopType", "DelayType", "Count")})
+        self.assertEqual(struct_text(EVENTS), macro["MacroSetting_0"])
+        library = read_ini(os.path.join(self.data_folder, "MacroDB", "MacroSet.MSDB"))["MACRO_LIST"]
+        self.assertEqual([MACRO], [name for name in library.values() if name])
+        self.assertEqual(MACRO, library["0"])
+
+        # Every change was reported for slot 0; no button played the macro yet.
+        lines = self.macro_lines()
+        self.assertGreaterEqual(len(lines), 4, lines)
+        self.assertEqual(["received WM_SERVICE_MACRO_CHANGED 0 0"] * len(lines), lines)
+
+        # The macro goes to the third row's button, and the profiles to the mouse.
+        self.pick_from_macro_menu(2, 1)
+        applies = len([line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")])
+        self.window.click(*APPLY)
+        self.assertTrue(wait_until(lambda: len([line for line in self.service_log()
+                                                if line.startswith("received WM_SERVICE_APPLY")]) > applies))
+        assigned = []
+        for path in sorted(glob.glob(os.path.join(self.data_folder, "RSProfile*.pfd"))):
+            button = read_ini(path).get("ButtonAssigned_3", {})
+            if button.get("ButtonFunc") == "11":
+                assigned.append(button)
+        self.assertEqual(1, len(assigned), "one profile plays the macro")
+        self.assertEqual({"ButtonFunc": "11", "KeyNumber": "0", "LoopNumber": "3", "MacroName": MACRO},
+                         {key: assigned[0][key] for key in ("ButtonFunc", "KeyNumber", "LoopNumber", "MacroName")})
+        self.assertEqual(lines, self.macro_lines(), "assigning and applying report no macro change")
+
+
+if __name__ == "__main__":
+    unittest.main()

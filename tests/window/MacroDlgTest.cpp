@@ -1,0 +1,543 @@
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "macro/MacroFile.h"
+#include "profile/IniFile.h"
+#include "profile/ProfileSet.h"
+#include "ui/dialogs/CMacroDlg.h"
+#include "unit/MacroTestData.h"
+#include "window/SkinTestSupport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr WPARAM kVkA = 'A';
+constexpr LPARAM kDown = 0;
+constexpr LPARAM kUp = 0x80;
+
+// The editor with the boxes it asks answered by the test, and its controls in reach.
+class TestMacroDlg : public CMacroDlg {
+public:
+    TestMacroDlg() : CMacroDlg(nullptr) {}
+
+    using CMacroDlg::cancelButton;
+    using CMacroDlg::copyButton;
+    using CMacroDlg::cutButton;
+    using CMacroDlg::deleteEventButton;
+    using CMacroDlg::deleteMacroButton;
+    using CMacroDlg::delayType;
+    using CMacroDlg::eventCountLabel;
+    using CMacroDlg::eventList;
+    using CMacroDlg::fixedDelayBox;
+    using CMacroDlg::fixedDelayEdit;
+    using CMacroDlg::insertRecordButton;
+    using CMacroDlg::loopCountBox;
+    using CMacroDlg::loopCountEdit;
+    using CMacroDlg::loopSecondBox;
+    using CMacroDlg::macroList;
+    using CMacroDlg::mouseClickButton;
+    using CMacroDlg::mouseMenu;
+    using CMacroDlg::moveDownButton;
+    using CMacroDlg::moveUpButton;
+    using CMacroDlg::newMacroButton;
+    using CMacroDlg::okButton;
+    using CMacroDlg::pasteButton;
+    using CMacroDlg::recordButton;
+    using CMacroDlg::recordDelayBox;
+    using CMacroDlg::stopButton;
+    using CMacroDlg::totalTimeLabel;
+
+    std::vector<int> notices;
+    bool confirmDelete = true;
+    bool nameEntered = true;
+    std::wstring typedName;
+
+protected:
+    void ShowNotice(int messageId) override { notices.push_back(messageId); }
+    bool ConfirmDelete() override { return confirmDelete; }
+    bool AskMacroName(std::wstring& name) override {
+        name = typedName;
+        return nameEntered;
+    }
+};
+
+struct MacroSpec {
+    const wchar_t* name;
+    const char* block;
+    int delayType;
+    int loopType = 0;
+    const wchar_t* loopCount = L"1";
+};
+
+class MacroDlgTest : public SkinWindowTest {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        InitFolders();
+        data = std::make_unique<MacroDataFolder>();
+        service.SetWindowText(SERVICE_WINDOW_TITLE);
+        WorkingProfiles = ProfileSet{};
+        ProcessRecordingState() = MacroRecordingState{};
+    }
+
+    void TearDown() override {
+        if (dialog && dialog->m_hWnd) dialog->DestroyWindow();
+        dialog.reset();
+    }
+
+    void WriteMacros(const std::vector<MacroSpec>& macros) {
+        MacroLibrary library;
+        for (const MacroSpec& macro : macros) {
+            MacroSettings settings;
+            settings.events = Block(macro.block);
+            settings.eventCount = CompactListedEvents(settings.events);
+            settings.delayType = macro.delayType;
+            settings.loopType = macro.loopType;
+            settings.loopCountText = macro.loopCount;
+            SaveMacroFile(MacroFilePath(macro.name), settings);
+            library.AddMacroName(macro.name);
+        }
+    }
+
+    TestMacroDlg& Open(const std::vector<MacroSpec>& macros = {}) {
+        WriteMacros(macros);
+        dialog = std::make_unique<TestMacroDlg>();
+        EXPECT_TRUE(dialog->Create());
+        PumpMessages();
+        service.messages.clear();
+        return *dialog;
+    }
+
+    // A real click on a button: press and release over it.
+    static void Click(const CWnd& button) {
+        button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(3, 3));
+        button.SendMessage(WM_LBUTTONUP, 0, Point(3, 3));
+        PumpMessages();
+    }
+
+    LRESULT Key(WPARAM vk, LPARAM flags) { return dialog->SendMessage(WM_HOOK_KEY, vk, flags); }
+
+    std::vector<std::wstring> Rows(const CListBoxEx& list) const {
+        std::vector<std::wstring> rows;
+        for (int i = 0; i < list.GetCount(); ++i) rows.push_back(list.GetText(i));
+        return rows;
+    }
+
+    static std::string Stored(const wchar_t* name, int count) { return Hex(ReadMacroFile(name).events, count); }
+    static int StoredInt(const wchar_t* name, const wchar_t* key) {
+        return IniFile(MacroFilePath(name)).ReadInt(L"Setting", key, -1);
+    }
+
+    std::vector<WPARAM> ChangedSlots() const {
+        std::vector<WPARAM> slots;
+        for (const RecordedMessage& m : service.Received(WM_SERVICE_MACRO_CHANGED)) slots.push_back(m.wParam);
+        return slots;
+    }
+
+    std::unique_ptr<MacroDataFolder> data;
+    RecordingWindow service{RECT{0, 0, 10, 10}, {WM_SERVICE_MACRO_CHANGED, WM_SERVICE_MACRO_BUTTON}};
+    std::unique_ptr<TestMacroDlg> dialog;
+};
+
+const char kFive[] = "84 04 00 06 0C 00 04 04 00 81 01 00 01 01 00";
+const std::wstring kDelayRow120 = std::wstring(54, L' ') + L"120";
+const std::wstring kRowA = std::wstring(19, L' ') + L"A";
+
+TEST_F(MacroDlgTest, OpensWithTheFirstMacroAndItsDelayType) {
+    struct OpenCase {
+        int delayType;
+        BOOL recordTicked, fixedTicked;
+        const char* recorded;  // A down and up, 0 ms apart
+    };
+    const OpenCase cases[] = {
+        {DELAY_NONE, FALSE, FALSE, "84 04 00 04 04 00"},
+        {DELAY_FIXED, FALSE, TRUE, "84 04 00 06 01 00 04 04 00"},
+    };
+    for (const OpenCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        ProcessRecordingState() = MacroRecordingState{};
+        TestMacroDlg& editor = Open({{L"first", kFive, c.delayType}, {L"second", "84 05 00", 2}, {L"third", "", 2}});
+        EXPECT_EQ((std::vector<std::wstring>{L"first", L"second", L"third"}), Rows(editor.macroList));
+        EXPECT_EQ(0, editor.macroList.GetCurSel());
+        EXPECT_EQ(5, editor.eventList.GetCount());
+        EXPECT_EQ(kRowA, editor.eventList.GetText(0));
+        EXPECT_EQ(kDelayRow120, editor.eventList.GetText(1));
+        EXPECT_EQ(ITEM_PRESS, editor.eventList.GetItemData(0));
+        EXPECT_EQ(ITEM_RELEASE, editor.eventList.GetItemData(2));
+        EXPECT_EQ(L"120", editor.totalTimeLabel->GetWindowText());
+        EXPECT_EQ(L"5", editor.eventCountLabel->GetWindowText());
+        EXPECT_EQ(c.recordTicked, editor.recordDelayBox.checked);
+        EXPECT_EQ(c.fixedTicked, editor.fixedDelayBox.checked);
+
+        Click(editor.recordButton);
+        EXPECT_EQ(1, Key(kVkA, kDown));
+        EXPECT_EQ(1, Key(kVkA, kUp));
+        Click(editor.stopButton);
+        EXPECT_EQ(Hex(Block(c.recorded)), Stored(L"first", MACRO_EVENTS_MAX)) << c.delayType;
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, WithoutMacros) {
+    TestMacroDlg& editor = Open();
+    EXPECT_EQ(0, editor.macroList.GetCount());
+    EXPECT_EQ(DELAY_NONE, editor.delayType);
+    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.recordDelayBox, &editor.loopCountEdit,
+                                                                  &editor.insertRecordButton, &editor.mouseClickButton}) {
+        EXPECT_FALSE(control->IsWindowEnabled());
+    }
+    EXPECT_TRUE(editor.recordButton.IsWindowEnabled());
+    Click(editor.recordButton);
+    EXPECT_EQ(std::vector<int>{14}, editor.notices) << "no macro to record into";
+    EXPECT_FALSE(editor.stopButton.IsWindowEnabled());
+}
+
+TEST_F(MacroDlgTest, DeletingAMacro) {
+    struct DeleteCase {
+        bool confirmed;
+        std::vector<std::wstring> slots;  // the library's slots 0 to 2
+        int selected;
+        bool secondFileExists;
+    };
+    const DeleteCase cases[] = {
+        {false, {L"one", L"two", L"three"}, 1, true},
+        {true, {L"one", L"three", L""}, 1, false},
+    };
+    for (const DeleteCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        TestMacroDlg& editor = Open({{L"one", "84 04 00", 2}, {L"two", "84 05 00", 2}, {L"three", kFive, 2}});
+        editor.macroList.SetCurSel(1);
+        editor.LoadSelectedMacro();
+        editor.confirmDelete = c.confirmed;
+        Click(editor.deleteMacroButton);
+        MacroLibrary library;
+        for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(c.slots[slot], library.GetMacroName(slot)) << slot;
+        EXPECT_EQ(c.selected, editor.macroList.GetCurSel());
+        EXPECT_EQ(c.secondFileExists, ::GetFileAttributesW(MacroFilePath(L"two").c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(c.confirmed ? 5 : 1, editor.eventList.GetCount()) << "the selected macro's events";
+        EXPECT_TRUE(ChangedSlots().empty()) << "the service hears nothing of a deletion";
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, DeletingTheLastMacroEmptiesTheEditor) {
+    TestMacroDlg& editor = Open({{L"only", kFive, 2}});
+    Click(editor.deleteMacroButton);
+    EXPECT_EQ(0, editor.macroList.GetCount());
+    EXPECT_EQ(0, editor.eventList.GetCount());
+    EXPECT_EQ(L"0", editor.totalTimeLabel->GetWindowText());
+    EXPECT_FALSE(editor.moveUpButton.IsWindowEnabled());
+}
+
+TEST_F(MacroDlgTest, LoopCountIsCutTo255AndReported) {
+    TestMacroDlg& editor = Open({{L"zero", "", 2}, {L"loop", "84 04 00 04 04 00", 2}});
+    auto assign = [](int profile, int button, int func, const wchar_t* name) {
+        ButtonAssignment& assignment = WorkingProfiles.Profiles[profile].Buttons[button];
+        assignment.ButtonFunc = static_cast<std::uint8_t>(func);
+        wcscpy_s(assignment.MacroName, name);
+    };
+    assign(0, 3, FUNC_MACRO, L"loop");
+    assign(2, 7, FUNC_MACRO, L"loop");
+    assign(3, 1, FUNC_MACRO, L"Loop");  // another name
+    assign(4, 2, FUNC_FIRE_KEY, L"loop");
+    editor.macroList.SetCurSel(1);
+    editor.LoadSelectedMacro();
+    service.messages.clear();
+
+    editor.loopCountEdit.SetWindowText(L"300");
+    editor.loopCountEdit.SendMessage(WM_KEYUP, '0', 0xC0000001);
+    PumpMessages();
+    EXPECT_EQ(L"255", editor.loopCountEdit.GetWindowText());
+    EXPECT_EQ(255, StoredInt(L"loop", L"LoopTime"));
+    EXPECT_EQ(std::vector<WPARAM>{1}, ChangedSlots());
+    std::vector<RecordedMessage> buttons = service.Received(WM_SERVICE_MACRO_BUTTON);
+    ASSERT_EQ(2u, buttons.size());
+    EXPECT_EQ(0u, buttons[0].wParam);
+    EXPECT_EQ(3, buttons[0].lParam);
+    EXPECT_EQ(2u, buttons[1].wParam);
+    EXPECT_EQ(7, buttons[1].lParam);
+}
+
+TEST_F(MacroDlgTest, LoopOptionsExcludeEachOther) {
+    struct LoopCase {
+        const char* what;
+        int loopTypeBefore;
+        bool clickCount;  // else the second option
+        BOOL countTicked, secondTicked;
+        const wchar_t* countText;
+        int storedType;
+    };
+    const LoopCase cases[] = {
+        {"second option while the count is ticked", 0, false, FALSE, TRUE, L"7", 1},
+        {"count while the second option is ticked", 1, true, TRUE, FALSE, L"1", 0},
+        {"clearing the count resets its text", 0, true, FALSE, FALSE, L"1", 2},
+        {"clearing the second option", 1, false, FALSE, FALSE, L"1", 2},
+    };
+    for (const LoopCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        TestMacroDlg& editor = Open({{L"m", "84 04 00 04 04 00", 2, c.loopTypeBefore, L"7"}});
+        Click(c.clickCount ? editor.loopCountBox : editor.loopSecondBox);
+        EXPECT_EQ(c.countTicked, editor.loopCountBox.checked) << c.what;
+        EXPECT_EQ(c.secondTicked, editor.loopSecondBox.checked) << c.what;
+        EXPECT_EQ(c.countText, editor.loopCountEdit.GetWindowText()) << c.what;
+        EXPECT_EQ(c.storedType, StoredInt(L"m", L"LoopType")) << c.what;
+        EXPECT_TRUE(ChangedSlots().empty()) << c.what;
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, DelayOptionsExcludeEachOther) {
+    TestMacroDlg& editor = Open({{L"m", "", 0}});
+    EXPECT_TRUE(editor.recordDelayBox.checked);
+    Click(editor.fixedDelayBox);
+    EXPECT_FALSE(editor.recordDelayBox.checked);
+    EXPECT_EQ(DELAY_FIXED, StoredInt(L"m", L"DelayType"));
+    Click(editor.fixedDelayBox);
+    EXPECT_EQ(DELAY_NONE, StoredInt(L"m", L"DelayType"));
+    EXPECT_TRUE(ChangedSlots().empty()) << "a delay option only changes later recordings";
+}
+
+TEST_F(MacroDlgTest, CreatingAMacro) {
+    struct NewCase {
+        const char* what;
+        const wchar_t* typed;
+        bool entered;
+        std::vector<std::wstring> macros;  // the list afterwards
+        std::vector<int> notices;
+    };
+    const NewCase cases[] = {
+        {"a new name", L"Zeta", true, {L"beta", L"alpha", L"Zeta"}, {}},
+        {"cancelled", L"Zeta", false, {L"beta", L"alpha"}, {}},
+        {"empty", L"", true, {L"beta", L"alpha"}, {}},
+        {"a macro file of that name exists", L"ALPHA", true, {L"beta", L"alpha"}, {}},
+        {"a path separator", L"a\\b", true, {L"beta", L"alpha"}, {15}},
+        {"a folder above", L"..", true, {L"beta", L"alpha"}, {15}},
+        {"a device name", L"NUL", true, {L"beta", L"alpha"}, {15}},
+        {"a trailing dot", L"name.", true, {L"beta", L"alpha"}, {15}},
+        {"a character Windows refuses", L"a?b", true, {L"beta", L"alpha"}, {15}},
+    };
+    for (const NewCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        TestMacroDlg& editor = Open({{L"beta", kFive, 0, 0, L"9"}, {L"alpha", "84 04 00", 2}});
+        editor.typedName = c.typed;
+        editor.nameEntered = c.entered;
+        Click(editor.newMacroButton);
+        EXPECT_EQ(c.macros, Rows(editor.macroList)) << c.what;
+        EXPECT_EQ(c.macros, MacroLibrary().ReadMacroList()) << c.what;
+        EXPECT_EQ(c.notices, editor.notices) << c.what;
+        EXPECT_TRUE(ChangedSlots().empty()) << c.what;
+        if (c.macros.size() == 3) {
+            EXPECT_EQ(2, editor.macroList.GetCurSel()) << c.what;
+            EXPECT_EQ(0, editor.eventList.GetCount()) << c.what;
+            EXPECT_EQ(L"0", editor.totalTimeLabel->GetWindowText()) << c.what;
+            EXPECT_EQ(L"0", editor.eventCountLabel->GetWindowText()) << c.what;
+            EXPECT_FALSE(editor.recordDelayBox.checked || editor.loopCountBox.checked) << c.what;
+            EXPECT_EQ(L"1", editor.loopCountEdit.GetWindowText()) << c.what;
+            EXPECT_EQ(DELAY_NONE, StoredInt(c.typed, L"DelayType")) << c.what;
+        } else {
+            EXPECT_EQ(5, editor.eventList.GetCount()) << c.what << ": the open macro stays";
+        }
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, NewMacroIsSelectedByName) {
+    // A free slot before the others: the new name takes slot 0 but is the list's first row.
+    WriteMacros({{L"a", "", 2}, {L"b", "", 2}, {L"c", "", 2}});
+    MacroLibrary().WriteMacroList({L"", L"b", L"c"});
+    ::DeleteFileW(MacroFilePath(L"a").c_str());
+    TestMacroDlg& editor = Open();
+    editor.typedName = L"new";
+    Click(editor.newMacroButton);
+    EXPECT_EQ(0, MacroLibrary().FindMacroSlot(L"new"));
+    EXPECT_EQ(L"new", editor.macroList.GetText(editor.macroList.GetCurSel()));
+}
+
+TEST_F(MacroDlgTest, FifteenMacrosAreTheLimit) {
+    std::vector<MacroSpec> macros;
+    std::vector<std::wstring> names;
+    for (int i = 0; i < MACRO_SLOTS; ++i) names.push_back(L"m" + std::to_wstring(i));
+    for (const std::wstring& name : names) macros.push_back({name.c_str(), "", 2});
+    TestMacroDlg& editor = Open(macros);
+    editor.typedName = L"extra";
+    Click(editor.newMacroButton);
+    EXPECT_EQ(std::vector<int>{12}, editor.notices);
+    EXPECT_EQ(MACRO_SLOTS, editor.macroList.GetCount());
+}
+
+TEST_F(MacroDlgTest, Recording) {
+    struct RecordCase {
+        const char* what;
+        int delayType;
+        const wchar_t* fixedDelay;
+        std::vector<std::pair<WPARAM, LPARAM>> keys;
+        const char* stored;
+        std::vector<int> notices;
+    };
+    const RecordCase cases[] = {
+        {"no delays", DELAY_NONE, L"10", {{kVkA, kDown}, {kVkA, kUp}}, "84 04 00 04 04 00", {}},
+        {"fixed 5 ms", DELAY_FIXED, L"5", {{kVkA, kDown}, {kVkA, kUp}}, "84 04 00 06 01 00 04 04 00", {}},
+        {"a held key", DELAY_NONE, L"10", {{kVkA, kDown}, {kVkA, kDown}, {kVkA, kDown}, {kVkA, kUp}},
+         "84 04 00 04 04 00", {}},
+        {"never released", DELAY_NONE, L"10", {{kVkA, kDown}}, "84 04 00", {13}},
+    };
+    for (const RecordCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        ProcessRecordingState() = MacroRecordingState{};
+        TestMacroDlg& editor = Open({{L"m", kFive, c.delayType}});
+        editor.fixedDelayEdit.SetWindowText(c.fixedDelay);
+        Click(editor.recordButton);
+        EXPECT_FALSE(editor.okButton.IsWindowEnabled()) << c.what;
+        for (const auto& key : c.keys) Key(key.first, key.second);
+        EXPECT_EQ(TRUE, editor.stopButton.IsWindowEnabled()) << c.what;
+        EXPECT_EQ(Hex(Block(kFive), 5), Stored(L"m", 5)) << c.what << ": nothing written while recording";
+        Click(editor.stopButton);
+        EXPECT_EQ(Hex(Block(c.stored)), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
+        EXPECT_EQ(c.notices, editor.notices) << c.what;
+        EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots()) << c.what;
+        EXPECT_EQ(editor.eventList.GetCount() - 1, editor.eventList.GetCurSel()) << c.what;
+        EXPECT_TRUE(editor.macroList.IsWindowEnabled()) << c.what;
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, RecordedDelays) {
+    TestMacroDlg& editor = Open({{L"m", "", DELAY_RECORDED}});
+    Click(editor.recordButton);
+    Key(kVkA, kDown);
+    const DWORD before = ::GetTickCount();
+    ProcessRecordingState().lastEventTime = before - 123;
+    Key(kVkA, kUp);
+    const DWORD elapsed = ::GetTickCount() - before + 123;
+    Click(editor.stopButton);
+    const MacroEvent delay = ReadMacroFile(L"m").events[1];
+    ASSERT_TRUE(delay.IsDelay());
+    EXPECT_GE(delay.DelayMilliseconds(), 120);
+    EXPECT_LE(delay.DelayMilliseconds(), static_cast<int>(elapsed));
+    EXPECT_EQ(std::wstring(54, L' ') + std::to_wstring(delay.DelayMilliseconds()), editor.eventList.GetText(1));
+}
+
+TEST_F(MacroDlgTest, InsertingARecordingAfterRow2) {
+    TestMacroDlg& editor = Open({{L"m", "84 04 00 84 05 00 04 05 00 04 04 00 84 06 00", DELAY_NONE}});
+    editor.eventList.SetCurSel(2);
+    Click(editor.insertRecordButton);
+    Key('D', kDown);
+    Key('D', kUp);
+    EXPECT_EQ(4, editor.eventList.GetCurSel());
+    Click(editor.stopButton);
+    EXPECT_EQ(Hex(Block("84 04 00 84 05 00 04 05 00 84 07 00 04 07 00 04 04 00 84 06 00")),
+              Stored(L"m", MACRO_EVENTS_MAX));
+    std::vector<std::wstring> rows = Rows(editor.eventList);
+    ASSERT_EQ(7u, rows.size());
+    EXPECT_EQ(std::wstring(19, L' ') + L"D", rows[3]);
+    EXPECT_EQ(std::wstring(19, L' ') + L"A", rows[5]);
+}
+
+TEST_F(MacroDlgTest, FullMacroTakesNoMoreKeys) {
+    std::string block;
+    for (int i = 0; i < 62; ++i) block += "06 01 00 ";
+    TestMacroDlg& editor = Open({{L"m", block.c_str(), DELAY_NONE}});
+    Click(editor.insertRecordButton);
+    EXPECT_EQ(0, Key(kVkA, kDown)) << "62 records and no delays: full";
+    EXPECT_EQ(62, editor.eventList.GetCount());
+}
+
+TEST_F(MacroDlgTest, EventCommands) {
+    struct CommandCase {
+        const char* what;
+        CBitmapBtn TestMacroDlg::*button;
+        int selected;
+        const char* stored;
+        int selection;
+        bool notified;
+    };
+    const CommandCase cases[] = {
+        {"move up at row 0 still saves and notifies", &TestMacroDlg::moveUpButton, 0, kFive, 0, true},
+        {"move up", &TestMacroDlg::moveUpButton, 2, "84 04 00 04 04 00 06 0C 00 81 01 00 01 01 00", 1, true},
+        {"move down", &TestMacroDlg::moveDownButton, 3, "84 04 00 06 0C 00 04 04 00 01 01 00 81 01 00", 4, true},
+        {"delete", &TestMacroDlg::deleteEventButton, 4, "84 04 00 06 0C 00 04 04 00 81 01 00", 3, true},
+        {"cut", &TestMacroDlg::cutButton, 1, "84 04 00 04 04 00 81 01 00 01 01 00", -1, true},
+        {"cut without a selection", &TestMacroDlg::cutButton, -1, kFive, -1, false},
+        {"paste with nothing copied", &TestMacroDlg::pasteButton, 1, kFive, 1, false},
+    };
+    for (const CommandCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+        editor.eventList.SetCurSel(c.selected);
+        Click(editor.*c.button);
+        EXPECT_EQ(Hex(Block(c.stored)), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
+        EXPECT_EQ(c.selection, editor.eventList.GetCurSel()) << c.what;
+        EXPECT_EQ(c.notified ? std::vector<WPARAM>{0} : std::vector<WPARAM>{}, ChangedSlots()) << c.what;
+        EXPECT_EQ(std::to_wstring(editor.eventList.GetCount()), editor.eventCountLabel->GetWindowText()) << c.what;
+        dialog->DestroyWindow();
+    }
+}
+
+TEST_F(MacroDlgTest, CopyAndPaste) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    editor.eventList.SetCurSel(1);
+    Click(editor.copyButton);
+    editor.eventList.SetCurSel(4);
+    Click(editor.pasteButton);
+    Click(editor.pasteButton);
+    EXPECT_EQ(Hex(Block("84 04 00 06 0C 00 04 04 00 81 01 00 01 01 00 06 0C 00 06 0C 00")),
+              Stored(L"m", MACRO_EVENTS_MAX));
+    EXPECT_EQ(4, editor.eventList.GetCurSel()) << "the selection stays";
+    EXPECT_EQ(L"360", editor.totalTimeLabel->GetWindowText());
+    EXPECT_EQ(L"7", editor.eventCountLabel->GetWindowText());
+}
+
+TEST_F(MacroDlgTest, InsertingAClick) {
+    TestMacroDlg& editor = Open({{L"m", "84 04 00 04 04 00", DELAY_NONE}});
+    editor.eventList.SetCurSel(0);
+    Click(editor.mouseClickButton);
+    ASSERT_TRUE(editor.mouseMenu && editor.mouseMenu->m_hWnd) << "the mouse menu opens";
+    const RECT button = editor.mouseClickButton.GetWindowRect();
+    const RECT menu = editor.mouseMenu->GetWindowRect();
+    EXPECT_EQ(button.left, menu.left);
+    EXPECT_EQ(button.bottom, menu.top);
+    editor.SendMessage(WM_MENU_PICK, 0, MAKELPARAM(0, 1));
+    EXPECT_FALSE(editor.mouseMenu);
+    EXPECT_EQ(Hex(Block("84 04 00 81 01 00 01 01 00 04 04 00")), Stored(L"m", MACRO_EVENTS_MAX));
+    EXPECT_EQ(2, editor.eventList.GetCurSel()) << "the release row";
+    EXPECT_EQ(ITEM_PRESS, editor.eventList.GetItemData(1));
+    EXPECT_EQ(ITEM_RELEASE, editor.eventList.GetItemData(2));
+    EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
+    EXPECT_EQ(L"4", editor.eventCountLabel->GetWindowText()) << "the totals follow every change";
+}
+
+TEST_F(MacroDlgTest, EditingADelayInPlace) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    editor.eventList.SetCurSel(1);
+    editor.SendMessage(WM_LIST_VALUE_EDITED, 250, 1);
+    EXPECT_EQ(Hex(Block("84 04 00 06 19 00 04 04 00 81 01 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
+    EXPECT_EQ(std::wstring(54, L' ') + L"250", editor.eventList.GetText(1));
+    EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
+    EXPECT_EQ(L"250", editor.totalTimeLabel->GetWindowText());
+}
+
+TEST_F(MacroDlgTest, RowsStayInStepWithAFileWrittenElsewhere) {
+    // Empty records and a record of another kind between the events: the rows show the three
+    // events, the file is not rewritten by opening it, and deleting row 1 deletes the delay.
+    WriteMacros({{L"m", "", DELAY_NONE}});
+    IniFile(MacroFilePath(L"m")).WriteStruct(L"Setting", L"MacroSetting_0",
+                                             Block("00 00 00 84 04 00 05 01 00 06 0C 00 04 04 00").data(),
+                                             sizeof(MacroEvents));
+    const std::string before = TestFolder::ReadBytes(MacroFilePath(L"m"));
+    TestMacroDlg& editor = Open();
+    EXPECT_EQ((std::vector<std::wstring>{kRowA, kDelayRow120, kRowA}), Rows(editor.eventList));
+    EXPECT_EQ(before, TestFolder::ReadBytes(MacroFilePath(L"m")));
+    editor.eventList.SetCurSel(1);
+    Click(editor.deleteEventButton);
+    EXPECT_EQ(Hex(Block("84 04 00 04 04 00")), Stored(L"m", MACRO_EVENTS_MAX));
+}
+
+TEST_F(MacroDlgTest, KeysThatWouldCloseADialogAreSwallowed) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN), WPARAM(VK_SPACE)}) {
+        MSG message{editor.m_hWnd, WM_KEYDOWN, key, 1, 0, {0, 0}};
+        EXPECT_TRUE(editor.PreTranslateMessage(&message)) << key;
+    }
+}
+}  // namespace

@@ -1,0 +1,121 @@
+// The macro editor: a skinned modal dialog in which the user creates and deletes macros, records
+// keys into them through the input hook library, edits their events and sets their loop and
+// delay options. Every change is written at once to the selected macro's file and reported to the
+// device service; OK and Cancel differ only in their result.
+#pragma once
+#include "macro/HookFunctions.h"
+#include "macro/MacroEventEditor.h"
+#include "macro/MacroLibrary.h"
+#include "skin/CBitmapBtn.h"
+#include "skin/CBmpMenu.h"
+#include "skin/CClrEdit.h"
+#include "skin/CListBoxEx.h"
+#include "skin/CSkinDialog.h"
+#include "skin/CStaticTrans.h"
+#include "skin/DialogImages.h"
+#include "skin/GdiObject.h"
+#include "skin/SkinImages.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The recording state every macro editor of the process shares.
+MacroRecordingState& ProcessRecordingState();
+
+class CMacroDlg : public CSkinDialog {
+public:
+    explicit CMacroDlg(CWnd* parent);
+
+    static constexpr int kWidth = 757;
+    static constexpr int kHeight = 582;
+    // The results of the OK and Cancel buttons.
+    static constexpr int kOkResult = 1;
+    static constexpr int kCancelResult = 16;
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* message) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void LoadSelectedMacro();
+    void SaveSelectedMacro();
+    void NotifyMacroChanged();
+    void NotifyMacroButtons();
+    void UpdateTotals();
+    void UpdateEnabling();
+
+protected:
+    // --- override these (the tests answer the boxes the editor asks) ---
+    // A notice in the warning box: title "WARNING" 1, the message "WARNING" `messageId`.
+    virtual void ShowNotice(int messageId);
+    // The delete confirmation; true for OK.
+    virtual bool ConfirmDelete();
+    // The text input box for a new macro's name; false when cancelled.
+    virtual bool AskMacroName(std::wstring& name);
+
+    void CreateSkinLayout() override;
+    const wchar_t* RegionBitmapName() const override { return L"cfgMainback3.bmp"; }
+    Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
+    void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
+    void OnSurfacePressed(int x, int y) override;
+    void ReleaseSkin() override;
+
+    // --- the controls, in the order of the layout ---
+    CListBoxEx macroList, eventList;
+    CBitmapBtn newMacroButton, deleteMacroButton, recordButton, stopButton;
+    CBitmapBtn recordDelayBox, fixedDelayBox, loopCountBox, loopSecondBox;
+    CClrEdit fixedDelayEdit, loopCountEdit;
+    CBitmapBtn insertRecordButton, deleteEventButton, moveUpButton, moveDownButton;
+    CBitmapBtn copyButton, cutButton, pasteButton, mouseClickButton;
+    CBitmapBtn okButton, cancelButton;
+    std::unique_ptr<CStaticTrans> totalTimeLabel, eventCountLabel;
+    std::vector<std::unique_ptr<CStaticTrans>> labels;
+    std::unique_ptr<CBmpMenu> mouseMenu;
+
+    MacroEventEditor editor;
+    int delayType = DELAY_NONE;
+
+private:
+    void CreateButtons();
+    void CreateCheckBoxes();
+    void CreateEdits();
+    void CreateLabels();
+    void CreateLists();
+
+    std::wstring SelectedMacroName() const;
+    void FillMacroList();
+    // Shows the editor's rows; `selection` as the editor's commands return it.
+    void ShowRows(int selection);
+    void SaveAndNotify();
+    void SetLoopOptions(int loopType, const std::wstring& loopCount);
+    void SetDelayOptions(int type);
+    int LoopType() const;
+    void CloseMouseMenu();
+    void SetRecordingLocked(bool locked);
+
+    // OnCommand for one control
+    void OnControl(HWND control);
+    void OnDelayBox(bool record);
+    void OnLoopBox(bool count);
+    // OnLoopCountKeyUp()
+    void OnLoopCountKeyUp();
+    void NewMacro();
+    void DeleteMacro();
+    void StartRecording(bool insert);
+    void StopRecording();
+    void OnEventCommand(HWND control);
+    void OpenMouseMenu();
+    // OnMenuPick(int itemId)
+    void OnMenuPick(int itemId);
+    // OnHookKey(UINT vk, UINT flags): true when the key was recorded
+    bool OnHookKey(WPARAM vk, LPARAM flags);
+    // OnValueEdited(int milliseconds, int row)
+    void OnValueEdited(int milliseconds, int row);
+
+    MacroLibrary library;
+    HookFunctions hook;
+    DialogImages images;
+    SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;
+    GdiObject<HFONT> editFont;
+};
