@@ -117,6 +117,18 @@ def stop_service():
             wine("taskkill", "/F", "/PID", str(info["pid"]))
 
 
+def point_documents_at(folder):
+    """Points the Wine prefix's Documents folder at `folder`; false when the prefix has none."""
+    links = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", "*", "Documents"))
+    for link in links:
+        if os.path.islink(link):
+            os.unlink(link)
+        else:
+            shutil.rmtree(link)
+        os.symlink(folder, link)
+    return bool(links)
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL,
                    capture_output=True, timeout=60, check=True)
@@ -128,15 +140,7 @@ class ToolTestCase(unittest.TestCase):
     def setUp(self):
         self.assertTrue(BIN and os.path.exists(TOOL), "ORVANE_BIN must name the build's bin folder")
         self.documents = tempfile.mkdtemp(prefix="orvane-e2e-")
-        prefix = os.environ["WINEPREFIX"]
-        links = glob.glob(os.path.join(prefix, "drive_c", "users", "*", "Documents"))
-        self.assertTrue(links, "the Wine prefix has no Documents folder")
-        for link in links:
-            if os.path.islink(link):
-                os.unlink(link)
-            else:
-                shutil.rmtree(link)
-            os.symlink(self.documents, link)
+        self.assertTrue(point_documents_at(self.documents), "the Wine prefix has no Documents folder")
         self.data_folder = os.path.join(self.documents, "Orvane")
         self.processes = []
 
