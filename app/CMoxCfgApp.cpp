@@ -13,7 +13,7 @@ BOOL CMoxCfgApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    instanceMutex = ::CreateMutexW(nullptr, FALSE, L"MOX_GAMING_MOUSE_CONFIG_MUTEX");
+    instanceMutex = ::CreateMutexW(nullptr, FALSE, kInstanceMutexName);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         ::CloseHandle(instanceMutex);
         instanceMutex = nullptr;

@@ -2,6 +2,9 @@
 #pragma once
 #include "framework/CWinAppEx.h"
 
+// Held while the tool runs: a second start finds it and ends at once.
+constexpr wchar_t kInstanceMutexName[] = L"MOX_GAMING_MOUSE_CONFIG_MUTEX";
+
 class CMoxCfgApp : public CWinAppEx {
 public:
     BOOL InitInstance() override;

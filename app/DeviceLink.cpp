@@ -33,9 +33,18 @@ void DeviceLink::StartDeviceService() {
 }
 
 void DeviceLink::ApplyProfiles() {
-    view.EnableBottomButtons(false);
     HWND service = FindServiceWindow();
+    if (!service) {
+        // Nobody would confirm, and a locked row would stay locked until the tool restarts.
+        SaveAllProfiles();
+        view.StopTimer(TIMER_STATUS_BLINK);
+        view.ShowDevicePresentLabel(false);
+        view.ShowDeviceAbsentLabel(true);
+        return;
+    }
+    view.EnableBottomButtons(false);
     SaveAllProfiles();
+    view.StartTimer(TIMER_APPLY_UNCONFIRMED, kApplyConfirmMilliseconds);
     SendToService(service, WM_SERVICE_APPLY, 0, 0);
 }
 
@@ -97,12 +106,17 @@ bool DeviceLink::OnTimer(UINT_PTR id) {
         OnBlinkTick();
         return true;
     }
-    if (id == TIMER_APPLY_DONE) {
-        view.StopTimer(TIMER_APPLY_DONE);
-        view.EnableBottomButtons(true);
+    if (id == TIMER_APPLY_DONE || id == TIMER_APPLY_UNCONFIRMED) {
+        UnlockBottomRow();
         return true;
     }
     return false;
+}
+
+void DeviceLink::UnlockBottomRow() {
+    view.StopTimer(TIMER_APPLY_DONE);
+    view.StopTimer(TIMER_APPLY_UNCONFIRMED);
+    view.EnableBottomButtons(true);
 }
 
 void DeviceLink::OnBlinkTick() {

@@ -10,6 +10,9 @@ struct ProfileSet;
 constexpr UINT_PTR TIMER_STATUS_BLINK = 532;
 constexpr UINT_PTR TIMER_APPLY_DONE = 534;
 constexpr UINT kLinkTimerMilliseconds = 500;
+// Unlocks the bottom row when the service has not confirmed an apply in time.
+constexpr UINT_PTR TIMER_APPLY_UNCONFIRMED = 535;
+constexpr UINT kApplyConfirmMilliseconds = 10000;
 
 class DeviceLink {
 public:
@@ -19,8 +22,10 @@ public:
 
     // Starts hid.exe when its window is missing, then shows the device flag.
     void StartDeviceService();
-    // Locks the bottom-row buttons, writes the five profile files and tells the service; the
-    // buttons stay locked until the service reports SETTING_APPLY_DONE.
+    // Writes the five profile files and tells the service. While the service works the
+    // bottom-row buttons are locked: until it reports SETTING_APPLY_DONE, or for
+    // kApplyConfirmMilliseconds at most. Without a service window the row stays enabled and the
+    // device is shown as absent.
     void ApplyProfiles();
 
     // OnDevicePresence()
@@ -37,6 +42,7 @@ public:
 
 private:
     void OnBlinkTick();
+    void UnlockBottomRow();
 
     DeviceLinkView& view;
     ProfileSet& profiles;

@@ -9,11 +9,17 @@
 namespace {
 const wchar_t kSection[] = L"Setting";
 const wchar_t kEventsKey[] = L"MacroSetting_0";
+constexpr int kMissingLoopTime = 1;
 }  // namespace
 
-std::wstring MacroFilePath(const std::wstring& name) { return MacroFolder() + name + L".MSMACRO"; }
+std::wstring MacroFilePath(const std::wstring& name) {
+    if (!MacroLibrary::IsValidMacroName(name)) return L"";
+    return MacroFolder() + name + L".MSMACRO";
+}
 
 void SaveMacroFile(const std::wstring& path, const MacroSettings& settings) {
+    // An empty path would make the system's profile functions use a file of the Windows folder.
+    if (path.empty()) return;
     const int count = std::clamp(settings.eventCount, 0, MACRO_EVENTS_MAX);
     MacroEvents events{};
     std::copy(settings.events.begin(), settings.events.begin() + count, events.begin());
@@ -28,9 +34,11 @@ void SaveMacroFile(const std::wstring& path, const MacroSettings& settings) {
 }
 
 MacroSettings ReadMacroFile(const std::wstring& name) {
-    IniFile file(MacroFilePath(name));
+    const std::wstring path = MacroFilePath(name);
     MacroSettings settings;
-    settings.loopCountText = std::to_wstring(file.ReadInt(kSection, L"LoopTime", 1));
+    if (path.empty()) return settings;
+    IniFile file(path);
+    settings.loopCountText = std::to_wstring(file.ReadInt(kSection, L"LoopTime", kMissingLoopTime));
     settings.loopType = file.ReadInt(kSection, L"LoopType", 0);
     settings.delayType = file.ReadInt(kSection, L"DelayType", 2);
     file.ReadStruct(kSection, kEventsKey, settings.events.data(), sizeof(settings.events));
@@ -39,7 +47,13 @@ MacroSettings ReadMacroFile(const std::wstring& name) {
 }
 
 int ReadMacroLoopTime(const std::wstring& name) {
-    return IniFile(MacroFilePath(name)).ReadInt(kSection, L"LoopTime", 1);
+    const std::wstring path = MacroFilePath(name);
+    return path.empty() ? kMissingLoopTime : IniFile(path).ReadInt(kSection, L"LoopTime", kMissingLoopTime);
+}
+
+void DeleteMacroFile(const std::wstring& name) {
+    const std::wstring path = MacroFilePath(name);
+    if (!path.empty()) ::DeleteFileW(path.c_str());
 }
 
 int LoopCountValue(const std::wstring& text) {

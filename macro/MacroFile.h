@@ -5,20 +5,26 @@
 
 #include <string>
 
-// MacroFolder() + name + ".MSMACRO".
+// MacroFolder() + name + ".MSMACRO"; empty for a name that is not a plain file name
+// (MacroLibrary::IsValidMacroName). A library written elsewhere may hold names such as "..\x",
+// which would lead out of the macro folder.
 std::wstring MacroFilePath(const std::wstring& name);
 
 // Writes every key of the file at `path`, each flushed at once; creates the file when needed.
-// Records from settings.eventCount on are written as zero.
+// Records from settings.eventCount on are written as zero. An empty path writes nothing.
 void SaveMacroFile(const std::wstring& path, const MacroSettings& settings);
 
 // The macro of that name. Missing keys give loop count 1, loop type 0 and delay type 2; a
 // missing or damaged event block gives no events. The events come back compacted: the n-th
-// event the editor lists is record n, and eventCount is their number.
+// event the editor lists is record n, and eventCount is their number. A name without a path
+// reads as an empty macro.
 MacroSettings ReadMacroFile(const std::wstring& name);
 
 // The loop count alone, 1 when missing, as a button assigned to the macro takes it.
 int ReadMacroLoopTime(const std::wstring& name);
+
+// Deletes the macro's file; a name without a path deletes nothing.
+void DeleteMacroFile(const std::wstring& name);
 
 // The loop count box's text as a number, the way the C library reads a decimal: leading blanks
 // skipped, stopping at the first non-digit, 0 without digits.

@@ -47,6 +47,14 @@ const FieldRule kFieldRules[] = {
     {&ProfileRecord::DPIStageNum,            Check::Range,    5,  5,   5,        5},
 };
 
+// Values a load keeps as they come, which an imported file must not bring in out of range: they
+// become the values a profile holds before it is loaded.
+const FieldRule kImportRules[] = {
+    // field                                  check            low high repaired  reset (unused)
+    {&ProfileRecord::LedMode1,               Check::Range,    0,  5,   0,        2},
+    {&ProfileRecord::LedDirect1,             Check::Range,    0,  1,   0,        0},
+};
+
 bool Fails(const FieldRule& rule, std::int32_t value) {
     const auto unsignedValue = static_cast<std::uint32_t>(value);
     switch (rule.check) {
@@ -56,6 +64,16 @@ bool Fails(const FieldRule& rule, std::int32_t value) {
     }
     return false;
 }
+
+bool Repair(ProfileRecord& record, const FieldRule& rule) {
+    std::int32_t& value = record.*rule.field;
+    if (!Fails(rule, value)) return false;
+    value = rule.repaired;
+    return true;
+}
+
+// The codes the function menu can store; anything else is unset or damaged.
+bool IsStorableFunction(std::uint8_t code) { return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST; }
 }  // namespace
 
 void SetProfileDefaults(ProfileSet& set) {
@@ -83,11 +101,7 @@ bool RepairProfile(ProfileRecord& record, int profileIndex) {
         repaired = true;
     }
     for (const FieldRule& rule : kFieldRules) {
-        std::int32_t& value = record.*rule.field;
-        if (Fails(rule, value)) {
-            value = rule.repaired;
-            repaired = true;
-        }
+        if (Repair(record, rule)) repaired = true;
     }
     for (int s = 0; s < kDpiStageCount; ++s) {
         DpiStage& stage = record.DPIStageValue[s];
@@ -99,10 +113,18 @@ bool RepairProfile(ProfileRecord& record, int profileIndex) {
     }
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment& button = record.Buttons[b];
-        if (button.ButtonFunc == FUNC_UNSET) {
+        if (!IsStorableFunction(button.ButtonFunc)) {
             button.ButtonFunc = kDefaultButtonFuncs[b];
             repaired = true;
         }
+    }
+    return repaired;
+}
+
+bool RepairImportedProfile(ProfileRecord& record, int profileIndex) {
+    bool repaired = RepairProfile(record, profileIndex);
+    for (const FieldRule& rule : kImportRules) {
+        if (Repair(record, rule)) repaired = true;
     }
     return repaired;
 }

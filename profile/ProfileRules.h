@@ -8,9 +8,14 @@
 void SetProfileDefaults(ProfileSet& set);
 
 // Repairs the out-of-range values of profile `profileIndex` (0 to 4) after a load: each integer
-// field by its rule, each stage without an X code, each unset button function. Returns whether
+// field by its rule, each stage without an X code, and each button function outside 1 to 55
+// (unset, or a code no menu entry gives), which becomes the button's default. Returns whether
 // anything changed.
 bool RepairProfile(ProfileRecord& record, int profileIndex);
+
+// Repairs a profile read from an exported file, which may come from anywhere: RepairProfile, and
+// LedMode1 outside 0 to 5 and LedDirect1 outside 0 and 1 become 0, as before a load.
+bool RepairImportedProfile(ProfileRecord& record, int profileIndex);
 
 // Copies `staging` into WorkingProfiles, then repairs GroupID and every profile of the copy.
 // Returns whether anything was repaired.

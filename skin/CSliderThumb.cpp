@@ -65,18 +65,11 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnMouseMove(point);
         break;
     case WM_LBUTTONUP:
-        if (dragging) {
-            dragging = 0;
-            ::ReleaseCapture();
-            ReportValue();
-        }
+        if (dragging) EndDrag(true);
         break;
     case WM_CAPTURECHANGED:
         // Losing the mouse in the middle of a drag ends it where the thumb stands.
-        if (dragging) {
-            dragging = 0;
-            ReportValue();
-        }
+        if (dragging) EndDrag(false);
         break;
     case WM_PAINT:
         Paint();
@@ -97,10 +90,11 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CSliderThumb::OnLButtonDown(POINT point) {
     if (!dragEnabled) return;
-    ::SetCapture(m_hWnd);
+    pressedRect = RectInBar();
     dragging = 1;
     grabX = point.x;
     grabY = point.y;
+    ::SetCapture(m_hWnd);
 }
 
 void CSliderThumb::OnMouseMove(POINT point) {
@@ -113,6 +107,16 @@ void CSliderThumb::OnMouseMove(POINT point) {
         const int dy = ClampDragDelta(point.y - grabY, rect.top, rect.bottom, trackMinY, trackMaxY);
         MoveWindow(CrossAxisLeft(), rect.top + dy, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     }
+}
+
+void CSliderThumb::EndDrag(bool releaseCapture) {
+    dragging = 0;
+    if (releaseCapture) ::ReleaseCapture();
+    // Values and positions round into each other only approximately (a colour slider has fewer
+    // pixels than values), so a value computed back from an unmoved thumb could differ from the
+    // one it shows.
+    const RECT rect = RectInBar();
+    if (!::EqualRect(&rect, &pressedRect)) ReportValue();
 }
 
 void CSliderThumb::ReportValue() {

@@ -29,6 +29,7 @@ public:
     int trackMaxY = 0;
     int grabX = 0;                 // press point in the thumb's client coordinates
     int grabY = 0;
+    RECT pressedRect{0, 0, 0, 0};  // where the press found the thumb, in the bar's client coordinates
     int minValue = 0;
     int maxValue = 10;
     BOOL dragEnabled = 1;
@@ -55,6 +56,8 @@ private:
     void OnLButtonDown(POINT point);
     // OnMouseMove(POINT point)
     void OnMouseMove(POINT point);
+    // The drag is over: reports the value under the thumb unless it stands where it was pressed.
+    void EndDrag(bool releaseCapture);
     void ReportValue();
 
     SliderAxis axis;

@@ -174,3 +174,57 @@ class ToolTestCase(unittest.TestCase):
         # The tool starts the device simulator when none runs; both are up before a test goes on.
         self.assertTrue(wait_for_window(SERVICE_TITLE, 60), "the device simulator did not start")
         return process, Window(TITLE)
+
+
+# Client points of the main window's controls.
+PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
+PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
+EXPORT, IMPORT, RESET, RESET_ALL, APPLY = [(65 + 100 * i, 665) for i in range(5)]
+
+
+def read_ini(path):
+    """Sections of an INI file as dictionaries; the system writes it in ANSI or UTF-16."""
+    with open(path, "rb") as handle:
+        raw = handle.read()
+    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
+    sections, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = sections.setdefault(line[1:-1], {})
+        elif current is not None and "=" in line:
+            key, _, value = line.partition("=")
+            current[key] = value
+    return sections
+
+
+class MainWindowCase(ToolTestCase):
+    """The tool started with the simulator's factory profiles loaded, and what a test looks at."""
+
+    def setUp(self):
+        super().setUp()
+        self.process, self.window = self.start_tool()
+        # A new simulated mouse writes its factory profiles, and the tool reads them once it is told.
+        self.assertTrue(wait_until(lambda: "sent WM_DEVICE_SETTING 0 0" in self.service_log()), self.service_log())
+        self.assertIn("wrote factory profiles", self.service_log())
+
+    def profile(self, number):
+        return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
+
+    def control_at(self, point):
+        for child in self.window.children():
+            if child["x"] <= point[0] < child["x"] + child["width"] and \
+                    child["y"] <= point[1] < child["y"] + child["height"]:
+                return child
+        return None
+
+    def applies(self):
+        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
+
+    def apply_and_wait(self):
+        before = len(self.applies())
+        self.window.click(*APPLY)
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
+        self.assertIn("complete-files=5", self.applies()[-1])
+        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]),
+                        "the bottom row stays locked after the service is done")

@@ -4,65 +4,17 @@ import os
 import time
 import unittest
 
-from harness import SERVICE, ToolTestCase, wait_for_window, wait_until, xdotool
+from harness import (APPLY, EXPORT, IMPORT, PROFILE_TABS, RESET, RESET_ALL, SERVICE, MainWindowCase, count_windows,
+                     read_ini, stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
 
 # Client points of the controls used here.
-PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
-PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
-EXPORT, IMPORT, RESET, RESET_ALL, APPLY = [(65 + 100 * i, 665) for i in range(5)]
 ACCELERATION_RIGHT_END = (967, 228)
 POLLING_1000 = (898, 449)
 WARNING_SIZE = (478, 292)
 WARNING_OK = (181, 232)
 
 
-def read_ini(path):
-    """Sections of an INI file as dictionaries; the system writes it in ANSI or UTF-16."""
-    with open(path, "rb") as handle:
-        raw = handle.read()
-    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
-    sections, current = {}, None
-    for line in text.splitlines():
-        line = line.strip()
-        if line.startswith("[") and line.endswith("]"):
-            current = sections.setdefault(line[1:-1], {})
-        elif current is not None and "=" in line:
-            key, _, value = line.partition("=")
-            current[key] = value
-    return sections
-
-
-class MainWindowTest(ToolTestCase):
-    def setUp(self):
-        super().setUp()
-        self.process, self.window = self.start_tool()
-        # A new simulated mouse writes its factory profiles, and the tool reads them once it is told.
-        self.assertTrue(wait_until(lambda: "sent WM_DEVICE_SETTING 0 0" in self.service_log()), self.service_log())
-        self.assertIn("wrote factory profiles", self.service_log())
-
-    # --- what the test looks at ---
-
-    def profile(self, number):
-        return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
-
-    def control_at(self, point):
-        for child in self.window.children():
-            if child["x"] <= point[0] < child["x"] + child["width"] and \
-                    child["y"] <= point[1] < child["y"] + child["height"]:
-                return child
-        return None
-
-    def applies(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
-
-    def apply_and_wait(self):
-        before = len(self.applies())
-        self.window.click(*APPLY)
-        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
-        self.assertIn("complete-files=5", self.applies()[-1])
-        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]),
-                        "the bottom row stays locked after the service is done")
-
+class MainWindowTest(MainWindowCase):
     def answer_warning_box_with_ok(self):
         time.sleep(1.0)
         main = self.window.info()
@@ -131,6 +83,35 @@ class MainWindowTest(ToolTestCase):
         self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         self.assertEqual("1", self.profile(4)["GROUP"]["PollingRate"])
         self.assertEqual("3", self.profile(4)["GROUP"]["GroupID"])
+
+    def test_importing_a_name_that_does_not_exist_keeps_the_dialog_open(self):
+        before = len(self.applies())
+        self.window.click(*IMPORT)
+        self.choose_file("Open", "missing.pfd")
+        time.sleep(2.0)
+        self.assertGreaterEqual(count_windows("Open"), 1, "the open dialog closed on a missing file")
+        self.assertEqual(before, len(self.applies()), "a missing file was imported")
+        # The system's notice first, then the dialog itself.
+        for key in ("Return", "Escape", "Escape"):
+            if count_windows("Open") == 0:
+                break
+            xdotool("key", key)
+            time.sleep(1.0)
+        self.assertTrue(wait_until_gone("Open", 10), "the open dialog does not close")
+        self.assertEqual(before, len(self.applies()), "nothing is imported or applied")
+        self.assertTrue(self.control_at(APPLY)["enabled"])
+
+    def test_apply_with_the_simulator_stopped_saves_and_keeps_the_bottom_row(self):
+        self.window.click(*ACCELERATION_RIGHT_END)
+        stop_service()
+        self.window.click(*APPLY)
+        self.assertTrue(wait_until(lambda: self.profile(1)["GROUP"].get("Acceleration") == "4"),
+                        "the files were not written")
+        time.sleep(1.0)
+        for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
+            self.assertTrue(self.control_at(point)["enabled"], point)
+        labels = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88 and c["visible"]]
+        self.assertEqual(1, len(labels), "the device-absent label shows")
 
     def test_unplugging_and_plugging_the_device_shows_its_state(self):
         absent = self.control_at((20, 92))

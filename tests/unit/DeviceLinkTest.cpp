@@ -154,6 +154,17 @@ TEST(DeviceLink, ApplyDoneTickUnlocksTheBottomRowOnce) {
     EXPECT_TRUE(link.OnTimer(TIMER_APPLY_DONE));
     EXPECT_FALSE(link.OnTimer(99));
 
-    EXPECT_EQ((Calls{"StopTimer 534", "EnableBottomButtons 1"}), view.calls);
+    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
+}
+
+// A service that never confirms an apply must not keep the bottom row locked.
+TEST(DeviceLink, AnUnconfirmedApplyUnlocksTheBottomRowWhenItsTimerRunsOut) {
+    ProfileSet profiles{};
+    DeviceRecordingView view;
+    DeviceLink link(view, profiles);
+
+    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_UNCONFIRMED));
+
+    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
 }
 }  // namespace

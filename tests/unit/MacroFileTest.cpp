@@ -1,12 +1,14 @@
 #include "macro/MacroFile.h"
 
 #include "MacroTestData.h"
+#include "macro/MacroLibrary.h"
 #include "profile/IniFile.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 std::string Narrow(const std::wstring& text) {
@@ -43,6 +45,35 @@ TEST(MacroFile, PathInTheMacroFolder) {
     MacroDataFolder folder;
     EXPECT_EQ(folder.MacroFile(L"Jump.MSMACRO"), MacroFilePath(L"Jump"));
     EXPECT_EQ(std::wstring(DataFolder) + L"MacroDB\\Jump.MSMACRO", MacroFilePath(L"Jump"));
+}
+
+// A library written elsewhere may name macros with paths. None of them may lead a read, a write
+// or a delete out of the macro folder, or into a folder of it.
+TEST(MacroFile, NamesThatAreNotPlainFileNamesHaveNoFile) {
+    MacroDataFolder folder;
+    ::CreateDirectoryW(folder.MacroFile(L"sub").c_str(), nullptr);
+    const std::string planted = "[Setting]\r\nLoopTime=7\r\nLoopType=1\r\n";
+    const std::wstring plantedFiles[] = {folder.MacroFile(L"..\\outside.MSMACRO"), folder.MacroFile(L"sub\\z.MSMACRO"),
+                                         folder.MacroFile(L"Good.MSMACRO")};
+    for (const std::wstring& file : plantedFiles) TestFolder::WriteBytes(file, planted);
+    MacroLibrary().WriteMacroList({L"..\\outside", L"..\\..\\x", L"C:\\y", L"sub\\z", L"Good"});
+    const std::vector<std::wstring> names = MacroLibrary().ReadMacroList();
+    ASSERT_EQ(5u, names.size());
+
+    for (const std::wstring& name : names) {
+        const bool plain = name == L"Good";
+        EXPECT_EQ(plain, !MacroFilePath(name).empty()) << Narrow(name);
+        const MacroSettings read = ReadMacroFile(name);
+        EXPECT_EQ(plain ? L"7" : L"1", read.loopCountText) << Narrow(name);
+        EXPECT_EQ(plain ? 1 : 0, read.loopType) << Narrow(name);
+        EXPECT_EQ(plain ? 7 : 1, ReadMacroLoopTime(name)) << Narrow(name);
+        SaveMacroFile(MacroFilePath(name), Settings(L"9", 0, 0, "84 04 00", 1));
+        DeleteMacroFile(name);
+    }
+    EXPECT_EQ(planted, TestFolder::ReadBytes(plantedFiles[0]));
+    EXPECT_EQ(planted, TestFolder::ReadBytes(plantedFiles[1]));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(plantedFiles[2].c_str())) << "a plain name is deleted";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(L"C:\\y.MSMACRO"));
 }
 
 TEST(MacroFile, KeyDownDelayKeyUpAsStored) {

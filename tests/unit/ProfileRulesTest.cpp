@@ -164,22 +164,51 @@ TEST(ProfileRules, AStageWithAnyOtherXIsKept) {
     EXPECT_TRUE(SameRecord(expected, record));
 }
 
-TEST(ProfileRules, OnlyAnUnsetButtonFunctionIsRepaired) {
-    for (int b = 0; b < kButtonCount; ++b) {
-        ProfileRecord record = FactoryProfile(0);
-        ButtonAssignment& button = record.Buttons[b];
-        button = ButtonAssignment{255, FUNC_UNSET, 255, 255, {0x11, 0x22}, L"name"};
-        ProfileRecord expected = record;
-        expected.Buttons[b].ButtonFunc = kDefaultButtonFuncs[b];
-        EXPECT_TRUE(RepairProfile(record, 0));
-        EXPECT_TRUE(SameRecord(expected, record)) << "button " << b;
+// A code no menu entry gives would reach the device at the next apply.
+TEST(ProfileRules, AButtonFunctionOutsideOneTo55BecomesTheButtonsDefault) {
+    for (std::uint8_t code : {255, 0, 56, 99, 200, 254}) {
+        for (int b = 0; b < kButtonCount; ++b) {
+            ProfileRecord record = FactoryProfile(0);
+            ButtonAssignment& button = record.Buttons[b];
+            button = ButtonAssignment{255, code, 255, 255, {0x11, 0x22}, L"name"};
+            ProfileRecord expected = record;
+            expected.Buttons[b].ButtonFunc = kDefaultButtonFuncs[b];
+            EXPECT_TRUE(RepairProfile(record, 0));
+            EXPECT_TRUE(SameRecord(expected, record)) << "code " << int{code} << ", button " << b;
+        }
     }
-    for (std::uint8_t code : {0, 8, 56, 200, 254}) {
+    for (std::uint8_t code : {1, 8, 16, 55}) {
         ProfileRecord record = FactoryProfile(0);
         record.Buttons[3].ButtonFunc = code;
         EXPECT_FALSE(RepairProfile(record, 0));
         EXPECT_EQ(code, record.Buttons[3].ButtonFunc);
     }
+}
+
+TEST(ProfileRules, AnImportedProfileAlsoGetsItsLightingModeAndDirectionInRange) {
+    struct Case {
+        std::int32_t ProfileRecord::*member;
+        std::int32_t imported;
+        std::int32_t repaired;
+    };
+    const Case cases[] = {
+        {&ProfileRecord::LedMode1, -1, 0},   {&ProfileRecord::LedMode1, 6, 0},   {&ProfileRecord::LedMode1, 99, 0},
+        {&ProfileRecord::LedMode1, 0, 0},    {&ProfileRecord::LedMode1, 5, 5},   {&ProfileRecord::LedDirect1, -1, 0},
+        {&ProfileRecord::LedDirect1, 2, 0},  {&ProfileRecord::LedDirect1, 1, 1}, {&ProfileRecord::LedDirect1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ProfileRecord record = FactoryProfile(3);
+        record.*c.member = c.imported;
+        ProfileRecord loaded = record;
+        EXPECT_FALSE(RepairProfile(loaded, 3)) << "a load keeps " << c.imported;
+        EXPECT_EQ(c.imported != c.repaired, RepairImportedProfile(record, 3)) << c.imported;
+        EXPECT_EQ(c.repaired, record.*c.member) << c.imported;
+    }
+    ProfileRecord unset = FactoryProfile(3);
+    unset.Buttons[7].ButtonFunc = FUNC_UNSET;
+    unset.PollingRate = -1;
+    EXPECT_TRUE(RepairImportedProfile(unset, 3));
+    EXPECT_TRUE(SameRecord(FactoryProfile(3), unset)) << "and everything a load repairs";
 }
 
 TEST(ProfileRules, DefaultFunctionsOfTheEightButtons) {

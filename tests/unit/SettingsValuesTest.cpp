@@ -10,14 +10,13 @@ namespace {
 TEST(SettingsValues, DpiSlidersAndNumbers) {
     struct Case {
         int position;
-        int axisCode;
-        int linkedCode;
+        int code;
     };
-    // Top of a slider (position 2): an axis slider stores 79, a linked one 80.
-    const Case cases[] = {{2, 79, 80}, {80, 1, 2}, {65, 16, 17}, {41, 40, 41}};
+    // Top of a slider (position 2): every DPI slider, linked or not, stores 79.
+    const Case cases[] = {{2, 79}, {80, 1}, {65, 16}, {41, 40}};
     for (const Case& c : cases) {
-        EXPECT_EQ(c.axisCode, CodeFromAxisPosition(c.position)) << c.position;
-        EXPECT_EQ(c.linkedCode, CodeFromLinkedPosition(c.position)) << c.position;
+        EXPECT_EQ(c.code, CodeFromAxisPosition(c.position)) << c.position;
+        EXPECT_EQ(c.position, AxisPositionFromCode(c.code)) << c.code;
     }
     EXPECT_EQ(1, AxisPositionFromCode(80)) << "code 80 lies outside the range and shows at the top";
     EXPECT_EQ(65, AxisPositionFromCode(16));

@@ -102,12 +102,14 @@ protected:
     DeviceLink link{view, WorkingProfiles};
 };
 
-TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowLocked) {
+// Nobody would confirm the apply: the bottom row is not locked, and the device shows as absent.
+TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowEnabled) {
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());
     EXPECT_EQ(2, IniFile(ProfileFilePath(4)).ReadInt(L"GROUP", L"GroupID", -1));
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"StopTimer 532", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 1"}),
+              view.calls);
 }
 
 TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
@@ -117,7 +119,7 @@ TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
 
     EXPECT_EQ((std::vector<Received>{{WM_SERVICE_APPLY, 0, 0}}), service.received);
     EXPECT_TRUE(service.filesCompleteOnApply);
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000"}), view.calls);
 }
 
 TEST_F(DeviceService, MacroButtonsGoOutInProfileAndButtonOrderForTheExactNameOnly) {
@@ -153,6 +155,20 @@ TEST_F(DeviceService, MacroChangedCarriesTheLibrarySlotOrMinusOne) {
               service.received);
 }
 
+// The messages and their parameters as the device service knows them, written out as numbers.
+TEST_F(DeviceService, TheServiceReceivesTheNumbersItKnows) {
+    RecordingService service;
+    MacroLibrary().WriteMacroList({L"Burst", L"Fire"});
+    ProfileSet set{};
+    AssignMacro(set, 4, 2, FUNC_MACRO, L"Fire");
+
+    link.ApplyProfiles();
+    SendMacroChanged(L"Fire");
+    SendMacroButtons(set, L"Fire");
+
+    EXPECT_EQ((std::vector<Received>{{1246, 0, 0}, {5396, 1, 0}, {5398, 4, 2}}), service.received);
+}
+
 TEST_F(DeviceService, NothingIsSentWithoutServiceWindow) {
     ProfileSet set{};
     AssignMacro(set, 0, 0, FUNC_MACRO, L"Fire");
@@ -169,7 +185,8 @@ TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame)
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000"}), view.calls)
+        << "the row is locked until the confirmation's time runs out";
 }
 
 TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {

@@ -147,6 +147,28 @@ TEST_F(SliderTest, ABarClickReportsAtPressAndReleaseWithTheValueUnderThePointer)
     EXPECT_EQ(10008, reports[1].lParam);
 }
 
+// Positions and values round into each other only approximately: value 2 of the colour range
+// shares its pixel with value 1, and value 3 of the DPI range reads back as 2.
+TEST_F(SliderTest, AThumbReleasedWhereItWasPressedReportsNothingAndStays) {
+    horizontal.SetRange(1, 256);
+    horizontal.SetPos(2);
+    vertical.SetRange(2, 80);
+    vertical.SetPos(3);
+    for (CSliderBar* bar : {static_cast<CSliderBar*>(&horizontal), static_cast<CSliderBar*>(&vertical)}) {
+        const RECT before = ThumbRect(*bar);
+        const int value = bar->thumb->value;
+        bar->thumb->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
+        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, Point(5, 40));
+        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, Point(5, 5));
+        bar->thumb->SendMessage(WM_LBUTTONUP, 0, Point(5, 5));
+        EXPECT_TRUE(Reports().empty()) << bar->sliderId;
+        const RECT after = ThumbRect(*bar);
+        EXPECT_TRUE(::EqualRect(&before, &after)) << bar->sliderId;
+        EXPECT_EQ(value, bar->thumb->value) << bar->sliderId;
+        EXPECT_EQ(nullptr, ::GetCapture());
+    }
+}
+
 TEST_F(SliderTest, AReleaseWithoutADragReportsNothing) {
     horizontal.thumb->SendMessage(WM_LBUTTONUP, 0, Point(7, 9));
     EXPECT_TRUE(Reports().empty());

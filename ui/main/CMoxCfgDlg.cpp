@@ -1,5 +1,6 @@
 #include "ui/main/CMoxCfgDlg.h"
 
+#include "app/DeviceService.h"
 #include "app/Folders.h"
 #include "app/Messages.h"
 #include "app/res/resource.h"
@@ -86,7 +87,7 @@ BOOL CMoxCfgDlg::OnInitDialog() {
     LoadProfiles(StagingProfiles);
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
-    SetWindowText(L"Orvane");
+    SetWindowText(TOOL_WINDOW_TITLE);
     return TRUE;
 }
 
@@ -149,7 +150,9 @@ void CMoxCfgDlg::RefreshButtonLabels() {
 
 BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto control = reinterpret_cast<HWND>(lParam);
-    if (control) {
+    // An owner-drawn button reports the second click of a double click as BN_DOUBLECLICKED; the
+    // clicks it is made of come as BN_CLICKED already.
+    if (control && HIWORD(wParam) == BN_CLICKED) {
         DispatchExclusive(control);
         DispatchShared(control);
     }
@@ -220,7 +223,8 @@ void CMoxCfgDlg::ExportCurrentProfile() {
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
-    CFileDialog dialog(true, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
+    // A name that does not exist keeps the dialog open with the system's notice.
+    CFileDialog dialog(true, L".pfd", L"", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter, this);
     dialog.SetInitialFolder(DataFolder);
     if (dialog.DoModal() == IDOK) ImportIntoCurrentProfile(dialog.GetPathName());
 }
@@ -229,7 +233,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
     // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairProfile(record, state.currentProfile);
+    RepairImportedProfile(record, state.currentProfile);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();

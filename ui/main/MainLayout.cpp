@@ -104,6 +104,7 @@ void MainLayout::LoadImages() {
     mouseLayout = LoadSkinImage(SkinFolder::Background, L"mouse-layout-front.png");
     circle = LoadSkinImage(SkinFolder::Background, L"circle.png");
     colorPicture = LoadSkinImage(SkinFolder::Background, L"RGB.png");
+    // Normal, hover and pressed: the hover picture is grey, the pressed one blue.
     const wchar_t* minimize[] = {L"min-1.png", L"min-3.png", L"min-2.png"};
     const wchar_t* close[] = {L"close-1.png", L"close-3.png", L"close-2.png"};
     for (int i = 0; i < 3; ++i) {
@@ -125,10 +126,10 @@ void MainLayout::LoadImages() {
 }
 
 void MainLayout::CreateTitleBar(CWnd& window) {
-    CreateButton(minimizeButton, window, Rect(953, 14, 973, 34), minimizeImages[0].get(), minimizeImages[2].get(),
-                 minimizeImages[1].get(), minimizeImages[0].get());
-    CreateButton(closeButton, window, Rect(984, 14, 1004, 34), closeImages[0].get(), closeImages[2].get(),
-                 closeImages[1].get(), closeImages[0].get());
+    CreateButton(minimizeButton, window, Rect(953, 14, 973, 34), minimizeImages[0].get(), minimizeImages[1].get(),
+                 minimizeImages[2].get(), minimizeImages[0].get());
+    CreateButton(closeButton, window, Rect(984, 14, 1004, 34), closeImages[0].get(), closeImages[1].get(),
+                 closeImages[2].get(), closeImages[0].get());
     for (CBitmapBtn* button : {&minimizeButton, &closeButton}) {
         button->fillBackground = 1;
         button->backgroundColor = kTitleBarColor;

@@ -101,7 +101,7 @@ void SettingsPages::OnSliderChanged(int position, int sliderId) {
         layout.dpiYValueLabels[stage]->SetWindowText(Number(DpiNumber(record.DPIStageValue[stage].Y)).c_str());
     } else if (sliderId >= kDpiXYSliderId && sliderId < kDpiXYSliderId + kDpiStageCount) {
         int stage = sliderId - kDpiXYSliderId;
-        int code = CodeFromLinkedPosition(position);
+        int code = CodeFromAxisPosition(position);
         record.DPIStageValue[stage].X = record.DPIStageValue[stage].Y = code;
         std::wstring shown = Number(DpiNumber(code));
         layout.dpiXValueLabels[stage]->SetWindowText(shown.c_str());
@@ -149,6 +149,8 @@ void SettingsPages::OnLinkToggle(int stage) {
 void SettingsPages::ApplyLedMode(int mode) {
     if (state.currentPage != 3) return;
     SelectRadio(layout.ledModeButtons, mode);
+    // Mode 5 has a button of its own beside the five: it latches while the mode is chosen.
+    layout.ledMode5Button.SetCheck(mode == kLedModeRunning);
     LedModeGroups groups = GroupsForLedMode(mode);
     if (groups.known) {
         Show(*layout.breathTitle, groups.breathing);
@@ -171,8 +173,8 @@ void SettingsPages::OnLedModeButton(int mode) {
 
 void SettingsPages::OnLedMode5Button() {
     // The page shows what a profile with mode 5 shows: no mode button checked, no colour picture.
-    ApplyLedMode(5);
-    Shown().LedMode1 = 5;
+    ApplyLedMode(kLedModeRunning);
+    Shown().LedMode1 = kLedModeRunning;
 }
 
 void SettingsPages::OnLedStateButton(int button) {

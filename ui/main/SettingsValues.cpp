@@ -11,8 +11,6 @@ int CodeFromAxisPosition(int position) { return 81 - position; }
 
 int AxisPositionFromCode(int code) { return 81 - code; }
 
-int CodeFromLinkedPosition(int position) { return 82 - position; }
-
 int StageNumber(int stageIndex) { return stageIndex < INT_MAX ? stageIndex + 1 : stageIndex; }
 
 namespace {

@@ -14,11 +14,10 @@ constexpr int kDpiSliderMax = 80;
 
 // The number of dots per inch a DPI code stands for.
 int DpiNumber(int code);
-// The code an X or Y slider stores for its position, and the position that shows a code.
+// The code a DPI slider (X, Y or linked) stores for its position, and the position that shows a
+// code: one the inverse of the other.
 int CodeFromAxisPosition(int position);
 int AxisPositionFromCode(int code);
-// The code a linked slider stores for X and Y at its position.
-int CodeFromLinkedPosition(int position);
 
 // The stage number shown for a stage index; the index may come unchecked from the device.
 int StageNumber(int stageIndex);
@@ -32,6 +31,9 @@ constexpr std::array<int, 3> kSpeedCodes{8, 5, 1};  // breathing and flashing sp
 int LedStateButtonForValue(int value);
 int SpeedButtonForValue(int value);
 int DirectionButtonForValue(int value);
+
+// The lighting mode of ledMode5Button, beside the five of ledModeButtons.
+constexpr int kLedModeRunning = 5;
 
 // Which option groups of the lighting page a mode shows. Modes outside 0 to 4 change nothing.
 struct LedModeGroups {
