@@ -69,3 +69,21 @@ start_display() {
   echo "could not start Xvfb" >&2
   return 1
 }
+
+# test_environment: a virtual X display and a throw-away Wine prefix for the tests and the
+# other programs run under them; both go when the calling script exits.
+test_environment() {
+  TEST_WORK=$(mktemp -d /tmp/orvane-tests.XXXXXX)
+  trap end_test_environment EXIT
+  unset DISPLAY
+  start_display
+  wine_environment "$TEST_WORK/prefix" "$TEST_WORK/home"
+  start_wine
+  unmanaged_windows
+}
+
+end_test_environment() {
+  stop_wine
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$TEST_WORK"
+}

@@ -15,12 +15,10 @@ import tempfile
 import time
 
 from damaged_files import button_function_repaired, repaired, FIELD_NAMES
-from harness import (BIN, SERVICE_TITLE, TITLE, WM_CLOSE, Window, count_windows, point_documents_at,
-                     wait_for_window, wait_until, wait_until_gone, wine)
+from harness import (APPLY, BIN, PAGE_TABS, SERVICE_TITLE, TITLE, WM_CLOSE, Window, count_windows,
+                     point_documents_at, wait_for_window, wait_until, wait_until_gone, wine)
 
 WM_NULL = 0x0000
-PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
-APPLY = (465, 665)
 
 
 def open_every_page(runner, window):
