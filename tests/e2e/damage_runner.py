@@ -85,11 +85,8 @@ class DamageRunner:
             return sum("received WM_SERVICE_APPLY" in line for line in lines)
 
     def apply_enabled(self, window):
-        for child in window.children():
-            if child["x"] <= APPLY[0] < child["x"] + child["width"] and \
-                    child["y"] <= APPLY[1] < child["y"] + child["height"]:
-                return child["enabled"]
-        return False
+        button = window.child_at(APPLY)
+        return bool(button and button["enabled"])
 
     def check_alive(self, after):
         if self.process.poll() is not None:

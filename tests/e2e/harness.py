@@ -61,6 +61,14 @@ class Window:
                          "height": int(h), "text": text})
         return rows
 
+    def child_at(self, point):
+        """The child control under a client point, or None."""
+        for child in self.children():
+            if child["x"] <= point[0] < child["x"] + child["width"] and \
+                    child["y"] <= point[1] < child["y"] + child["height"]:
+                return child
+        return None
+
     def send(self, message, wparam=0, lparam=0):
         code, out = probe("send", self.title, message, wparam, lparam)
         return int(out) if code == 0 and out.strip() else None
@@ -212,11 +220,7 @@ class MainWindowCase(ToolTestCase):
         return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
 
     def control_at(self, point):
-        for child in self.window.children():
-            if child["x"] <= point[0] < child["x"] + child["width"] and \
-                    child["y"] <= point[1] < child["y"] + child["height"]:
-                return child
-        return None
+        return self.window.child_at(point)
 
     def applies(self):
         return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
