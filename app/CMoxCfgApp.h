@@ -1,6 +1,9 @@
 // The application object: single instance, graphics start-up, the modal main window.
 #pragma once
 #include "framework/CWinAppEx.h"
+#include "skin/GdiplusSession.h"
+
+#include <optional>
 
 // Held while the tool runs: a second start finds it and ends at once.
 constexpr wchar_t kInstanceMutexName[] = L"MOX_GAMING_MOUSE_CONFIG_MUTEX";
@@ -12,5 +15,5 @@ public:
 
 private:
     HANDLE instanceMutex = nullptr;
-    ULONG_PTR gdiplusToken = 0;
+    std::optional<GdiplusSession> gdiplus;
 };

@@ -1,6 +1,7 @@
 #include "skin/SkinRegion.h"
 
 #include "skin/RegionScan.h"
+#include "skin/ScopedSelect.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -77,8 +78,8 @@ private:
 };
 }
 
-SIZE LoadRegionBitmap(const std::wstring& path, CBitmap& bitmap) {
-    bitmap.DeleteObject();
+SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap) {
+    bitmap.Reset();
     HGLOBAL block = ReadFileIntoGlobal(path);
     if (!block) return SIZE{0, 0};
     ComPointer<IStream> stream;
@@ -101,8 +102,10 @@ SIZE LoadRegionBitmap(const std::wstring& path, CBitmap& bitmap) {
     }
     // The picture deletes its bitmap when released, so the window keeps a copy of its own.
     HBITMAP pictureBitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-    bitmap.Attach(static_cast<HBITMAP>(::CopyImage(pictureBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    return bitmap.GetSize();
+    bitmap.Reset(static_cast<HBITMAP>(::CopyImage(pictureBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP info{};
+    if (!bitmap || !::GetObjectW(bitmap.Get(), sizeof(info), &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
 }
 
 GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
@@ -124,11 +127,11 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
     GdiObject<HBITMAP> dib(::CreateDIBSection(dibDc.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
                                               nullptr, 0));
     if (!dib || !bits) return result;
-    HGDIOBJ previousDib = ::SelectObject(dibDc.Get(), dib.Get());
+    ScopedSelect selectedDib(dibDc.Get(), dib.Get());
     {
         MemoryDC sourceDc(dibDc.Get());
         if (sourceDc.Get()) {
-            HGDIOBJ previousSource = ::SelectObject(sourceDc.Get(), bitmap);
+            ScopedSelect selectedSource(sourceDc.Get(), bitmap);
             ::BitBlt(dibDc.Get(), 0, 0, source.bmWidth, source.bmHeight, sourceDc.Get(), 0, 0, SRCCOPY);
             ::GdiFlush();
             DIBSECTION dibInfo{};
@@ -145,9 +148,7 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
                                    ::DeleteObject(part);
                                }
                            });
-            ::SelectObject(sourceDc.Get(), previousSource);
         }
     }
-    ::SelectObject(dibDc.Get(), previousDib);
     return result;
 }

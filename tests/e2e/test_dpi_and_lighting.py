@@ -8,13 +8,14 @@ import unittest
 
 from PIL import Image
 
-from harness import BIN, PAGE_TABS, MainWindowCase, xdotool
+from harness import BIN, PAGE_TABS, MainWindowCase, screenshot, xdotool
 
 STAGE_COLUMN = 125
 LINK_TOGGLES = [(276 + STAGE_COLUMN * s, 491) for s in range(5)]
 DPI_X_VALUE_LABELS = [(x + 16, 468) for x in (243, 369, 494, 619, 744)]
 COLOUR_PICTURE = (210, 282)
 PICKED_POINT = (313, 356)
+SWATCH = (550, 330)
 FLASH_SPEED_SLOW = (671, 466)
 DIRECTION_SECOND = (808, 442)
 BREATHING_MODE = (501, 223)
@@ -120,8 +121,12 @@ class DpiAndLightingTest(MainWindowCase):
         self.assertEqual("2", self.profile(1)["GROUP"]["LedMode1"], "the factory mode shows flashing and direction")
 
         self.window.click(*PICKED_POINT)
-        fields = sorted((c for c in self.window.children() if c["visible"] and c["x"] == 501), key=lambda c: c["y"])
-        self.assertEqual([str(red), str(green), str(blue)], [field["text"] for field in fields])
+        time.sleep(0.5)
+        shot = os.path.join(self.documents, "picked.png")
+        screenshot(shot)
+        info = self.window.info()
+        swatch = Image.open(shot).convert("RGB").getpixel((info["x"] + SWATCH[0], info["y"] + SWATCH[1]))
+        self.assertEqual((red, green, blue), swatch, "the swatch shows the picked colour")
 
         self.window.click(*FLASH_SPEED_SLOW)
         self.window.click(*DIRECTION_SECOND)

@@ -2,8 +2,8 @@
 // the device service, the input hook library and a second start of the tool. A typo in one
 // header must fail here rather than at the mouse.
 #include "app/CMoxCfgApp.h"
-#include "app/DeviceService.h"
-#include "app/Messages.h"
+#include "device/DeviceService.h"
+#include "framework/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/CPngHSliderBar.h"
 #include "skin/CPngSliderBar.h"
 #include "window/SkinTestSupport.h"
@@ -157,10 +157,15 @@ TEST_F(SliderTest, AThumbReleasedWhereItWasPressedReportsNothingAndStays) {
     for (CSliderBar* bar : {static_cast<CSliderBar*>(&horizontal), static_cast<CSliderBar*>(&vertical)}) {
         const RECT before = ThumbRect(*bar);
         const int value = bar->thumb->value;
-        bar->thumb->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
-        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, Point(5, 40));
-        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, Point(5, 5));
-        bar->thumb->SendMessage(WM_LBUTTONUP, 0, Point(5, 5));
+        // Away by 40 pixels along the bar and back: the second point is in the moved thumb's coordinates.
+        const bool horizontal = bar->thumb->Axis() == SliderAxis::Horizontal;
+        auto along = [&](int offset) { return horizontal ? Point(5 + offset, 5) : Point(5, 5 + offset); };
+        bar->thumb->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, along(0));
+        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, along(40));
+        const RECT away = ThumbRect(*bar);
+        EXPECT_FALSE(::EqualRect(&before, &away)) << "the thumb follows the mouse";
+        bar->thumb->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, along(-40));
+        bar->thumb->SendMessage(WM_LBUTTONUP, 0, along(-40));
         EXPECT_TRUE(Reports().empty()) << bar->sliderId;
         const RECT after = ThumbRect(*bar);
         EXPECT_TRUE(::EqualRect(&before, &after)) << bar->sliderId;
