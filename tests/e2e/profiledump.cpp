@@ -5,7 +5,7 @@
 //   1.PollingRate 4                  profile 1 to 5, then the field
 //   1.stage1.X 8                     stage 1 to 5: Enabled, X, Y, Linked
 //   1.button1.ButtonFunc 1           button 1 to 8: ButtonID, ButtonFunc, LoopNumber, KeyNumber
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 
