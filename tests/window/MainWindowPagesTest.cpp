@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, ColourPickerStoresThePixelUnderTheCursor) {
 
 // The colour stored for a click on the colour picture is the picture's own pixel under the cursor.
 TEST_F(MainWindowTest, ColourPickerStoresThePicturesOwnPixel) {
-    const RECT& picture = SettingsPages::kColorPictureRect;
+    const RECT& picture = kColorPictureRect;
     WriteProfiles([](ProfileSet& set) { set.Profiles[0].LedMode1 = 0; });
     Open();
     SkinImage file = LoadSkinImage(SkinFolder::Background, L"RGB.png");
