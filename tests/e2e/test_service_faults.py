@@ -64,7 +64,6 @@ class ServiceFaultCase(MainWindowCase):
         self.assertEqual(1, count_windows(SERVICE_TITLE))
 
 
-
 class ServiceGone(ServiceFaultCase):
     def test_stopped_during_a_session_then_started_again(self):
         self.kill_service()

@@ -45,7 +45,9 @@ inline ProfileRecord SampleRecord(int profileIndex) {
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment& button = record.Buttons[b];
         button.ButtonID = static_cast<std::uint8_t>(b + 1);
-        button.ButtonFunc = static_cast<std::uint8_t>(b == 0 ? FUNC_LEFT_CLICK : 17 + 8 * k + b);
+        // Every code a menu gives, so that a load keeps it.
+        button.ButtonFunc = static_cast<std::uint8_t>(
+            b == 0 ? FUNC_LEFT_CLICK : FUNC_BASIC_FIRST + (8 * k + b) % (FUNC_SCROLL_LAST - FUNC_BASIC_FIRST + 1));
         button.LoopNumber = static_cast<std::uint8_t>(200 + b + k);
         button.KeyNumber = static_cast<std::uint8_t>(2 * b + k);
         for (std::size_t i = 0; i < kKeyDataBytes; ++i) button.KeyData[i] = static_cast<std::uint8_t>(i * 7 + b + k);

@@ -130,7 +130,8 @@ TEST_F(SimulatorLink, ApplyReachesTheSimulatorWithTheFiveFilesCompleteAndComesBa
     EXPECT_TRUE(LogShows("received WM_SERVICE_APPLY 0 0 complete-files=5 active-profile=4")) << Log();
     ASSERT_TRUE(ToolGets(SETTING_APPLY_DONE, 0));
     link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
-    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 534 500"}), view.calls);
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000", "StartTimer 534 500"}),
+              view.calls);
 }
 
 TEST_F(SimulatorLink, MacroMessagesReachTheSimulator) {
