@@ -171,7 +171,7 @@ def sound_profile(rng, k, macros):
             ini.set(section, key, value)
         ini.set(section, "MacroName", name)
         ini.set("GROUP", section, struct_text(bytes(189)))
-    return ini, values, stages, buttons
+    return ini, values, buttons
 
 
 def sound_library(rng):
@@ -342,7 +342,7 @@ TEXT_DAMAGE = {
 
 # --- damage done to the bytes of a file ---
 
-def encoded(rng, text, encoding):
+def encoded(text, encoding):
     if encoding == "utf-16-bom":
         return b"\xff\xfe" + text.encode("utf-16-le")
     if encoding == "utf-16-be-bom":
@@ -392,7 +392,7 @@ def damage(rng, ini, kind, readable=False):
         encoding = rng.choice(["ascii", "utf-16-bom", "8-bit"])
         if encoding != "ascii":
             done.append(["encoding", encoding])
-        return encoded(rng, ini.text(), encoding), done
+        return encoded(ini.text(), encoding), done
     for name in rng.sample(sorted(TEXT_DAMAGE), rng.randint(0, 3)):
         result = TEXT_DAMAGE[name](rng, ini, kind)
         if result is not None:
@@ -400,7 +400,7 @@ def damage(rng, ini, kind, readable=False):
     encoding = rng.choice(["ascii"] * 3 + ENCODINGS)
     if encoding != "ascii":
         done.append(["encoding", encoding])
-    data = encoded(rng, ini.text(), encoding)
+    data = encoded(ini.text(), encoding)
     if not done or rng.random() < 0.4:
         how = rng.choice(BYTE_DAMAGE)
         data = byte_damage(rng, data, how)
@@ -408,7 +408,7 @@ def damage(rng, ini, kind, readable=False):
     return data, done
 
 
-def expected_profile(k, values, stages, buttons, damages):
+def expected_profile(k, values, buttons, damages):
     """The values a readable damaged profile file holds after a load and an apply."""
     read = dict(values)
     button_functions = [b["ButtonFunc"] for b in buttons]
@@ -454,11 +454,11 @@ def make_case(rng, folder):
 
     readable = rng.sample(range(5), rng.randint(1, 3))
     for k in range(5):
-        ini, values, stages, buttons = sound_profile(rng, k, macros)
+        ini, values, buttons = sound_profile(rng, k, macros)
         content, damages = damage(rng, ini, "profile", readable=k in readable)
         write(os.path.join("data", "RSProfile%d.pfd" % (k + 1)), content, damages)
         if k in readable:
-            record["expected"].update(expected_profile(k, values, stages, buttons, damages))
+            record["expected"].update(expected_profile(k, values, buttons, damages))
 
     if rng.random() < 0.3:
         os.makedirs(os.path.join(folder, "strings"))
