@@ -16,6 +16,10 @@ namespace {
 constexpr UINT_PTR kPresenceTimer = 1;
 constexpr UINT kPresenceRetryMilliseconds = 500;
 constexpr int kPresenceTries = 20;  // the tool's window gets its title a moment after it starts
+// Posted to itself by the hang command, so that the command's sender gets its answer first.
+// wParam: seconds.
+constexpr UINT kHangMessage = WM_APP + 1;
+constexpr UINT kDiedOnApplyExitCode = 3;
 
 // A profile file is complete once it holds the last value the tool writes into it.
 int CountCompleteProfileFiles() {
@@ -66,6 +70,9 @@ LRESULT DeviceSimulator::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_COPYDATA:
         return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+    case kHangMessage:
+        OnHang(static_cast<int>(wParam));
+        return 0;
     case WM_TIMER:
         if (wParam == kPresenceTimer) OnPresenceTimer();
         return 0;
@@ -80,13 +87,17 @@ LRESULT DeviceSimulator::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void DeviceSimulator::OnServiceApply() {
     // The tool waits in its send while the files are read, as it would for the real service.
+    if (dieOnApply) {
+        log.WriteMessage(L"received", WM_SERVICE_APPLY, 0, 0, L"ending without an answer");
+        ::ExitProcess(kDiedOnApplyExitCode);
+    }
     const int complete = CountCompleteProfileFiles();
     const ProfileSet profiles = ReadDeviceProfiles();
     log.WriteMessage(L"received", WM_SERVICE_APPLY, 0, 0,
                      L"complete-files=" + std::to_wstring(complete) +
                          L" active-profile=" + std::to_wstring(profiles.GroupID + 1));
     // Posted, so that it arrives after the tool's send has returned.
-    TellTool(WM_DEVICE_SETTING, SETTING_APPLY_DONE, 0);
+    if (confirmApplies) TellTool(WM_DEVICE_SETTING, SETTING_APPLY_DONE, 0);
 }
 
 bool DeviceSimulator::OnCopyData(const COPYDATASTRUCT* data) {
@@ -113,6 +124,9 @@ void DeviceSimulator::RunCommand(const SimulatorCommand& command) {
     case SimulatorCommand::Kind::Dpi: PressDpiButton(); break;
     case SimulatorCommand::Kind::Profile: SwitchProfile(command.profile); break;
     case SimulatorCommand::Kind::Quit: DestroyWindow(); break;
+    case SimulatorCommand::Kind::IgnoreApplies: confirmApplies = false; break;
+    case SimulatorCommand::Kind::Hang: PostMessage(kHangMessage, static_cast<WPARAM>(command.value), 0); break;
+    case SimulatorCommand::Kind::DieOnApply: dieOnApply = true; break;
     }
 }
 
@@ -164,6 +178,12 @@ void DeviceSimulator::SwitchProfile(int profile) {
 void DeviceSimulator::RewriteProfileValue(int profile, const std::wstring& key, int value) {
     IniFile(ProfileFilePath(profile)).WriteInt(L"GROUP", key.c_str(), value);
     TellTool(WM_DEVICE_SETTING, SETTING_RELOAD, 0);
+}
+
+void DeviceSimulator::OnHang(int seconds) {
+    log.Write(L"hanging for " + std::to_wstring(seconds) + L" s");
+    ::Sleep(static_cast<DWORD>(seconds) * 1000);
+    log.Write(L"answering again");
 }
 
 bool DeviceSimulator::TellTool(UINT message, WPARAM wParam, LPARAM lParam) {

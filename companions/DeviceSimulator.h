@@ -35,10 +35,14 @@ private:
     void PressDpiButton();
     void SwitchProfile(int profile);
     void RewriteProfileValue(int profile, const std::wstring& key, int value);
+    // OnHang(int seconds): the window's thread stops answering, as a hung service does.
+    void OnHang(int seconds);
     // Posts to the tool's window; false when it does not exist.
     bool TellTool(UINT message, WPARAM wParam, LPARAM lParam);
 
     SimulatorLog log;
     int presenceTries = 0;
     bool reloadPending = false;  // the tool should read the factory profiles once it is there
+    bool confirmApplies = true;  // false: applies are taken and never confirmed
+    bool dieOnApply = false;     // the next apply ends the process before it is answered
 };

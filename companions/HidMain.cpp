@@ -10,6 +10,9 @@
 //   hid.exe dpi                       press the DPI button: the next enabled stage of the active profile
 //   hid.exe profile <profile>         switch the active profile (1 to 5)
 //   hid.exe quit                      end the simulator
+//   hid.exe ignore-applies            take applies from now on without confirming them
+//   hid.exe hang <seconds>            stop answering messages for 1 to 600 seconds
+//   hid.exe die-on-apply              end without an answer when the next apply arrives
 //
 // Exit codes: 0 done, 1 no simulator running, 2 not a command. Everything the simulator receives
 // and sends is logged to "hid-simulator.log" in the data folder.

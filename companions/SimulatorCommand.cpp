@@ -7,7 +7,8 @@
 #include <sstream>
 
 namespace {
-// Argument letters: P a profile number 1 to 5, K an INI key, I a setting id, N a value.
+// Argument letters: P a profile number 1 to 5, K an INI key, I a setting id, N a value, S seconds
+// 1 to kMaxHangSeconds.
 struct Syntax {
     const wchar_t* name;
     SimulatorCommand::Kind kind;
@@ -22,7 +23,12 @@ const Syntax kSyntax[] = {
     {L"dpi", SimulatorCommand::Kind::Dpi, L""},
     {L"profile", SimulatorCommand::Kind::Profile, L"P"},
     {L"quit", SimulatorCommand::Kind::Quit, L""},
+    {L"ignore-applies", SimulatorCommand::Kind::IgnoreApplies, L""},
+    {L"hang", SimulatorCommand::Kind::Hang, L"S"},
+    {L"die-on-apply", SimulatorCommand::Kind::DieOnApply, L""},
 };
+
+constexpr int kMaxHangSeconds = 600;
 
 std::optional<int> ParseNumber(const std::wstring& word) {
     if (word.empty()) return std::nullopt;
@@ -56,6 +62,12 @@ std::optional<SimulatorCommand> SimulatorCommand::Parse(const std::vector<std::w
                 std::optional<int> number = ParseNumber(word);
                 if (!number || *number < 1 || *number > 5) return std::nullopt;
                 command.profile = *number - 1;
+                break;
+            }
+            case L'S': {
+                std::optional<int> number = ParseNumber(word);
+                if (!number || *number < 1 || *number > kMaxHangSeconds) return std::nullopt;
+                command.value = *number;
                 break;
             }
             case L'K':

@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils"
+PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils nsis"
 
 install_packages() {
   local missing=()
@@ -68,4 +68,22 @@ start_display() {
   done
   echo "could not start Xvfb" >&2
   return 1
+}
+
+# test_environment: a virtual X display and a throw-away Wine prefix for the tests and the
+# other programs run under them; both go when the calling script exits.
+test_environment() {
+  TEST_WORK=$(mktemp -d /tmp/orvane-tests.XXXXXX)
+  trap end_test_environment EXIT
+  unset DISPLAY
+  start_display
+  wine_environment "$TEST_WORK/prefix" "$TEST_WORK/home"
+  start_wine
+  unmanaged_windows
+}
+
+end_test_environment() {
+  stop_wine
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$TEST_WORK"
 }

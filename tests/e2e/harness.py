@@ -61,6 +61,14 @@ class Window:
                          "height": int(h), "text": text})
         return rows
 
+    def child_at(self, point):
+        """The child control under a client point, or None."""
+        for child in self.children():
+            if child["x"] <= point[0] < child["x"] + child["width"] and \
+                    child["y"] <= point[1] < child["y"] + child["height"]:
+                return child
+        return None
+
     def send(self, message, wparam=0, lparam=0):
         code, out = probe("send", self.title, message, wparam, lparam)
         return int(out) if code == 0 and out.strip() else None
@@ -133,6 +141,18 @@ def stop_service():
             wine("taskkill", "/F", "/PID", str(info["pid"]))
 
 
+def point_documents_at(folder):
+    """Points the Wine prefix's Documents folder at `folder`; false when the prefix has none."""
+    links = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", "*", "Documents"))
+    for link in links:
+        if os.path.islink(link):
+            os.unlink(link)
+        else:
+            shutil.rmtree(link)
+        os.symlink(folder, link)
+    return bool(links)
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL,
                    capture_output=True, timeout=60, check=True)
@@ -144,15 +164,7 @@ class ToolTestCase(unittest.TestCase):
     def setUp(self):
         self.assertTrue(BIN and os.path.exists(TOOL), "ORVANE_BIN must name the build's bin folder")
         self.documents = tempfile.mkdtemp(prefix="orvane-e2e-")
-        prefix = os.environ["WINEPREFIX"]
-        links = glob.glob(os.path.join(prefix, "drive_c", "users", "*", "Documents"))
-        self.assertTrue(links, "the Wine prefix has no Documents folder")
-        for link in links:
-            if os.path.islink(link):
-                os.unlink(link)
-            else:
-                shutil.rmtree(link)
-            os.symlink(self.documents, link)
+        self.assertTrue(point_documents_at(self.documents), "the Wine prefix has no Documents folder")
         self.data_folder = os.path.join(self.documents, "Orvane")
         self.processes = []
 
@@ -208,11 +220,7 @@ class MainWindowCase(ToolTestCase):
         return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
 
     def control_at(self, point):
-        for child in self.window.children():
-            if child["x"] <= point[0] < child["x"] + child["width"] and \
-                    child["y"] <= point[1] < child["y"] + child["height"]:
-                return child
-        return None
+        return self.window.child_at(point)
 
     def applies(self):
         return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]

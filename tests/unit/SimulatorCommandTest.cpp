@@ -28,6 +28,10 @@ const ValidCase kValid[] = {
     {L"profile 1", Kind::Profile, 0, 0, 0, L""},
     {L"profile 5", Kind::Profile, 4, 0, 0, L""},
     {L"quit", Kind::Quit, 0, 0, 0, L""},
+    {L"ignore-applies", Kind::IgnoreApplies, 0, 0, 0, L""},
+    {L"hang 1", Kind::Hang, 0, 0, 1, L""},
+    {L"hang 600", Kind::Hang, 0, 0, 600, L""},
+    {L"die-on-apply", Kind::DieOnApply, 0, 0, 0, L""},
 };
 
 TEST(SimulatorCommand, ValidCommands) {
@@ -58,6 +62,11 @@ TEST(SimulatorCommand, RefusesWhatItCannotCarryOutSafely) {
         L"set 1 DPI=2 1",             // a key that would break the INI line
         L"set 1 [GROUP] 1",
         L"set 1 DPI",
+        L"hang",                      // how long
+        L"hang 0",                    // 1 to 600 seconds
+        L"hang 601",
+        L"hang -5",
+        L"die-on-apply 1",
     };
     for (const wchar_t* text : invalid) {
         EXPECT_FALSE(SimulatorCommand::Parse(SimulatorCommand::SplitWords(text))) << text;

@@ -1,0 +1,244 @@
+"""Loads each case of damaged files (damaged_files.py) into the real tool and reports what went
+wrong: the tool is started on the case's data folder and texts, every step of STEPS is taken,
+and the tool is closed. A case passes when the tool neither crashed nor hung, the applied
+profile files hold repaired values (and the exact values the case expects), and nothing was
+written outside the data folder.
+
+    python3 damage_runner.py CASE_FOLDER...     (ORVANE_BIN, WINEPREFIX and DISPLAY set)
+"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from damaged_files import button_function_repaired, repaired, FIELD_NAMES
+from harness import (APPLY, BIN, PAGE_TABS, SERVICE_TITLE, TITLE, WM_CLOSE, Window, count_windows,
+                     point_documents_at, wait_for_window, wait_until, wait_until_gone, wine)
+
+WM_NULL = 0x0000
+HANG_SECONDS = 30
+
+
+def open_every_page(runner, window):
+    for point in PAGE_TABS:
+        window.click(*point)
+        runner.check_alive("page %s" % (point,))
+
+
+def apply(runner, window):
+    before = runner.applies()
+    window.click(*APPLY)
+    if not wait_until(lambda: runner.applies() > before, 20):
+        runner.problem("the apply did not reach the device service")
+    elif not wait_until(lambda: runner.apply_enabled(window), 20):
+        runner.problem("the bottom row stayed locked after the apply")
+    runner.check_alive("apply")
+
+
+# What is done with the tool on each case's files, in order.
+STEPS = [open_every_page, apply]
+
+
+def snapshot(folder, skip=()):
+    """Every file below `folder` with its size and time, except the folders named in `skip`."""
+    files = {}
+    for path, folders, names in os.walk(folder):
+        folders[:] = [name for name in folders if os.path.join(path, name) not in skip]
+        for name in names:
+            full = os.path.join(path, name)
+            try:
+                status = os.lstat(full)
+            except OSError:
+                continue
+            files[full] = (status.st_size, status.st_mtime_ns)
+    return files
+
+
+class DamageRunner:
+    def __init__(self, work):
+        """`work` is a folder of the runner's own: the tool is copied into it so that damaged
+        texts can be put beside it."""
+        self.work = work
+        self.tool_folder = os.path.join(work, "tool")
+        shutil.copytree(BIN, self.tool_folder)
+        self.strings = os.path.join(self.tool_folder, "images", "0409", "strings")
+        self.sound_strings = {}
+        for name in ("skins.ini", "general.ini"):
+            with open(os.path.join(self.strings, name), "rb") as sound:
+                self.sound_strings[name] = sound.read()
+        self.drive_c = os.path.join(os.environ["WINEPREFIX"], "drive_c")
+        self.problems = []
+        self.process = None
+
+    # --- what a step may ask ---
+
+    def problem(self, text):
+        self.problems.append(text)
+
+    def applies(self):
+        log = os.path.join(self.data_folder, "hid-simulator.log")
+        if not os.path.exists(log):
+            return 0
+        with open(log, encoding="utf-8", errors="replace") as lines:
+            return sum("received WM_SERVICE_APPLY" in line for line in lines)
+
+    def apply_enabled(self, window):
+        button = window.child_at(APPLY)
+        return bool(button and button["enabled"])
+
+    def check_alive(self, after):
+        """The tool still runs and answers; a loaded machine may keep it busy for a while, a hung
+        tool does not answer at all."""
+        if self.process.poll() is not None or not count_windows(TITLE):
+            raise CaseEnded("the tool ended after %s (exit code %s)" % (after, self.process.poll()))
+        if not wait_until(lambda: Window(TITLE).send(WM_NULL) is not None, HANG_SECONDS):
+            raise CaseEnded("the tool did not answer for %d s after %s" % (HANG_SECONDS, after))
+
+    # --- one case ---
+
+    def run_case(self, case):
+        """The problems of one case folder, empty when it passed."""
+        self.problems = []
+        documents = tempfile.mkdtemp(prefix="docs-", dir=self.work)
+        self.data_folder = os.path.join(documents, "Orvane")
+        shutil.copytree(os.path.join(case, "data"), self.data_folder)
+        point_documents_at(documents)
+        for name, sound in self.sound_strings.items():
+            damaged = os.path.join(case, "strings", name)
+            if os.path.exists(damaged):
+                with open(damaged, "rb") as source:
+                    sound = source.read()
+            self.write_strings(name, sound)
+        before = self.outside_data(documents)
+        try:
+            self.use_tool()
+        except CaseEnded as ended:
+            self.problem(str(ended))
+        finally:
+            self.end_tool()
+        self.check_profiles(case)
+        after = self.outside_data(documents)
+        written = sorted(path for path in after if before.get(path) != after[path])
+        if written:
+            self.problem("written outside the data folder: %s" % written[:5])
+        shutil.rmtree(documents, ignore_errors=True)
+        return self.problems
+
+    def use_tool(self):
+        self.process = subprocess.Popen(["wine", os.path.join(self.tool_folder, "OrvaneCfg.exe")],
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        if not wait_for_window(TITLE, 60):
+            raise CaseEnded("the tool's window did not appear")
+        if not wait_for_window(SERVICE_TITLE, 60):
+            raise CaseEnded("the device simulator did not start")
+        window = Window(TITLE)
+        self.check_alive("start")
+        # A damaged library may have lost the device flag: the mouse is plugged in again.
+        if not self.apply_enabled(window):
+            wine(os.path.join(self.tool_folder, "hid.exe"), "present")
+            if not wait_until(lambda: self.apply_enabled(window), 10):
+                self.problem("the device shows absent after the simulator reported it present")
+        for step in STEPS:
+            step(self, window)
+
+    def end_tool(self):
+        if self.process and self.process.poll() is None:
+            Window(TITLE).post(WM_CLOSE)
+            if not wait_until_gone(TITLE, 20):
+                self.problem("the tool did not close")
+            try:
+                self.process.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=10)
+
+    def outside_data(self, documents):
+        files = snapshot(documents, skip={self.data_folder})
+        files.update(snapshot(self.tool_folder, skip={self.strings}))
+        users = os.path.join(self.drive_c, "users")
+        skip = {os.path.join(self.drive_c, "windows")}
+        skip.update(os.path.join(users, user, "AppData") for user in os.listdir(users))
+        files.update(snapshot(self.drive_c, skip=skip))
+        return files
+
+    def check_profiles(self, case):
+        """The applied files, as the next load reads them: repaired, and as the case expects."""
+        code, out = wine(os.path.join(BIN, "profiledump.exe"))
+        values = dict((name, int(value)) for name, value in (line.split() for line in out.splitlines()))
+        if code != 0 or not values:
+            self.problem("the profile files could not be read back")
+            return
+        if not 0 <= values["GroupID"] <= 4:
+            self.problem("GroupID %d" % values["GroupID"])
+        for k in range(5):
+            for field in FIELD_NAMES:
+                value = values["%d.%s" % (k + 1, field)]
+                if repaired(field, value, k) != value:
+                    self.problem("profile %d %s %d is not repaired" % (k + 1, field, value))
+            for s in range(1, 6):
+                if values["%d.stage%d.X" % (k + 1, s)] == 0:
+                    self.problem("profile %d stage %d has no DPI code" % (k + 1, s))
+            for b in range(8):
+                code = values["%d.button%d.ButtonFunc" % (k + 1, b + 1)]
+                if button_function_repaired(code, b) != code:
+                    self.problem("profile %d button %d function %d is not repaired" % (k + 1, b + 1, code))
+        with open(os.path.join(case, "case.json"), encoding="utf-8") as record:
+            expected = json.load(record)["expected"]
+        for name, value in sorted(expected.items()):
+            if values.get(name) != value:
+                self.problem("%s is %s, expected %s" % (name, values.get(name), value))
+
+    def close(self):
+        """Ends the simulator the tool started and puts back the sound texts."""
+        if count_windows(SERVICE_TITLE):
+            wine(os.path.join(self.tool_folder, "hid.exe"), "quit")
+            wait_until_gone(SERVICE_TITLE, 10)
+        for name, sound in self.sound_strings.items():
+            self.write_strings(name, sound)
+
+    def write_strings(self, name, content):
+        with open(os.path.join(self.strings, name), "wb") as target:
+            target.write(content)
+
+
+class CaseEnded(Exception):
+    """The tool crashed, hung or never came up: the rest of the case cannot be done."""
+
+
+def run_cases(cases, work, report=print):
+    """Runs every case; returns {case folder: problems} of the cases that failed."""
+    runner = DamageRunner(work)
+    failed = {}
+    try:
+        for number, case in enumerate(cases, 1):
+            started = time.monotonic()
+            problems = runner.run_case(case)
+            if problems:
+                failed[case] = problems
+            report("%4d/%d %s %s (%.0f s)%s" % (number, len(cases), os.path.basename(case),
+                                                "FAILED" if problems else "passed", time.monotonic() - started,
+                                                "".join("\n       " + problem for problem in problems)))
+    finally:
+        runner.close()
+    return failed
+
+
+def main():
+    cases = sorted(sys.argv[1:])
+    work = tempfile.mkdtemp(prefix="orvane-damage-")
+    try:
+        failed = run_cases(cases, work, report=lambda line: print(line, flush=True))
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    files = sum(len(json.load(open(os.path.join(case, "case.json")))["files"]) for case in cases)
+    print("%d cases, %d damaged files: %d cases passed, %d failed" % (len(cases), files, len(cases) - len(failed),
+                                                                       len(failed)))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
