@@ -82,6 +82,10 @@ void MainLayout::Create(CWnd& window) {
     LoadImages();
     SIZE size = SkinImageSize(background.get());
     window.MoveWindow(0, 0, size.cx, size.cy, TRUE);
+    CreateControls(window);
+}
+
+void MainLayout::CreateControls(CWnd& window) {
     CreateTitleBar(window);
     CreateBottomRow(window);
     CreateFunctionButtons(window);

@@ -34,6 +34,9 @@ public:
     // Loads the images below the tool's directory, sizes `window` to the background and creates
     // every control as its child.
     void Create(CWnd& window);
+    // The steps of Create, apart so that they can be measured one by one.
+    void LoadImages();
+    void CreateControls(CWnd& window);
     // Shows the controls of `page` (1 to 3) and hides the others. The DPI sliders and the
     // lighting option groups are only hidden here: the pages show what their values call for.
     void ShowPageControls(int page);
@@ -78,7 +81,6 @@ public:
     Label breathTitle, flashTitle, directionTitle;
 
 private:
-    void LoadImages();
     void CreateTitleBar(CWnd& window);
     void CreateBottomRow(CWnd& window);
     void CreateFunctionButtons(CWnd& window);

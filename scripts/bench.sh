@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmark under Wine in a virtual X display with a throw-away Wine prefix,
+# as the tests run, and prints its table. ORVANE_BUILD_DIR names another build folder; arguments
+# go to the benchmark (--starts N, --cycles N).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_packages
+BUILD=${ORVANE_BUILD_DIR:-$ROOT/build}
+build "$BUILD" >/dev/null
+
+WORK=$(mktemp -d /tmp/orvane-bench.XXXXXX)
+cleanup() {
+  stop_wine
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+unset DISPLAY
+start_display
+wine_environment "$WORK/prefix" "$WORK/home"
+start_wine
+unmanaged_windows
+
+wine "$BUILD/bin/orvane_bench.exe" "$@" </dev/null
