@@ -134,17 +134,9 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
             DIBSECTION dibInfo{};
             ::GetObjectW(dib.Get(), sizeof(dibInfo), &dibInfo);
             const int stride = (dibInfo.dsBm.bmWidthBytes + 3) & ~3;
-            ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside,
-                           [&result](const RegionRects& rects) {
-                               HRGN part = ::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data());
-                               if (!part) return;
-                               if (!result) {
-                                   result.Reset(part);
-                               } else {
-                                   ::CombineRgn(result.Get(), result.Get(), part, RGN_OR);
-                                   ::DeleteObject(part);
-                               }
-                           });
+            const RegionRects rects =
+                ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside);
+            result.Reset(::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data()));
             ::SelectObject(sourceDc.Get(), previousSource);
         }
     }
