@@ -8,11 +8,12 @@
 #include "profile/ProfileFiles.h"
 #include "skin/SkinRegion.h"
 #include "text/LocalisedText.h"
+#include "text/UiTextSection.h"
 #include "ui/main/MainLayout.h"
 
 namespace {
-// Ids of section "General" up to the last one the main window shows, and the function codes of
-// the eight default button captions.
+// Ids of section "General" up to the last one the main window shows, read from the section as the
+// layout reads them, and the function codes of the eight default button captions.
 constexpr int kLastGeneralId = 64;
 constexpr int kCaptionFunctionCodes = 8;
 
@@ -62,7 +63,8 @@ double StartPhases::TextsRead() const {
         MarkEdited(TextFile(L"skins.ini"));
         MarkEdited(TextFile(L"general.ini"));
         Stopwatch clock;
-        for (int id = 1; id <= kLastGeneralId; ++id) LoadUiString(L"General", id);
+        const UiTextSection general(L"General");
+        for (int id = 1; id <= kLastGeneralId; ++id) general.Get(id);
         for (int code = 1; code <= kCaptionFunctionCodes; ++code) GetFunctionName(code);
         return clock.Milliseconds();
     });

@@ -8,6 +8,7 @@
 #include "skin/CPngSliderBar.h"
 #include "skin/CStaticTrans.h"
 #include "skin/SkinImages.h"
+#include "text/UiTextSection.h"
 
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ public:
     SkinImage background, mouseLayout, circle, colorPicture;
     SkinImage minimizeImages[3], closeImages[3], okImages[2], tabImages[2];
     SkinImage horizontalTrack, dpiTracks[3], checkBoxImages[2], linkImages[2];
+    // Slider thumbs, enabled and disabled: the horizontal sliders' and, in the order of dpiTracks,
+    // the DPI sliders'.
+    SkinImage horizontalThumbs[2], dpiThumbs[3][2];
 
     CBitmapBtn minimizeButton, closeButton, webLinkArea;
     CBitmapBtn exportButton, importButton, resetButton, resetAllButton, applyButton;
@@ -81,6 +85,8 @@ public:
     Label breathTitle, flashTitle, directionTitle;
 
 private:
+    // A text of section "General", from the copy read when the controls were created.
+    std::wstring General(int id) const { return generalTexts.Get(id); }
     void CreateTitleBar(CWnd& window);
     void CreateBottomRow(CWnd& window);
     void CreateFunctionButtons(CWnd& window);
@@ -93,4 +99,6 @@ private:
     void CreateLightingModes(CWnd& window);
 
     std::vector<CWnd*> PageControls(int page);
+
+    UiTextSection generalTexts{nullptr};
 };
