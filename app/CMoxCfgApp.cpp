@@ -3,7 +3,6 @@
 #include "ui/main/CMoxCfgDlg.h"
 
 #include <commctrl.h>
-#include <gdiplus.h>
 
 #include <memory>
 
@@ -20,8 +19,7 @@ BOOL CMoxCfgApp::InitInstance() {
         return FALSE;
     }
 
-    Gdiplus::GdiplusStartupInput startup;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &startup, nullptr);
+    gdiplus.emplace();
 
     auto mainWindow = std::make_unique<CMoxCfgDlg>();
     m_pMainWnd = mainWindow.get();
@@ -36,7 +34,6 @@ int CMoxCfgApp::ExitInstance() {
         ::CloseHandle(instanceMutex);
         instanceMutex = nullptr;
     }
-    if (gdiplusToken) Gdiplus::GdiplusShutdown(gdiplusToken);
-    gdiplusToken = 0;
+    gdiplus.reset();
     return 0;
 }

@@ -1,6 +1,9 @@
 // The application object: single instance, graphics start-up, the modal main window.
 #pragma once
 #include "framework/CWinAppEx.h"
+#include "skin/GdiplusSession.h"
+
+#include <optional>
 
 class CMoxCfgApp : public CWinAppEx {
 public:
@@ -9,5 +12,5 @@ public:
 
 private:
     HANDLE instanceMutex = nullptr;
-    ULONG_PTR gdiplusToken = 0;
+    std::optional<GdiplusSession> gdiplus;
 };

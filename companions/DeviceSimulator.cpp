@@ -1,9 +1,10 @@
 #include "companions/DeviceSimulator.h"
 
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "companions/DeviceProfiles.h"
 #include "companions/DpiButton.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/MacroLibrary.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
@@ -15,16 +16,6 @@ namespace {
 constexpr UINT_PTR kPresenceTimer = 1;
 constexpr UINT kPresenceRetryMilliseconds = 500;
 constexpr int kPresenceTries = 20;  // the tool's window gets its title a moment after it starts
-
-// The mouse's profiles as the files hold them, repaired as the tool would.
-ProfileSet ReadDeviceProfiles() {
-    ProfileSet set{};
-    SetProfileDefaults(set);
-    LoadAllProfiles(set);
-    for (int k = 0; k < kProfileCount; ++k) RepairProfile(set.Profiles[static_cast<size_t>(k)], k);
-    if (set.GroupID < 0 || set.GroupID >= kProfileCount) set.GroupID = 0;
-    return set;
-}
 
 // A profile file is complete once it holds the last value the tool writes into it.
 int CountCompleteProfileFiles() {
@@ -131,11 +122,8 @@ bool DeviceSimulator::WriteFactoryProfilesIfMissing() {
     }
     ProfileSet factory{};
     SetProfileDefaults(factory);
-    for (int k = 0; k < kProfileCount; ++k) {
-        RepairProfile(factory.Profiles[static_cast<size_t>(k)], k);
-        ResetProfile(factory, k);
-    }
-    factory.GroupID = 0;
+    RepairProfileSet(factory);
+    for (int k = 0; k < kProfileCount; ++k) ResetProfile(factory, k);
     WorkingProfiles = factory;
     SaveAllProfiles();
     log.Write(L"wrote factory profiles");

@@ -13,10 +13,10 @@
 //
 // Exit codes: 0 done, 1 no simulator running, 2 not a command. Everything the simulator receives
 // and sends is logged to "hid-simulator.log" in the data folder.
-#include "app/DeviceService.h"
-#include "app/Folders.h"
 #include "companions/DeviceSimulator.h"
 #include "companions/SimulatorCommand.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -5,9 +5,9 @@
 // changes. The window must have the keyboard focus for a key typed in X to reach Wine at all.
 //
 //   hookwatch.exe <file>
-#include "app/Folders.h"
-#include "app/Messages.h"
 #include "framework/CEdit.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/HookFunctions.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // KBHook.dll: a low-level keyboard hook that reports every key to one window as WM_HOOK_KEY
 // while reporting is on, and passes every key on to the system. The hook runs on the thread that
 // installed it, which needs a message loop (the tool's user-interface thread has one).
-#include "app/Messages.h"
+#include "framework/Messages.h"
 
 #include <windows.h>
 

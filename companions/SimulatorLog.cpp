@@ -1,6 +1,6 @@
 #include "companions/SimulatorLog.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 
 #include <cstdio>
 #include <cwchar>

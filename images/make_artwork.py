@@ -6,7 +6,7 @@ Run with Debian's python3 and python3-pil:
     /usr/bin/python3 images/make_artwork.py
 
 The script writes the runtime pictures below images/0409/ (background,
-buttons and controls folders) and the application icon app/res/app.ico.
+buttons and controls folders) and the application icon res/app.ico.
 Its output is byte-for-byte the same on every run: nothing depends on the
 time, on random numbers or on the order of a directory listing.
 
@@ -28,7 +28,7 @@ SKIN = os.path.join(HERE, "0409")
 BACKGROUND = os.path.join(SKIN, "background")
 BUTTONS = os.path.join(SKIN, "buttons")
 CONTROLS = os.path.join(SKIN, "controls")
-ICON_PATH = os.path.join(REPO, "app", "res", "app.ico")
+ICON_PATH = os.path.join(REPO, "res", "app.ico")
 
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 FONT_BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")

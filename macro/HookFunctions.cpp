@@ -1,6 +1,6 @@
 #include "macro/HookFunctions.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // The entry points of the input hook library KBHook.dll, which sits beside the executable and
-// reports keys to a window as WM_HOOK_KEY (app/Messages.h).
+// reports keys to a window as WM_HOOK_KEY (framework/Messages.h).
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "macro/MacroLibrary.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 
 #include <windows.h>
 

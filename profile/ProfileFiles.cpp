@@ -1,6 +1,6 @@
 #include "profile/ProfileFiles.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileRules.h"
 

@@ -107,17 +107,21 @@ bool RepairProfile(ProfileRecord& record, int profileIndex) {
     return repaired;
 }
 
-bool ValidateProfiles(const ProfileSet& staging) {
-    WorkingProfiles = staging;
+bool RepairProfileSet(ProfileSet& set) {
     bool repaired = false;
-    if (static_cast<std::uint32_t>(WorkingProfiles.GroupID) >= kProfileCount) {
-        WorkingProfiles.GroupID = 0;
+    if (static_cast<std::uint32_t>(set.GroupID) >= kProfileCount) {
+        set.GroupID = 0;
         repaired = true;
     }
     for (int k = 0; k < kProfileCount; ++k) {
-        if (RepairProfile(WorkingProfiles.Profiles[k], k)) repaired = true;
+        if (RepairProfile(set.Profiles[k], k)) repaired = true;
     }
     return repaired;
+}
+
+bool ValidateProfiles(const ProfileSet& staging) {
+    WorkingProfiles = staging;
+    return RepairProfileSet(WorkingProfiles);
 }
 
 void ResetProfile(ProfileSet& set, int profileIndex) {

@@ -12,7 +12,12 @@ void SetProfileDefaults(ProfileSet& set);
 // anything changed.
 bool RepairProfile(ProfileRecord& record, int profileIndex);
 
-// Copies `staging` into WorkingProfiles, then repairs GroupID and every profile of the copy.
+// Repairs `set` after a load: a GroupID outside 0 to 4 becomes 0, and every profile is repaired by
+// RepairProfile. Returns whether anything changed. The tool and the device simulator both repair
+// with it, so they agree on what damaged files mean.
+bool RepairProfileSet(ProfileSet& set);
+
+// Copies `staging` into WorkingProfiles, then repairs the copy with RepairProfileSet.
 // Returns whether anything was repaired.
 bool ValidateProfiles(const ProfileSet& staging);
 

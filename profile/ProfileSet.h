@@ -51,6 +51,9 @@ constexpr std::array<std::uint8_t, kButtonCount> kDefaultButtonFuncs = {
     FUNC_BUTTON_5,   FUNC_DPI_FIRST + 1, FUNC_DPI_FIRST + 2, FUNC_FIRE_KEY,
 };
 
+// Polling rate codes the mouse offers, in the order of the polling buttons.
+constexpr std::array<std::int32_t, 4> kPollingCodes = {8, 4, 2, 1};
+
 // DPI code of each stage when nothing else is known: stages 1 to 5 (a code c is c x 100 dpi).
 constexpr std::array<std::int32_t, kDpiStageCount> kDefaultStageCodes = {8, 16, 24, 40, 80};
 

@@ -1,6 +1,6 @@
 #include "skin/CBitmapBtn.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "skin/GdiObject.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
@@ -36,7 +36,9 @@ void CBitmapBtn::SetText(const std::wstring& text, int xOffset, int mode) {
     caption = text;
     textOffsetX = xOffset;
     textMode = mode;
-    if (m_hWnd) Invalidate(TRUE);
+    if (!m_hWnd) return;
+    SetWindowText(caption.c_str());
+    Invalidate(TRUE);
 }
 
 void CBitmapBtn::SetCheck(BOOL value) {
@@ -50,8 +52,12 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
         LRESULT result = CButton::WindowProc(message, wParam, lParam);
         RemoveFrameStyles();
+        if (!caption.empty()) SetWindowText(caption.c_str());
         return result;
     }
+    case WM_SETTEXT:
+        // Only stored: the button class would paint over the label area, and the skin draws the caption.
+        return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
     case WM_MOUSEMOVE:
         CButton::WindowProc(message, wParam, lParam);
         // OnMouseMove(UINT flags, POINT point)

@@ -1,6 +1,8 @@
 // The push button of the skin: an owner-drawn button showing one of four borrowed state images
 // scaled to its client area, an optional caption over it, a hover image while the mouse is over it
-// (tracked with the mouse capture), and optionally check-box behaviour.
+// (tracked with the mouse capture), and optionally check-box behaviour. The caption is also the
+// window text, so screen readers and test scripts find the button by it; the system never draws
+// the window text. CaptionedButton.h makes the buttons the windows use.
 //
 // Posts WM_BUTTON_HOVER(button window, 0) to its parent after every mouse move it handles. A click
 // reaches the parent as WM_COMMAND BN_CLICKED: from the system in push-button mode, sent by the
@@ -42,6 +44,7 @@ public:
 
     // Replaces the four images without repainting; the images stay their owner's.
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled);
+    // Sets the caption and the window text to `text`.
     void SetText(const std::wstring& text, int xOffset, int mode);
     std::wstring GetText() const { return caption; }
     // Repaints only when the value changes.

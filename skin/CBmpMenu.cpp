@@ -1,6 +1,6 @@
 #include "skin/CBmpMenu.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 
 #include <algorithm>
 

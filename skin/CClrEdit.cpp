@@ -1,14 +1,14 @@
 #include "skin/CClrEdit.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
+#include "skin/SkinFont.h"
 
 namespace {
 constexpr WPARAM kFocusGained = 1;
 constexpr WPARAM kFocusLost = 2;
 }
 
-CClrEdit::CClrEdit()
-    : editFont(::CreateFontW(15, 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Arial")) {}
+CClrEdit::CClrEdit() : editFont(SkinFont(15, 500)) {}
 
 BOOL CClrEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id);

@@ -1,6 +1,6 @@
 #include "skin/CMenuColumn.h"
 
-#include "app/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 constexpr COLORREF kItemTextColor = RGB(255, 255, 255);

@@ -43,7 +43,7 @@ void CSkinDialog::ApplyRegion() {
     const wchar_t* name = RegionBitmapName();
     if (!name) return;
     regionBitmapSize = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, regionBitmap);
-    GdiObject<HRGN> region = CreateRegionFromBitmap(regionBitmap.GetSafeHandle());
+    GdiObject<HRGN> region = CreateRegionFromBitmap(regionBitmap.Get());
     if (!region) return;
     windowRegion = region.Get();
     if (::SetWindowRgn(m_hWnd, windowRegion, TRUE)) {

@@ -1,8 +1,8 @@
 // A skinned top-level window: a frameless dialog painted from skin images, shaped by a region
 // bitmap when it has one, and moved by dragging its own surface. Subclasses give the pieces.
 #pragma once
-#include "framework/CBitmap.h"
 #include "framework/CDialog.h"
+#include "skin/GdiObject.h"
 #include "skin/SkinPaintDC.h"
 
 #include <gdiplus.h>
@@ -35,7 +35,7 @@ protected:
     virtual void ReleaseSkin() {}
 
     // --- not meant to be overridden ---
-    CBitmap regionBitmap;
+    GdiObject<HBITMAP> regionBitmap;
     SIZE regionBitmapSize{0, 0};
     HRGN windowRegion = nullptr;  // borrowed: owned by the system once applied
 

@@ -1,6 +1,6 @@
 #include "skin/CSliderBar.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"

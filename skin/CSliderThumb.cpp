@@ -1,6 +1,6 @@
 #include "skin/CSliderThumb.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"
 #include "skin/SkinRegion.h"

@@ -1,6 +1,6 @@
 #include "skin/CSubBmpMenu.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "skin/SkinImages.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 
 namespace {
 struct SkinFolderName {

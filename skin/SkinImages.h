@@ -24,6 +24,11 @@ SkinImage LoadSkinImageFile(const std::wstring& path);
 // Width and height in pixels; 0 x 0 for none or an image that did not decode.
 SIZE SkinImageSize(Gdiplus::Image* image);
 
+// A RECT (left, top, right, bottom) as GDI+ takes it: left, top, width, height.
+inline Gdiplus::Rect GdiplusRect(const RECT& rect) {
+    return Gdiplus::Rect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
 // The whole image scaled into the rectangle, alpha honoured; none or an undecoded image draws nothing.
 void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::RectF& destination);
 void DrawSkinImage(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::Rect& destination);

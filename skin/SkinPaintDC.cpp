@@ -5,20 +5,21 @@ SkinPaintDC::SkinPaintDC(HWND window, Mode mode) : window(window) {
     ::GetClientRect(window, &client);
     if (mode != Mode::Buffered || !paint.hdc || client.right <= 0 || client.bottom <= 0) return;
     memoryDc = ::CreateCompatibleDC(paint.hdc);
-    memoryBitmap = memoryDc ? ::CreateCompatibleBitmap(paint.hdc, client.right, client.bottom) : nullptr;
+    if (memoryDc) memoryBitmap.Reset(::CreateCompatibleBitmap(paint.hdc, client.right, client.bottom));
     if (!memoryBitmap) {
         if (memoryDc) ::DeleteDC(memoryDc);
         memoryDc = nullptr;
         return;
     }
-    previousBitmap = ::SelectObject(memoryDc, memoryBitmap);
+    selectedBitmap.emplace(memoryDc, memoryBitmap.Get());
 }
 
 SkinPaintDC::~SkinPaintDC() {
     if (memoryDc) {
         ::BitBlt(paint.hdc, 0, 0, client.right, client.bottom, memoryDc, 0, 0, SRCCOPY);
-        ::SelectObject(memoryDc, previousBitmap);
-        ::DeleteObject(memoryBitmap);
+        // The bitmap leaves the memory context before either is deleted.
+        selectedBitmap.reset();
+        memoryBitmap.Reset();
         ::DeleteDC(memoryDc);
     }
     ::EndPaint(window, &paint);

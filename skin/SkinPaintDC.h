@@ -1,7 +1,12 @@
 // The device context of one WM_PAINT. Buffered: a memory bitmap of the client size, copied to the
 // window with one BitBlt when the object goes, so a window drawn in layers does not flicker.
 #pragma once
+#include "skin/GdiObject.h"
+#include "skin/ScopedSelect.h"
+
 #include <windows.h>
+
+#include <optional>
 
 class SkinPaintDC {
 public:
@@ -20,6 +25,6 @@ private:
     PAINTSTRUCT paint{};
     RECT client{};
     HDC memoryDc = nullptr;
-    HBITMAP memoryBitmap = nullptr;
-    HGDIOBJ previousBitmap = nullptr;
+    GdiObject<HBITMAP> memoryBitmap;
+    std::optional<ScopedSelect> selectedBitmap;
 };

@@ -1,6 +1,7 @@
 #include "skin/SkinRegion.h"
 
 #include "skin/RegionScan.h"
+#include "skin/ScopedSelect.h"
 
 namespace {
 // Region bitmaps are window outlines of a few megabytes at most; anything larger is not one.
@@ -21,8 +22,8 @@ private:
 };
 }  // namespace
 
-SIZE LoadRegionBitmap(const std::wstring& path, CBitmap& bitmap) {
-    bitmap.DeleteObject();
+SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap) {
+    bitmap.Reset();
     WIN32_FILE_ATTRIBUTE_DATA file{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file) ||
         (file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -32,9 +33,11 @@ SIZE LoadRegionBitmap(const std::wstring& path, CBitmap& bitmap) {
     if (bytes == 0 || bytes > kMaxRegionFileBytes) return SIZE{0, 0};
     // The system's own reader of .bmp files decodes straight into a DIB section, without the
     // detour through a stream and a picture object.
-    bitmap.Attach(static_cast<HBITMAP>(
+    bitmap.Reset(static_cast<HBITMAP>(
         ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-    return bitmap.GetSize();
+    BITMAP info{};
+    if (!bitmap || !::GetObjectW(bitmap.Get(), sizeof(info), &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
 }
 
 GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
@@ -56,11 +59,11 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
     GdiObject<HBITMAP> dib(::CreateDIBSection(dibDc.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
                                               nullptr, 0));
     if (!dib || !bits) return result;
-    HGDIOBJ previousDib = ::SelectObject(dibDc.Get(), dib.Get());
+    ScopedSelect selectedDib(dibDc.Get(), dib.Get());
     {
         MemoryDC sourceDc(dibDc.Get());
         if (sourceDc.Get()) {
-            HGDIOBJ previousSource = ::SelectObject(sourceDc.Get(), bitmap);
+            ScopedSelect selectedSource(sourceDc.Get(), bitmap);
             ::BitBlt(dibDc.Get(), 0, 0, source.bmWidth, source.bmHeight, sourceDc.Get(), 0, 0, SRCCOPY);
             ::GdiFlush();
             DIBSECTION dibInfo{};
@@ -69,9 +72,7 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
             const RegionRects rects =
                 ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside);
             result.Reset(::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data()));
-            ::SelectObject(sourceDc.Get(), previousSource);
         }
     }
-    ::SelectObject(dibDc.Get(), previousDib);
     return result;
 }

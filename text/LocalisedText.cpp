@@ -1,6 +1,6 @@
 #include "text/LocalisedText.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "profile/IniFile.h"
 
 #include <algorithm>

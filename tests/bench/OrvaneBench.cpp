@@ -5,7 +5,7 @@
 //   orvane_bench [--starts N] [--cycles N]
 //     --starts  measured starts of each program (default 7)
 //     --cycles  cycles of the long session (default 1000; measured again after the first 10)
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "bench/BenchTable.h"
 #include "bench/BenchWindow.h"
 #include "bench/MainWindowSoak.h"
@@ -120,11 +120,11 @@ void AddPhases(BenchTable& table, const std::vector<Phase>& phases, double first
 }
 
 void MeasureRegion(BenchTable& table) {
-    CBitmap bitmap;
+    GdiObject<HBITMAP> bitmap;
     const SIZE size = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"cfgMainback.bmp", bitmap);
     const double region = MedianOf(kTimedRepetitions, [&bitmap] {
         Stopwatch clock;
-        GdiObject<HRGN> built = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+        GdiObject<HRGN> built = CreateRegionFromBitmap(bitmap.Get());
         return clock.Milliseconds();
     });
     table.Add(L"window region built from its " + std::to_wstring(size.cx) + L" x " + std::to_wstring(size.cy) +

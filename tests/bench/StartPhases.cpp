@@ -1,7 +1,7 @@
 #include "bench/StartPhases.h"
 
-#include "app/Folders.h"
-#include "app/res/resource.h"
+#include "framework/Folders.h"
+#include "res/resource.h"
 #include "bench/BenchTable.h"
 #include "bench/Stopwatch.h"
 #include "framework/CDialog.h"
@@ -92,10 +92,10 @@ double StartPhases::ControlsCreated() const {
 
 double StartPhases::RegionBuilt() const {
     return MedianOf(repetitions, [] {
-        CBitmap bitmap;
+        GdiObject<HBITMAP> bitmap;
         Stopwatch clock;
         LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"cfgMainback.bmp", bitmap);
-        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
         return clock.Milliseconds();
     });
 }

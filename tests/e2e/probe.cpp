@@ -8,6 +8,10 @@
 //   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
 //   probe post <title> <msg> <wp> <lp>     PostMessage
 //   probe count <title>                    the number of top-level windows with the title
+//   probe watch <title> <x> <y> <ms>       samples the children at (x, y) every 20 ms for <ms>;
+//                                          prints "watching" when it starts, then "<times shown>
+//                                          <visible at the end>" and the texts that appeared, one
+//                                          per line; what is visible at the start does not count
 //
 // Coordinates of children are relative to the parent's client area. Exit code 1 when the
 // window is missing.
@@ -16,7 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 HWND Find(const wchar_t* title) { return ::FindWindowW(nullptr, title); }
@@ -43,6 +49,51 @@ BOOL CALLBACK PrintChild(HWND hwnd, LPARAM parent) {
                  ::IsWindowVisible(hwnd) ? 1 : 0, ::IsWindowEnabled(hwnd) ? 1 : 0, rect.left, rect.top,
                  rect.right - rect.left, rect.bottom - rect.top, text);
     return TRUE;
+}
+
+struct Watch {
+    POINT at;
+    HWND parent;
+    std::vector<std::wstring> visibleTexts;
+};
+
+BOOL CALLBACK WatchChild(HWND hwnd, LPARAM context) {
+    auto* watch = reinterpret_cast<Watch*>(context);
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    ::MapWindowPoints(nullptr, watch->parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (rect.left != watch->at.x || rect.top != watch->at.y || !::IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[512] = L"";
+    ::GetWindowTextW(hwnd, text, 512);
+    watch->visibleTexts.emplace_back(text);
+    return TRUE;
+}
+
+// A blink is too quick to be seen by one probe started per sample on a loaded machine, so the
+// sampling runs here, in one process.
+int WatchPosition(HWND hwnd, int x, int y, DWORD milliseconds) {
+    auto visibleNow = [&] {
+        Watch watch{{x, y}, hwnd, {}};
+        ::EnumChildWindows(hwnd, WatchChild, reinterpret_cast<LPARAM>(&watch));
+        return std::set<std::wstring>(watch.visibleTexts.begin(), watch.visibleTexts.end());
+    };
+    std::set<std::wstring> previous = visibleNow();
+    std::set<std::wstring> appeared;
+    int timesShown = 0;
+    std::wprintf(L"watching\n");
+    std::fflush(stdout);
+    DWORD start = ::GetTickCount();
+    do {
+        ::Sleep(20);
+        std::set<std::wstring> now = visibleNow();
+        if (previous.empty() && !now.empty()) ++timesShown;
+        for (const auto& text : now)
+            if (!previous.count(text)) appeared.insert(text);
+        previous = now;
+    } while (::GetTickCount() - start < milliseconds);
+    std::wprintf(L"%d %d\n", timesShown, previous.empty() ? 0 : 1);
+    for (const auto& text : appeared) std::wprintf(L"%ls\n", text.c_str());
+    return 0;
 }
 }  // namespace
 
@@ -85,6 +136,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"children") {
         ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(hwnd));
         return 0;
+    }
+    if (command == L"watch" && argc >= 6) {
+        return WatchPosition(hwnd, static_cast<int>(Number(argv[3])), static_cast<int>(Number(argv[4])),
+                             static_cast<DWORD>(Number(argv[5])));
     }
     if ((command == L"send" || command == L"post") && argc >= 6) {
         auto message = static_cast<UINT>(Number(argv[3]));

@@ -1,6 +1,6 @@
 #include "ui/main/ButtonCaption.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "text/LocalisedText.h"
 
 #include <gtest/gtest.h>

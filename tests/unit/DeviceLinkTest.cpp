@@ -1,5 +1,5 @@
-#include "app/DeviceLink.h"
-#include "app/DeviceService.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceService.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileSet.h"
 #include "unit/DeviceRecordingView.h"
@@ -45,21 +45,21 @@ struct SettingCase {
 const SettingCase kSettingCases[] = {
     {"reload with a value does nothing", 1, 1, SETTING_RELOAD, 1, nullptr, 0, 0, {}},
     {"reload", 1, 1, SETTING_RELOAD, 0, nullptr, 0, 0, {"ReloadProfiles"}},
-    {"dpi stage of the active profile", 1, 1, SETTING_DPI_STAGE, 2, &ProfileRecord::DPI, 1, 2, {"ShowCurrentStage 3"}},
+    {"dpi stage of the active profile", 1, 1, SETTING_DPI_STAGE, 2, &ProfileRecord::DPI, 1, 2, {"ShowCurrentStage 2"}},
     {"dpi stage shown for the current profile", 0, 3, SETTING_DPI_STAGE, 4, &ProfileRecord::DPI, 0, 4,
-     {"ShowCurrentStage 4"}},
+     {"ShowCurrentStage 3"}},
     {"dpi stage is stored unchecked", 1, 1, SETTING_DPI_STAGE, INT_MAX, &ProfileRecord::DPI, 1, INT_MAX,
      {"ShowCurrentStage 2147483647"}},
-    {"dpi stage without an active profile", -1, 2, SETTING_DPI_STAGE, 2, nullptr, 0, 0, {"ShowCurrentStage 3"}},
+    {"dpi stage without an active profile", -1, 2, SETTING_DPI_STAGE, 2, nullptr, 0, 0, {"ShowCurrentStage 2"}},
     {"profile", 1, 1, SETTING_PROFILE, 3, nullptr, 0, 0, {"SelectProfile 3"}},
     {"profile past the fifth", 1, 1, SETTING_PROFILE, 5, nullptr, 0, 0, {}},
     {"negative profile", 1, 1, SETTING_PROFILE, -1, nullptr, 0, 0, {}},
-    {"polling 8", 0, 2, SETTING_POLLING, 8, &ProfileRecord::PollingRate, 2, 8, {"SelectPollingButton 0"}},
-    {"polling 4", 2, 2, SETTING_POLLING, 4, &ProfileRecord::PollingRate, 2, 4, {"SelectPollingButton 1"}},
-    {"polling 2", 2, 2, SETTING_POLLING, 2, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
-    {"polling 1", 2, 2, SETTING_POLLING, 1, &ProfileRecord::PollingRate, 2, 1, {"SelectPollingButton 3"}},
-    {"polling 3 stores 2", 2, 2, SETTING_POLLING, 3, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
-    {"polling -1 stores 2", 2, 2, SETTING_POLLING, -1, &ProfileRecord::PollingRate, 2, 2, {"SelectPollingButton 2"}},
+    {"polling 8", 0, 2, SETTING_POLLING, 8, &ProfileRecord::PollingRate, 2, 8, {"ShowPollingRate 8"}},
+    {"polling 4", 2, 2, SETTING_POLLING, 4, &ProfileRecord::PollingRate, 2, 4, {"ShowPollingRate 4"}},
+    {"polling 2", 2, 2, SETTING_POLLING, 2, &ProfileRecord::PollingRate, 2, 2, {"ShowPollingRate 2"}},
+    {"polling 1", 2, 2, SETTING_POLLING, 1, &ProfileRecord::PollingRate, 2, 1, {"ShowPollingRate 1"}},
+    {"polling 3 stores 2", 2, 2, SETTING_POLLING, 3, &ProfileRecord::PollingRate, 2, 2, {"ShowPollingRate 2"}},
+    {"polling -1 stores 2", 2, 2, SETTING_POLLING, -1, &ProfileRecord::PollingRate, 2, 2, {"ShowPollingRate 2"}},
     {"led mode", 3, 0, SETTING_LED_MODE, 1, &ProfileRecord::LedMode1, 3, 1, {"ApplyLedMode 1"}},
     {"led mode 5", 3, 3, SETTING_LED_MODE, 5, &ProfileRecord::LedMode1, 3, 5, {"ApplyLedMode 5"}},
     {"led mode 6 is stored, not shown", 3, 3, SETTING_LED_MODE, 6, &ProfileRecord::LedMode1, 3, 6, {}},

@@ -1,6 +1,6 @@
 // Shared by the device link tests: a main window stand-in that records what the link shows.
 #pragma once
-#include "app/DeviceLinkView.h"
+#include "device/DeviceLinkView.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +21,8 @@ public:
     void StopTimer(UINT_PTR id) override { Record("StopTimer", static_cast<long long>(id)); }
     void ReloadProfiles() override { calls.push_back("ReloadProfiles"); }
     void SelectProfile(int profile) override { Record("SelectProfile", profile); }
-    void ShowCurrentStage(int stageNumber) override { Record("ShowCurrentStage", stageNumber); }
-    void SelectPollingButton(int button) override { Record("SelectPollingButton", button); }
+    void ShowCurrentStage(int stageIndex) override { Record("ShowCurrentStage", stageIndex); }
+    void ShowPollingRate(int code) override { Record("ShowPollingRate", code); }
     void ApplyLedMode(int mode) override { Record("ApplyLedMode", mode); }
     void SetSensitivitySlider(int position) override { Record("SetSensitivitySlider", position); }
 

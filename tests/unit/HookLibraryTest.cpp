@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "macro/HookFunctions.h"
 #include "support/TestFolder.h"
 

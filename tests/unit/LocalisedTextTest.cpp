@@ -1,7 +1,7 @@
 #include "text/LocalisedText.h"
 #include "text/UiTextSection.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Shared by the macro tests: a temporary data folder and event blocks written as hex text.
 #pragma once
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "macro/MacroEvents.h"
 #include "support/TestFolder.h"
 

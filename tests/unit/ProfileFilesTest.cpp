@@ -1,7 +1,7 @@
 #include "profile/ProfileFiles.h"
 
 #include "ProfileTestData.h"
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "profile/IniFile.h"
 #include "support/TestFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/GdiplusSession.h"
 #include "skin/SkinImages.h"
 #include "support/TestFolder.h"

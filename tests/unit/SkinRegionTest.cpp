@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
 #include "support/TestFolder.h"
@@ -136,11 +136,11 @@ TEST(LoadRegionBitmap, DecodesABmpFileIntoTheBitmapAndGivesItsSize) {
     TestFolder folder;
     const std::vector<std::string> rows = {"..##.", "#####", "#...#"};
     TestFolder::WriteBytes(folder.File(L"shape.bmp"), BmpFile(rows));
-    CBitmap bitmap;
+    GdiObject<HBITMAP> bitmap;
     const SIZE size = LoadRegionBitmap(folder.File(L"shape.bmp"), bitmap);
     EXPECT_EQ(5, size.cx);
     EXPECT_EQ(3, size.cy);
-    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
     EXPECT_TRUE(SameRegion(region.Get(), {{2, 0, 4, 1}, {0, 1, 5, 2}, {0, 2, 1, 3}, {4, 2, 5, 3}}));
 }
 
@@ -150,12 +150,12 @@ TEST(LoadRegionBitmap, MissingEmptyOrGarbageFilesLeaveTheBitmapEmpty) {
     TestFolder::WriteBytes(folder.File(L"garbage.bmp"), std::string("BM\x10\x00garbage, not a picture", 27));
     TestFolder::WriteBytes(folder.File(L"text.bmp"), "just some text in a file");
     for (const wchar_t* name : {L"missing.bmp", L"empty.bmp", L"garbage.bmp", L"text.bmp"}) {
-        CBitmap bitmap(::CreateBitmap(2, 2, 1, 32, nullptr));
+        GdiObject<HBITMAP> bitmap(::CreateBitmap(2, 2, 1, 32, nullptr));
         const SIZE size = LoadRegionBitmap(folder.File(name), bitmap);
         EXPECT_EQ(0, size.cx);
         EXPECT_EQ(0, size.cy);
-        EXPECT_EQ(nullptr, bitmap.GetSafeHandle());
-        EXPECT_FALSE(CreateRegionFromBitmap(bitmap.GetSafeHandle()));
+        EXPECT_EQ(nullptr, bitmap.Get());
+        EXPECT_FALSE(CreateRegionFromBitmap(bitmap.Get()));
     }
 }
 
@@ -163,10 +163,10 @@ TEST(LoadRegionBitmap, WindowOutlinesOfTheSkinLeaveTheirCornersOutside) {
     InitFolders();
     const wchar_t* outlines[] = {L"cfgMainback.bmp", L"cfgMainback2.bmp", L"cfgMainback3.bmp"};
     for (const wchar_t* name : outlines) {
-        CBitmap bitmap;
+        GdiObject<HBITMAP> bitmap;
         const SIZE size = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, bitmap);
         ASSERT_GT(size.cx, 0);
-        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.GetSafeHandle());
+        GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
         ASSERT_TRUE(region);
         EXPECT_FALSE(::PtInRegion(region.Get(), 0, 0));
         EXPECT_FALSE(::PtInRegion(region.Get(), size.cx - 1, size.cy - 1));

@@ -1,7 +1,7 @@
 // The localisation files as they are shipped beside the executable.
 #include "text/LocalisedText.h"
 
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "skin/CBitmapBtn.h"
+#include "skin/CaptionedButton.h"
 #include "window/SkinTestSupport.h"
 
 namespace {
@@ -204,8 +205,39 @@ TEST_F(BitmapBtnTest, AnEmptyOrHiddenCaptionDrawsOnlyTheImage) {
     button.textVisible = 0;
     button.fontHeight = 28;
     button.SetText(L"IIII", 0, kTextCentred);
-    EXPECT_EQ(std::vector<COLORREF>{kNormal}, ColoursOf(button.m_hWnd));
+    EXPECT_EQ(std::vector<COLORREF>{kNormal}, ColoursOf(button.m_hWnd)) << "the window text is not drawn either";
     EXPECT_EQ(L"IIII", button.GetText());
+}
+
+TEST_F(BitmapBtnTest, TheWindowTextFollowsTheCaption) {
+    const wchar_t* const captions[] = {L"Apply", L"Key: Ctrl + A", L""};
+    for (const wchar_t* caption : captions) {
+        button.SetText(caption, 0, kTextCentred);
+        EXPECT_EQ(caption, button.GetWindowText());
+    }
+    CBitmapBtn early;
+    early.SetText(L"Named before creation", 0, kTextCentred);
+    ASSERT_TRUE(early.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{10, 50, 110, 80}, &parent, 0));
+    EXPECT_EQ(L"Named before creation", early.GetWindowText());
+}
+
+TEST_F(BitmapBtnTest, ACaptionedButtonIsNamedByItsCaptionAndDrawsItWhiteInEveryState) {
+    constexpr COLORREF kWhite = RGB(255, 255, 255);
+    CBitmapBtn captioned;
+    ASSERT_TRUE(CreateCaptionedButton(captioned, parent, RECT{10, 50, 110, 80},
+                                      {normal.get(), hover.get(), pressed.get(), disabled.get()}, L"IIII"));
+    EXPECT_EQ(L"IIII", captioned.GetWindowText());
+    EXPECT_EQ(0, ::GetDlgCtrlID(captioned.m_hWnd));
+    EXPECT_EQ(BS_OWNERDRAW, ::GetWindowLongPtrW(captioned.m_hWnd, GWL_STYLE) & BS_TYPEMASK);
+    captioned.fontHeight = 28;  // thick strokes, so that whole pixels take the caption's colour
+    captioned.fontWeight = 900;
+    auto normalColours = ColoursOf(captioned.m_hWnd);
+    EXPECT_TRUE(Contains(normalColours, kNormal));
+    EXPECT_TRUE(Contains(normalColours, kWhite));
+    captioned.SendMessage(WM_MOUSEMOVE, 0, Point(50, 15));
+    auto hoverColours = ColoursOf(captioned.m_hWnd);
+    EXPECT_TRUE(Contains(hoverColours, kHover));
+    EXPECT_TRUE(Contains(hoverColours, kWhite));
 }
 
 TEST_F(BitmapBtnTest, SetCheckRepaintsOnlyWhenTheValueChanges) {

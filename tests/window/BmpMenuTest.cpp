@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/CBmpMenu.h"
 #include "window/SkinTestSupport.h"
 

@@ -1,11 +1,11 @@
 // The device link against the real device simulator hid.exe built beside the tests. The current
 // user's documents folder is moved to a test folder meanwhile, so the simulator, which finds its
 // data folder as the tool does, shares that folder with this process.
-#include "app/DeviceLink.h"
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceService.h"
 #include "framework/CWnd.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileSet.h"

@@ -1,8 +1,8 @@
-#include "app/res/resource.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CStatic.h"
+#include "res/resource.h"
 #include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

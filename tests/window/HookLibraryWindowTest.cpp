@@ -1,8 +1,8 @@
 // The keyboard hook library reporting keys that are put into the system's input, as a typed key
 // would be.
-#include "app/Folders.h"
-#include "app/Messages.h"
 #include "framework/CWnd.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/HookFunctions.h"
 
 #include <gtest/gtest.h>

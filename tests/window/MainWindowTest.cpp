@@ -1,7 +1,6 @@
-#include "app/DeviceService.h"
-#include "app/Folders.h"
-#include "app/Messages.h"
-#include "keys/CWarningDlg.h"
+#include "device/DeviceService.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
@@ -9,13 +8,17 @@
 #include "support/TestFolder.h"
 #include "support/WindowTestSupport.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/CWarningDlg.h"
+#include "ui/main/ButtonCaption.h"
 #include "ui/main/CMoxCfgDlg.h"
 #include "ui/main/SettingsValues.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -39,6 +42,25 @@ void PressOnSurface(CWnd& window, POINT point) {
     while (::PeekMessageW(&drag, window.m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
     }
     PumpMessages();
+}
+
+// The child windows of `parent` whose window text is `text`.
+std::vector<HWND> ChildrenNamed(HWND parent, const std::wstring& text) {
+    struct Search {
+        const std::wstring& text;
+        std::vector<HWND> found;
+    } search{text, {}};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            wchar_t buffer[256] = L"";
+            ::GetWindowTextW(child, buffer, 256);
+            if (s.text == buffer) s.found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // Stands in for the device service: a window with its title that records what it is sent.
@@ -120,6 +142,39 @@ TEST_F(MainWindowTest, StartsOnPageOneWithTheFilesProfile) {
     EXPECT_TRUE(Layout().functionButtons[0].IsWindowVisible());
     EXPECT_FALSE(Layout().stageEnableBoxes[0].IsWindowVisible());
     EXPECT_EQ(L"Orvane", window->GetWindowText());
+}
+
+TEST_F(MainWindowTest, EveryButtonIsFoundByItsCaption) {
+    WriteProfiles([](ProfileSet& set) {
+        for (int b = 0; b < kButtonCount; ++b) {
+            set.Profiles[0].Buttons[b].ButtonFunc = static_cast<std::uint8_t>(FUNC_BASIC_FIRST + b);
+            set.Profiles[1].Buttons[b].ButtonFunc = static_cast<std::uint8_t>(FUNC_ADVANCED_FIRST + b);
+        }
+    });
+    Open();
+    auto expectNamed = [&](CWnd& control, const std::wstring& name) {
+        ASSERT_FALSE(name.empty());
+        const std::vector<HWND> found = ChildrenNamed(window->m_hWnd, name);
+        EXPECT_NE(found.end(), std::find(found.begin(), found.end(), control.m_hWnd))
+            << std::string(name.begin(), name.end());
+    };
+    for (int i = 0; i < 3; ++i) expectNamed(Layout().pageTabs[i], LoadUiString(L"General", 49 + i));
+    for (int i = 0; i < 5; ++i) expectNamed(Layout().profileTabs[i], LoadUiString(L"General", 53 + i));
+    const int bottomRowIds[5] = {42, 43, 44, 45, 48};
+    for (int i = 0; i < 5; ++i) expectNamed(*Layout().BottomRow()[i], LoadUiString(L"General", bottomRowIds[i]));
+    expectNamed(Layout().minimizeButton, L"Minimize");
+    expectNamed(Layout().closeButton, L"Close");
+    expectNamed(Layout().webLinkArea, L"Web page");
+    for (int s = 0; s < 5; ++s) expectNamed(Layout().linkToggles[s], L"Link X and Y " + std::to_wstring(s + 1));
+    for (int row = 0; row < kButtonCount; ++row) {
+        expectNamed(Layout().functionButtons[row], GetFunctionName(FUNC_BASIC_FIRST + kRowRecords[row]));
+    }
+
+    // The function buttons' names follow their captions to another profile.
+    Click(Layout().profileTabs[1]);
+    for (int row = 0; row < kButtonCount; ++row) {
+        expectNamed(Layout().functionButtons[row], GetFunctionName(FUNC_ADVANCED_FIRST + kRowRecords[row]));
+    }
 }
 
 TEST_F(MainWindowTest, EnterAndEscapeAreConsumed) {

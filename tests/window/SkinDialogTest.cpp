@@ -1,5 +1,5 @@
-#include "app/Folders.h"
-#include "app/res/resource.h"
+#include "framework/Folders.h"
+#include "res/resource.h"
 #include "skin/CSkinDialog.h"
 #include "window/SkinTestSupport.h"
 
@@ -17,7 +17,7 @@ public:
         : CSkinDialog(IDD_WARNING_BOX, nullptr, mode, eraseResult), regionName(regionName) {}
 
     std::vector<std::string> calls;
-    const CBitmap& RegionBitmap() const { return regionBitmap; }
+    const GdiObject<HBITMAP>& RegionBitmap() const { return regionBitmap; }
     SIZE RegionBitmapSize() const { return regionBitmapSize; }
     HRGN WindowRegion() const { return windowRegion; }
 
@@ -61,7 +61,7 @@ TEST_F(SkinDialogTest, LayoutThenRegionFromTheBitmapThenPaintedFromItsImages) {
         EXPECT_EQ(std::vector<std::string>{"layout"}, dialog.calls);
         EXPECT_EQ(478, dialog.RegionBitmapSize().cx);
         EXPECT_EQ(292, dialog.RegionBitmapSize().cy);
-        EXPECT_NE(nullptr, dialog.RegionBitmap().GetSafeHandle());
+        EXPECT_NE(nullptr, dialog.RegionBitmap().Get());
 
         HRGN shape = ::CreateRectRgn(0, 0, 0, 0);
         ASSERT_EQ(COMPLEXREGION, ::GetWindowRgn(dialog.m_hWnd, shape));

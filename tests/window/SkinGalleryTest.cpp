@@ -2,8 +2,8 @@
 // shaped like the macro editor, with a popup menu and an open sub-menu beside it. The test checks
 // that the pictures reach the screen; with ORVANE_GALLERY_HOLD_SECONDS set it then keeps the
 // gallery up that long, for a screenshot of the display (import -window root).
-#include "app/Folders.h"
-#include "app/res/resource.h"
+#include "framework/Folders.h"
+#include "res/resource.h"
 #include "skin/CBmpMenu.h"
 #include "skin/CClrEdit.h"
 #include "skin/CPngHSliderBar.h"

@@ -1,8 +1,8 @@
 // What the window tests of the skinned controls share: GDI+ for the whole test, a parent window
 // that records the messages its controls send and post, solid-colour images, and pixel reads.
 #pragma once
-#include "app/Messages.h"
 #include "framework/CWnd.h"
+#include "framework/Messages.h"
 #include "skin/GdiplusSession.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinImages.h"

@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "framework/Folders.h"
 #include "skin/CPngHSliderBar.h"
 #include "skin/CPngSliderBar.h"
 #include "window/SkinTestSupport.h"

@@ -1,20 +1,19 @@
 #include "ui/main/CMoxCfgDlg.h"
 
-#include "app/Folders.h"
-#include "app/Messages.h"
-#include "app/res/resource.h"
 #include "framework/CFileDialog.h"
-#include "keys/CWarningDlg.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/MacroLibrary.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
+#include "res/resource.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/CWarningDlg.h"
 #include "ui/main/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
 namespace {
-constexpr RECT kPageArea{132, 123, 981, 631};
 constexpr wchar_t kDefaultWebPage[] = L"https://www.orvane.example/";
 constexpr wchar_t kProfileFilter[] = L"pfd(*.pfd)|*.pfd|";
 
@@ -99,16 +98,17 @@ BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
 }
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
-    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), Gdiplus::Rect(132, 123, 265, 470));
+    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(kMouseLayoutRect));
     if (state.currentPage != 3 || state.shownLedMode < 0 || state.shownLedMode > 4) return;
-    const RECT& picture = SettingsPages::kColorPictureRect;
-    DrawSkinImage(graphics, layout.colorPicture.get(),
-                  Gdiplus::Rect(picture.left, picture.top, picture.right - picture.left, picture.bottom - picture.top));
+    DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(kColorPictureRect));
     Gdiplus::Pen frame(Gdiplus::Color(255, 255, 255, 255), 1.0f);
-    graphics.DrawRectangle(&frame, 518, 299, 64, 64);
+    Gdiplus::Rect outline = GdiplusRect(kSwatchFrameRect);
+    outline.Width -= 1;
+    outline.Height -= 1;
+    graphics.DrawRectangle(&frame, outline);
     COLORREF color = state.currentColor;
     Gdiplus::SolidBrush fill(Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color)));
-    graphics.FillRectangle(&fill, 519, 300, 63, 63);
+    graphics.FillRectangle(&fill, GdiplusRect(kSwatchColorRect));
 }
 
 void CMoxCfgDlg::OnSurfacePressed(int x, int y) {
@@ -229,7 +229,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
     // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairProfile(record, state.currentProfile);
+    RepairProfileSet(WorkingProfiles);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
@@ -274,9 +274,11 @@ void CMoxCfgDlg::ReloadProfiles() {
     RefreshButtonLabels();
 }
 
-void CMoxCfgDlg::ShowCurrentStage(int stageNumber) { pages.ShowCurrentStage(stageNumber); }
+void CMoxCfgDlg::ShowCurrentStage(int stageIndex) { pages.ShowCurrentStage(SettingsValues::StageNumber(stageIndex)); }
 
-void CMoxCfgDlg::SelectPollingButton(int button) { pages.SelectPollingButton(button); }
+void CMoxCfgDlg::ShowPollingRate(int code) {
+    pages.SelectPollingButton(SettingsValues::PollingButtonForCode(code));
+}
 
 void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
 

@@ -2,7 +2,7 @@
 // holds the layout of every page, routes each click by the sender's window handle, shows the
 // device link's state and runs the profile commands of the bottom row.
 #pragma once
-#include "app/DeviceLink.h"
+#include "device/DeviceLink.h"
 #include "profile/ProfileSet.h"
 #include "skin/CSkinDialog.h"
 #include "ui/main/MainLayout.h"
@@ -40,8 +40,8 @@ public:
     void StopTimer(UINT_PTR id) override;
     void ReloadProfiles() override;
     void SelectProfile(int profile) override;
-    void ShowCurrentStage(int stageNumber) override;
-    void SelectPollingButton(int button) override;
+    void ShowCurrentStage(int stageIndex) override;
+    void ShowPollingRate(int code) override;
     void ApplyLedMode(int mode) override;
     void SetSensitivitySlider(int position) override;
 

@@ -22,32 +22,26 @@ constexpr int kStageColumn = 125;
 
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
-void CreateButton(CBitmapBtn& button, CWnd& parent, const RECT& rect, Gdiplus::Image* normal,
-                  Gdiplus::Image* hover, Gdiplus::Image* pressed, Gdiplus::Image* disabled) {
-    button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, &parent, 0);
-    button.SetImages(normal, hover, pressed, disabled);
-}
 
 // A caption centred over the whole button in white, on a filled background.
-void MakeTextButton(CBitmapBtn& button, const std::wstring& text, COLORREF background) {
-    RECT client = button.GetClientRect();
-    button.textVisible = 1;
-    button.useTextRect = 1;
-    button.textRect = Rect(0, 0, client.right, client.bottom);
-    button.normalTextColor = button.hoverTextColor = button.pressedTextColor = kWhite;
+void CreateTextButton(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images,
+                      const std::wstring& text, COLORREF background) {
+    CreateCaptionedButton(button, parent, rect, images, text);
     button.fillBackground = 1;
     button.backgroundColor = background;
-    button.SetText(text, 0, kTextCentred);
 }
 
-void MakeTab(CBitmapBtn& button, const std::wstring& text, COLORREF background) {
-    MakeTextButton(button, text, background);
+void CreateTab(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images,
+               const std::wstring& text, COLORREF background) {
+    CreateTextButton(button, parent, rect, images, text, background);
     button.checkBoxMode = 1;
 }
 
 // A square box image with its caption beside it. Pages 1 and 3 use offset 9 and height 14,
-// page 2 offset 0 and height 17.
-void MakeCheckBox(CBitmapBtn& button, const std::wstring& text, int textOffset, int fontHeight) {
+// page 2 offset 20 and height 16.
+void CreateCheckBox(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images,
+                    const std::wstring& text, int textOffset, int fontHeight) {
+    CreateSkinButton(button, parent, rect, images);
     button.checkBoxMode = 1;
     button.squareImage = 1;
     button.textVisible = 1;
@@ -91,7 +85,8 @@ void MainLayout::CreateControls(CWnd& window) {
     devicePresentLabel = CreateLabel(window, Rect(16, 88, 129, 108), General(62), SS_CENTER, 15, false);
     devicePresentLabel->textColor = kGreen;
     CreateTabs(window);
-    CreateButton(webLinkArea, window, Rect(651, 9, 934, 40), nullptr, nullptr, nullptr, nullptr);
+    CreateSkinButton(webLinkArea, window, Rect(651, 9, 934, 40), ButtonImageSet{});
+    webLinkArea.SetWindowText(L"Web page");
     CreateMarkers(window);
     CreatePointerSliders(window);
     CreateCheckBoxes(window);
@@ -131,11 +126,21 @@ void MainLayout::LoadImages() {
     }
 }
 
+ButtonImageSet MainLayout::TextButtonImages() const {
+    return {okImages[0].get(), okImages[1].get(), okImages[1].get(), okImages[0].get()};
+}
+
+ButtonImageSet MainLayout::TabImages() const {
+    return {tabImages[0].get(), tabImages[1].get(), tabImages[1].get(), tabImages[0].get()};
+}
+
 void MainLayout::CreateTitleBar(CWnd& window) {
-    CreateButton(minimizeButton, window, Rect(953, 14, 973, 34), minimizeImages[0].get(), minimizeImages[2].get(),
-                 minimizeImages[1].get(), minimizeImages[0].get());
-    CreateButton(closeButton, window, Rect(984, 14, 1004, 34), closeImages[0].get(), closeImages[2].get(),
-                 closeImages[1].get(), closeImages[0].get());
+    CreateSkinButton(minimizeButton, window, Rect(953, 14, 973, 34),
+                     {minimizeImages[0].get(), minimizeImages[2].get(), minimizeImages[1].get(), minimizeImages[0].get()});
+    CreateSkinButton(closeButton, window, Rect(984, 14, 1004, 34),
+                     {closeImages[0].get(), closeImages[2].get(), closeImages[1].get(), closeImages[0].get()});
+    minimizeButton.SetWindowText(L"Minimize");
+    closeButton.SetWindowText(L"Close");
     for (CBitmapBtn* button : {&minimizeButton, &closeButton}) {
         button->fillBackground = 1;
         button->backgroundColor = kTitleBarColor;
@@ -146,34 +151,27 @@ void MainLayout::CreateBottomRow(CWnd& window) {
     const int textIds[5] = {42, 43, 44, 45, 48};
     std::array<CBitmapBtn*, 5> row = BottomRow();
     for (int i = 0; i < 5; ++i) {
-        CreateButton(*row[i], window, Rect(20 + 100 * i, 650, 110 + 100 * i, 680), okImages[0].get(),
-                     okImages[1].get(), okImages[1].get(), okImages[0].get());
-        MakeTextButton(*row[i], General(textIds[i]), kTitleBarColor);
+        CreateTextButton(*row[i], window, Rect(20 + 100 * i, 650, 110 + 100 * i, 680), TextButtonImages(),
+                         General(textIds[i]), kTitleBarColor);
     }
 }
 
 void MainLayout::CreateFunctionButtons(CWnd& window) {
     for (int row = 0; row < 8; ++row) {
-        CBitmapBtn& button = functionButtons[row];
-        CreateButton(button, window, Rect(520, kRowTops[row], 668, kRowTops[row] + 20), okImages[0].get(),
-                     okImages[1].get(), okImages[1].get(), okImages[0].get());
-        button.fontWeight = 400;
-        MakeTextButton(button, L"", kTitleBarColor);
+        CreateTextButton(functionButtons[row], window, Rect(520, kRowTops[row], 668, kRowTops[row] + 20),
+                         TextButtonImages(), L"", kTitleBarColor);
     }
 }
 
 void MainLayout::CreateTabs(CWnd& window) {
-    Gdiplus::Image* normal = tabImages[0].get();
-    Gdiplus::Image* down = tabImages[1].get();
     const int pageLefts[3] = {370, 510, 650};
     for (int i = 0; i < 3; ++i) {
-        CreateButton(pageTabs[i], window, Rect(pageLefts[i], 88, pageLefts[i] + 120, 113), normal, down, down, normal);
-        MakeTab(pageTabs[i], General(49 + i), kPanelColor);
+        CreateTab(pageTabs[i], window, Rect(pageLefts[i], 88, pageLefts[i] + 120, 113), TabImages(), General(49 + i),
+                  kPanelColor);
     }
     for (int i = 0; i < 5; ++i) {
         int left = 160 + 115 * i;
-        CreateButton(profileTabs[i], window, Rect(left, 42, left + 100, 67), normal, down, down, normal);
-        MakeTab(profileTabs[i], General(53 + i), kTitleBarColor);
+        CreateTab(profileTabs[i], window, Rect(left, 42, left + 100, 67), TabImages(), General(53 + i), kTitleBarColor);
     }
 }
 
@@ -181,9 +179,8 @@ void MainLayout::CreateMarkers(CWnd& window) {
     for (int row = 0; row < 8; ++row) {
         CBitmapBtn& marker = buttonMarkers[row];
         Gdiplus::Image* image = circle.get();
-        CreateButton(marker, window, Rect(499, kRowTops[row], 518, kRowTops[row] + 20), image, image, image, image);
-        marker.fontWeight = 400;
-        MakeTextButton(marker, std::to_wstring(row + 1), kTitleBarColor);
+        CreateTextButton(marker, window, Rect(499, kRowTops[row], 518, kRowTops[row] + 20), {image, image, image, image},
+                         std::to_wstring(row + 1), kTitleBarColor);
         marker.hoverTextColor = kRed;
         marker.EnableWindow(FALSE);
     }
@@ -216,8 +213,7 @@ void MainLayout::CreateCheckBoxes(CWnd& window) {
     Gdiplus::Image* box = checkBoxImages[0].get();
     Gdiplus::Image* ticked = checkBoxImages[1].get();
     auto create = [&](CBitmapBtn& button, const RECT& rect, int textId) {
-        CreateButton(button, window, rect, box, ticked, ticked, box);
-        MakeCheckBox(button, General(textId), 9, 14);
+        CreateCheckBox(button, window, rect, {box, ticked, ticked, box}, General(textId), 9, 14);
     };
     for (int i = 0; i < 4; ++i) create(pollingButtons[i], Rect(725 + 55 * i, 441, 778 + 55 * i, 457), 6 + i);
     for (int i = 0; i < 3; ++i) {
@@ -265,11 +261,12 @@ void MainLayout::CreateDpiPage(CWnd& window) {
     for (int s = 0; s < 5; ++s) {
         int centre = 276 + kStageColumn * s;
         CBitmapBtn& toggle = linkToggles[s];
-        CreateButton(toggle, window, Rect(centre - 10, 481, centre + 10, 501), linkImages[0].get(),
-                     linkImages[1].get(), linkImages[1].get(), linkImages[0].get());
+        CreateSkinButton(toggle, window, Rect(centre - 10, 481, centre + 10, 501),
+                         {linkImages[0].get(), linkImages[1].get(), linkImages[1].get(), linkImages[0].get()});
         toggle.checkBoxMode = 1;
         toggle.fillBackground = 1;
         toggle.backgroundColor = kLinkBackground;
+        toggle.SetWindowText((L"Link X and Y " + std::to_wstring(s + 1)).c_str());
     }
 
     // One kind of DPI slider per entry, in the order of dpiTracks and dpiThumbs.
@@ -297,27 +294,22 @@ void MainLayout::CreateDpiPage(CWnd& window) {
     for (int s = 0; s < 5; ++s) {
         CBitmapBtn& button = stageEnableBoxes[s];
         // The caption starts right of the box, so the box is wider than the other pages' boxes.
-        CreateButton(button, window, Rect(kStageBoxLefts[s], 205, kStageBoxLefts[s] + 80, 221), box, box, ticked, box);
-        MakeCheckBox(button, General(15 + s), 20, 16);
+        CreateCheckBox(button, window, Rect(kStageBoxLefts[s], 205, kStageBoxLefts[s] + 80, 221),
+                       {box, box, ticked, box}, General(15 + s), 20, 16);
         button.textMode = kTextLeft;
     }
 }
 
 void MainLayout::CreateLightingModes(CWnd& window) {
-    Gdiplus::Image* normal = tabImages[0].get();
-    Gdiplus::Image* down = tabImages[1].get();
     const RECT modeRects[5] = {Rect(200, 210, 400, 236), Rect(401, 210, 601, 236), Rect(602, 210, 802, 236),
                                Rect(200, 180, 400, 206), Rect(401, 180, 601, 206)};
     const int modeTextIds[5] = {20, 21, 22, 63, 64};
     for (int j = 0; j < 5; ++j) {
         CBitmapBtn& button = ledModeButtons[j];
-        CreateButton(button, window, modeRects[j], normal, down, down, normal);
-        button.fontWeight = 400;
-        MakeTab(button, General(modeTextIds[j]), RGB(0, 0, 0));
+        CreateTab(button, window, modeRects[j], TabImages(), General(modeTextIds[j]), RGB(0, 0, 0));
         button.hoverTextColor = kModeHoverColor;
     }
-    CreateButton(ledMode5Button, window, Rect(602, 180, 802, 206), normal, down, down, normal);
-    MakeTextButton(ledMode5Button, L"Running", RGB(0, 0, 0));
+    CreateTextButton(ledMode5Button, window, Rect(602, 180, 802, 206), TabImages(), L"Running", RGB(0, 0, 0));
     ledMode5Button.hoverTextColor = kRed;
 
     const RECT titleRects[3] = {Rect(208, 260, 304, 280), Rect(408, 260, 561, 280), Rect(608, 260, 750, 280)};

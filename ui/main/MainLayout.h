@@ -7,6 +7,7 @@
 #include "skin/CPngHSliderBar.h"
 #include "skin/CPngSliderBar.h"
 #include "skin/CStaticTrans.h"
+#include "skin/CaptionedButton.h"
 #include "skin/SkinImages.h"
 #include "text/UiTextSection.h"
 
@@ -26,6 +27,16 @@ constexpr int kDpiYSliderId = 10013;   // + stage
 constexpr int kDpiXYSliderId = 10018;  // + stage
 constexpr int kColorSliderId = 10023;  // + component: red, green, blue
 constexpr int kColorFieldTag = 255;    // + component: the colour fields' WM_EDIT_KEYUP tags
+
+// The painted parts of the window, in client coordinates (left, top, right, bottom).
+constexpr RECT kPageArea{132, 123, 981, 631};          // repainted when the page changes
+constexpr RECT kMouseLayoutRect{132, 123, 397, 593};   // the mouse picture of page 1
+constexpr RECT kColorPictureRect{210, 282, 418, 431};  // the colour picture of page 3
+constexpr RECT kColorPickRect{209, 281, 416, 429};     // where a click on it picks a colour
+// The colour swatch: a one-pixel white outline around the colour. GDI+ draws an outline of a
+// 64 x 64 rectangle over 65 pixels each way.
+constexpr RECT kSwatchFrameRect{518, 299, 583, 364};
+constexpr RECT kSwatchColorRect{519, 300, 582, 363};
 
 // The page 1 slider rows: accelerationSlider, sensitivitySlider, scrollLinesSlider, doubleClickSlider.
 constexpr int kPointerSliderCount = 4;
@@ -87,6 +98,8 @@ public:
 private:
     // A text of section "General", from the copy read when the controls were created.
     std::wstring General(int id) const { return generalTexts.Get(id); }
+    ButtonImageSet TextButtonImages() const;
+    ButtonImageSet TabImages() const;
     void CreateTitleBar(CWnd& window);
     void CreateBottomRow(CWnd& window);
     void CreateFunctionButtons(CWnd& window);

@@ -44,12 +44,6 @@ public:
     // The colour fields show the components of currentColor.
     void ShowColorFields();
 
-    // Where the colour picture and the swatch are painted, and the part a click picks from.
-    static constexpr RECT kColorPictureRect{210, 282, 418, 431};
-    static constexpr RECT kColorPickRect{209, 281, 416, 429};
-    // The 64 x 64 outline drawn with a one-pixel pen covers 65 pixels each way.
-    static constexpr RECT kSwatchFrameRect{518, 299, 583, 364};
-
 private:
     ProfileRecord& Shown();
     ProfileRecord& Active();  // profile GroupID, where the colour is stored

@@ -1,6 +1,8 @@
 // The value arithmetic of the settings pages: how stored profile values map to slider
 // positions, check-box indexes and shown numbers, and back.
 #pragma once
+#include "profile/ProfileSet.h"
+
 #include <windows.h>
 
 #include <array>
@@ -23,9 +25,7 @@ int CodeFromLinkedPosition(int position);
 // The stage number shown for a stage index; the index may come unchecked from the device.
 int StageNumber(int stageIndex);
 
-// Polling rate codes of the four polling buttons, in their order.
-constexpr std::array<int, 4> kPollingCodes{8, 4, 2, 1};
-// The button that shows a stored polling rate; unknown codes show the second button.
+// The button (an index of kPollingCodes) that shows a stored polling rate; unknown codes show the second button.
 int PollingButtonForCode(int code);
 
 constexpr std::array<int, 3> kSpeedCodes{8, 5, 1};  // breathing and flashing speeds

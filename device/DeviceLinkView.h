@@ -23,9 +23,10 @@ public:
     virtual void ReloadProfiles() = 0;
     // The profile tab radio: tabs, currentProfile and GroupID; the pages are not refreshed.
     virtual void SelectProfile(int profile) = 0;
-    // "Current Stage : %d" with the stage number (index + 1).
-    virtual void ShowCurrentStage(int stageNumber) = 0;
-    virtual void SelectPollingButton(int button) = 0;
+    // "Current Stage : %d" with the number of the stage index, which comes unchecked from the device.
+    virtual void ShowCurrentStage(int stageIndex) = 0;
+    // Selects the polling button of a polling rate code.
+    virtual void ShowPollingRate(int code) = 0;
     // The lighting page's option groups for a mode 0 to 5.
     virtual void ApplyLedMode(int mode) = 0;
     virtual void SetSensitivitySlider(int position) = 0;

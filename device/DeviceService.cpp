@@ -1,7 +1,7 @@
-#include "app/DeviceService.h"
+#include "device/DeviceService.h"
 
-#include "app/Folders.h"
-#include "app/Messages.h"
+#include "framework/Folders.h"
+#include "framework/Messages.h"
 #include "macro/MacroLibrary.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileSet.h"

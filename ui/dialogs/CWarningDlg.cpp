@@ -1,6 +1,6 @@
-#include "keys/CWarningDlg.h"
+#include "ui/dialogs/CWarningDlg.h"
 
-#include "app/res/resource.h"
+#include "res/resource.h"
 #include "text/LocalisedText.h"
 
 namespace {
@@ -14,29 +14,20 @@ CWarningDlg::CWarningDlg(CWnd* parent, std::wstring titleText, std::wstring mess
       noteText(std::move(noteText)) {}
 
 void CWarningDlg::CreateSkinLayout() {
-    background = LoadSkinImage(SkinFolder::Background, L"dlg.png");
+    images.Load();
     warning = LoadSkinImage(SkinFolder::Background, L"warn.png");
-    okNormal = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png");
-    okHover = LoadSkinImage(SkinFolder::Buttons, L"ok-3.png");
-    okPressed = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png");
     MoveWindow(0, 0, kWidth, kHeight, TRUE);
-
-    const int captionIds[2] = {46, 47};
-    CBitmapBtn* buttons[2] = {&okButton, &cancelButton};
-    for (int i = 0; i < 2; ++i) {
-        CBitmapBtn& button = *buttons[i];
-        button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, Rect(135 + 99 * i, 219, 228 + 99 * i, 245), this, 0);
-        button.SetImages(okNormal.get(), okHover.get(), okPressed.get(), okNormal.get());
-        button.SetText(LoadUiString(L"General", captionIds[i]), 0, kTextCentred);
-        button.textVisible = 1;
-        button.useTextRect = 1;
-        button.textRect = Rect(0, 0, 93, 26);
-        button.normalTextColor = button.hoverTextColor = button.pressedTextColor = RGB(0xFF, 0xFF, 0xFF);
-        button.Invalidate();
-    }
+    CreateCaptionedButton(okButton, *this, Rect(135, 219, 228, 245), images.OkButton(), LoadUiString(L"General", 46));
+    CreateCaptionedButton(cancelButton, *this, Rect(234, 219, 327, 245), images.OkButton(),
+                          LoadUiString(L"General", 47));
     titleLabel = CStaticTrans::CreateLabel(*this, Rect(103, 42, 376, 69), titleText, WS_VISIBLE | SS_CENTER, 21, 1);
     messageLabel = CStaticTrans::CreateLabel(*this, Rect(127, 103, 405, 141), messageText, WS_VISIBLE | SS_LEFT, 16);
     noteLabel = CStaticTrans::CreateLabel(*this, Rect(127, 157, 405, 187), noteText, WS_VISIBLE | SS_LEFT, 15);
+}
+
+void CWarningDlg::ReleaseSkin() {
+    images.Release();
+    warning.reset();
 }
 
 void CWarningDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {

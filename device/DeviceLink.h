@@ -1,7 +1,7 @@
 // The tool's side of the device service link: starting the service, the apply hand-over, and
 // what the service's messages and the link's two timers change in the profiles and show.
 #pragma once
-#include "app/DeviceLinkView.h"
+#include "device/DeviceLinkView.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The device service hid.exe as the tool sees it: its window, found by title before every use
-// and never kept; the messages the tool sends it (app/Messages.h); the device flag it keeps in the
+// and never kept; the messages the tool sends it (framework/Messages.h); the device flag it keeps in the
 // macro library; and the setting ids of WM_DEVICE_SETTING.
 #pragma once
 #include <windows.h>

@@ -4,6 +4,7 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CSkinDialog.h"
 #include "skin/CStaticTrans.h"
+#include "skin/DialogImages.h"
 #include "skin/SkinImages.h"
 
 #include <memory>
@@ -21,14 +22,16 @@ public:
 
 protected:
     void CreateSkinLayout() override;
-    Gdiplus::Image* BackgroundImage() const override { return background.get(); }
+    Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     // The box stays where it was centred.
     void OnSurfacePressed(int, int) override {}
+    void ReleaseSkin() override;
 
 private:
     std::wstring titleText, messageText, noteText;
-    SkinImage background, warning, okNormal, okHover, okPressed;
+    DialogImages images;
+    SkinImage warning;
     CBitmapBtn okButton, cancelButton;
     std::unique_ptr<CStaticTrans> titleLabel, messageLabel, noteLabel;
 };

@@ -1,10 +1,9 @@
-#include "app/DeviceLink.h"
+#include "device/DeviceLink.h"
 
-#include "app/DeviceService.h"
-#include "app/Messages.h"
+#include "device/DeviceService.h"
+#include "framework/Messages.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileSet.h"
-#include "ui/main/SettingsValues.h"
 
 #include <algorithm>
 
@@ -17,8 +16,7 @@ ProfileRecord* ProfileAt(ProfileSet& profiles, int index) {
 }
 
 bool IsPollingCode(int value) {
-    const auto& codes = SettingsValues::kPollingCodes;
-    return std::find(codes.begin(), codes.end(), value) != codes.end();
+    return std::find(kPollingCodes.begin(), kPollingCodes.end(), value) != kPollingCodes.end();
 }
 }  // namespace
 
@@ -64,7 +62,7 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
         break;
     case SETTING_DPI_STAGE:
         if (active) active->DPI = value;
-        if (shown) view.ShowCurrentStage(SettingsValues::StageNumber(shown->DPI));
+        if (shown) view.ShowCurrentStage(shown->DPI);
         break;
     case SETTING_PROFILE:
         // A profile outside the five would send every later change past the end of the set.
@@ -73,7 +71,7 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
     case SETTING_POLLING: {
         const int rate = IsPollingCode(value) ? value : kFallbackPollingRate;
         if (shown) shown->PollingRate = rate;
-        view.SelectPollingButton(SettingsValues::PollingButtonForCode(rate));
+        view.ShowPollingRate(rate);
         break;
     }
     case SETTING_LED_MODE:
