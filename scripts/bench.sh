@@ -9,18 +9,6 @@ install_packages
 BUILD=${ORVANE_BUILD_DIR:-$ROOT/build}
 build "$BUILD" >/dev/null
 
-WORK=$(mktemp -d /tmp/orvane-bench.XXXXXX)
-cleanup() {
-  stop_wine
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-unset DISPLAY
-start_display
-wine_environment "$WORK/prefix" "$WORK/home"
-start_wine
-unmanaged_windows
+throwaway_wine orvane-bench
 
 wine "$BUILD/bin/orvane_bench.exe" "$@" </dev/null

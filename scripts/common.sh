@@ -69,3 +69,21 @@ start_display() {
   echo "could not start Xvfb" >&2
   return 1
 }
+
+# throwaway_wine NAME: a Wine prefix and home of their own in a new folder /tmp/NAME.*, and a
+# virtual X display, all removed when the script ends.
+throwaway_wine() {
+  WORK=$(mktemp -d "/tmp/$1.XXXXXX")
+  trap remove_throwaway_wine EXIT
+  unset DISPLAY
+  start_display
+  wine_environment "$WORK/prefix" "$WORK/home"
+  start_wine
+  unmanaged_windows
+}
+
+remove_throwaway_wine() {
+  stop_wine
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}

@@ -9,19 +9,7 @@ install_packages
 BUILD=${ORVANE_BUILD_DIR:-$ROOT/build}
 build "$BUILD"
 
-WORK=$(mktemp -d /tmp/orvane-tests.XXXXXX)
-cleanup() {
-  stop_wine
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-unset DISPLAY
-start_display
-wine_environment "$WORK/prefix" "$WORK/home"
-start_wine
-unmanaged_windows
+throwaway_wine orvane-tests
 
 cd "$BUILD"
 ctest --output-on-failure -j2 "$@"
