@@ -8,9 +8,9 @@ class CPngSliderBar : public CSliderBar {
 public:
     CPngSliderBar() : CSliderBar(std::make_unique<CPngSlider>()) {}
 
-    BOOL Create(const std::wstring& thumbPath, const std::wstring& disabledThumbPath, const RECT& rect, CWnd* parent,
-                UINT id, BOOL shapedThumb) {
+    BOOL Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, const RECT& rect, CWnd* parent, UINT id,
+                BOOL shapedThumb) {
         useRegion = shapedThumb;
-        return CSliderBar::Create(thumbPath, disabledThumbPath, rect, parent, id);
+        return CSliderBar::Create(thumb, disabledThumb, rect, parent, id);
     }
 };

@@ -11,10 +11,10 @@ namespace {
 constexpr COLORREF kVerticalBarFill = RGB(0x32, 0x32, 0x32);
 }
 
-BOOL CSliderBar::Create(const std::wstring& thumbPath, const std::wstring& disabledThumbPath, const RECT& rect,
-                        CWnd* parent, UINT id) {
-    thumbImagePath = thumbPath;
-    disabledThumbImagePath = disabledThumbPath;
+BOOL CSliderBar::Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, const RECT& rect, CWnd* parent,
+                        UINT id) {
+    thumbImage = thumb;
+    disabledThumbImage = disabledThumb;
     barRect = rect;
     sliderId = static_cast<int>(id);
     return CreateEx(0, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
@@ -73,7 +73,7 @@ void CSliderBar::CreateThumb() {
     thumb->trackMaxX = barRect.right - barRect.left;
     thumb->trackMaxY = barRect.bottom - barRect.top;
     thumb->useRegion = useRegion;
-    thumb->Create(thumbImagePath, disabledThumbImagePath, this, static_cast<UINT>(sliderId));
+    thumb->Create(thumbImage, disabledThumbImage, this, static_cast<UINT>(sliderId));
     thumb->SetPos(0);
 }
 

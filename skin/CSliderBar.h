@@ -8,24 +8,22 @@
 #include <gdiplus.h>
 
 #include <memory>
-#include <string>
 
 class CSliderBar : public CWnd {
 public:
     int sliderId = 0;
-    Gdiplus::Image* trackImage = nullptr;  // borrowed: the owner loads one image for several bars
-    std::wstring thumbImagePath;
-    std::wstring disabledThumbImagePath;
+    Gdiplus::Image* trackImage = nullptr;          // borrowed: the owner loads one image for several bars
+    Gdiplus::Bitmap* thumbImage = nullptr;          // borrowed, as the track image; handed to the thumb
+    Gdiplus::Bitmap* disabledThumbImage = nullptr;  // borrowed; none: the thumb has no disabled image
     RECT barRect{0, 0, 0, 0};              // in the parent's client coordinates
     int minValue = 0;                      // range of clicks on the bar
     int maxValue = 10;
     BOOL useRegion = 0;                    // handed to the thumb
     std::unique_ptr<CSliderThumb> thumb;
 
-    // Creates the bar at `rect` of `parent` with the id, and its thumb at value 0. An empty
-    // `disabledThumbPath` means the thumb has no disabled image.
-    BOOL Create(const std::wstring& thumbPath, const std::wstring& disabledThumbPath, const RECT& rect, CWnd* parent,
-                UINT id);
+    // Creates the bar at `rect` of `parent` with the id, and its thumb at value 0 showing the
+    // borrowed images; no `disabledThumb` means the thumb has no disabled image.
+    BOOL Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, const RECT& rect, CWnd* parent, UINT id);
     // The range of the bar and of its thumb; `minimum` must be below `maximum`.
     void SetRange(int minimum, int maximum);
     void SetPos(int value);

@@ -11,10 +11,10 @@ namespace {
 constexpr int kOffsetRightPixels = 14;
 }
 
-BOOL CSliderThumb::Create(const std::wstring& imagePath, const std::wstring& disabledImagePath, CWnd* bar, UINT id) {
-    thumbImage = LoadSkinImageFile(imagePath);
-    if (!disabledImagePath.empty()) disabledThumbImage = LoadSkinImageFile(disabledImagePath);
-    const SIZE size = SkinImageSize(thumbImage.get());
+BOOL CSliderThumb::Create(Gdiplus::Bitmap* image, Gdiplus::Bitmap* disabledImage, CWnd* bar, UINT id) {
+    thumbImage = image;
+    disabledThumbImage = disabledImage;
+    const SIZE size = SkinImageSize(thumbImage);
     thumbWidth = size.cx;
     thumbHeight = size.cy;
     sliderId = static_cast<int>(id);
@@ -76,12 +76,6 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_DESTROY: {
-        LRESULT result = CWnd::WindowProc(message, wParam, lParam);
-        thumbImage.reset();
-        disabledThumbImage.reset();
-        return result;
-    }
     default:
         break;
     }
@@ -133,6 +127,6 @@ void CSliderThumb::ReportValue() {
 void CSliderThumb::Paint() {
     SkinPaintDC paint(m_hWnd, axis == SliderAxis::Vertical ? SkinPaintDC::Mode::Buffered : SkinPaintDC::Mode::Direct);
     Gdiplus::Graphics graphics(paint.Dc());
-    Gdiplus::Image* image = !enabled && disabledThumbImage ? disabledThumbImage.get() : thumbImage.get();
+    Gdiplus::Image* image = !enabled && disabledThumbImage ? disabledThumbImage : thumbImage;
     DrawSkinImage(graphics, image, Gdiplus::Rect(0, 0, thumbWidth, thumbHeight));
 }

@@ -7,7 +7,6 @@
 #include "skin/SkinImages.h"
 #include "skin/SliderMath.h"
 
-#include <string>
 
 enum class SliderAxis { Horizontal, Vertical };
 
@@ -16,8 +15,9 @@ public:
     explicit CSliderThumb(SliderAxis axis) : axis(axis) {}
 
     int sliderId = 0;              // the bar's id, lParam of every report
-    SkinImage thumbImage;
-    SkinImage disabledThumbImage;  // none when no path was given
+    // Borrowed: the window that owns the bar loads each picture once for all its thumbs.
+    Gdiplus::Bitmap* thumbImage = nullptr;
+    Gdiplus::Bitmap* disabledThumbImage = nullptr;  // none: no disabled image
     int thumbWidth = 0;            // size of thumbImage, and of the window
     int thumbHeight = 0;
     HRGN region = nullptr;         // borrowed: owned by the system once applied
@@ -37,9 +37,9 @@ public:
     int value = 0;
     BOOL offsetRight = 0;          // vertical thumb: placed 14 pixels right of trackMinX
 
-    // Loads the images (an empty `disabledImagePath` means none) and creates the window in `bar`,
-    // centred on (trackMinX, trackMinY).
-    BOOL Create(const std::wstring& imagePath, const std::wstring& disabledImagePath, CWnd* bar, UINT id);
+    // Creates the window in `bar` at the size of `image`, centred on (trackMinX, trackMinY); no
+    // `disabledImage` means none.
+    BOOL Create(Gdiplus::Bitmap* image, Gdiplus::Bitmap* disabledImage, CWnd* bar, UINT id);
     // Moves the thumb to `newValue`; a value outside [minValue, maxValue] becomes minValue.
     void SetPos(int newValue);
     SliderAxis Axis() const { return axis; }

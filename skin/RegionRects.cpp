@@ -28,6 +28,12 @@ void RegionRects::Add(const RECT& rect) {
     bound.bottom = std::max(bound.bottom, rect.bottom);
 }
 
+void RegionRects::ExtendDown(DWORD first, LONG bottom) {
+    RGNDATAHEADER& header = Header();
+    for (DWORD i = first; i < header.nCount; ++i) block[kHeaderSlots + i].bottom = bottom;
+    if (first < header.nCount) header.rcBound.bottom = std::max(header.rcBound.bottom, bottom);
+}
+
 RECT RegionRects::At(DWORD index) const {
     if (index >= Count()) return RECT{0, 0, 0, 0};
     return block[kHeaderSlots + index];

@@ -12,6 +12,8 @@ public:
     RegionRects();
 
     void Add(const RECT& rect);
+    // Moves the bottom of the rectangles from `first` to the last down to `bottom`.
+    void ExtendDown(DWORD first, LONG bottom);
     // Forgets the rectangles and the bounds; the room stays.
     void Clear();
 

@@ -14,17 +14,34 @@ const SkinFolderName kSkinFolders[] = {
     {SkinFolder::Controls, L"images\\0409\\controls\\"},
 };
 
+// An image whose size is the destination's, at a whole pixel, is copied as it is: nothing to
+// scale, so the system takes its plain copy instead of the resampling path.
+bool OneToOne(const Gdiplus::Rect& destination, SIZE size) {
+    return destination.Width == size.cx && destination.Height == size.cy;
+}
+
+bool OneToOne(const Gdiplus::RectF& destination, SIZE size) {
+    return destination.Width == static_cast<Gdiplus::REAL>(size.cx) &&
+           destination.Height == static_cast<Gdiplus::REAL>(size.cy) &&
+           destination.X == static_cast<Gdiplus::REAL>(static_cast<INT>(destination.X)) &&
+           destination.Y == static_cast<Gdiplus::REAL>(static_cast<INT>(destination.Y));
+}
+
 // Scaling samples beyond the image's border; mirrored edges keep a stretched picture from fading
 // into transparency along its sides.
 template <class Rectangle>
 void DrawScaled(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Rectangle& destination) {
     const SIZE size = SkinImageSize(image);
     if (size.cx <= 0 || size.cy <= 0) return;
+    if (OneToOne(destination, size)) {
+        graphics.DrawImage(image, static_cast<INT>(destination.X), static_cast<INT>(destination.Y), size.cx, size.cy);
+        return;
+    }
     Gdiplus::ImageAttributes edges;
     edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
     graphics.DrawImage(image, destination, 0, 0, size.cx, size.cy, Gdiplus::UnitPixel, &edges);
 }
-}
+}  // namespace
 
 std::wstring SkinFolderPath(SkinFolder folder) {
     for (const SkinFolderName& entry : kSkinFolders) {

@@ -3,65 +3,9 @@
 #include "skin/RegionScan.h"
 #include "skin/ScopedSelect.h"
 
-#include <ole2.h>
-#include <olectl.h>
-
 namespace {
 // Region bitmaps are window outlines of a few megabytes at most; anything larger is not one.
-constexpr DWORD kMaxRegionFileBytes = 64u * 1024u * 1024u;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle(handle) {}
-    ~FileHandle() {
-        if (Valid()) ::CloseHandle(handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle; }
-
-private:
-    HANDLE handle;
-};
-
-template <class Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ~ComPointer() {
-        if (pointer) pointer->Release();
-    }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    Interface* Get() const { return pointer; }
-    Interface* operator->() const { return pointer; }
-    Interface** Out() { return &pointer; }
-    explicit operator bool() const { return pointer != nullptr; }
-
-private:
-    Interface* pointer = nullptr;
-};
-
-// The whole file in a movable global block, or null.
-HGLOBAL ReadFileIntoGlobal(const std::wstring& path) {
-    FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return nullptr;
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > kMaxRegionFileBytes) return nullptr;
-    const DWORD bytes = static_cast<DWORD>(size.QuadPart);
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!block) return nullptr;
-    void* data = ::GlobalLock(block);
-    DWORD read = 0;
-    bool complete = data && ::ReadFile(file.Get(), data, bytes, &read, nullptr) && read == bytes;
-    if (data) ::GlobalUnlock(block);
-    if (!complete) {
-        ::GlobalFree(block);
-        return nullptr;
-    }
-    return block;
-}
+constexpr ULONGLONG kMaxRegionFileBytes = 64ull * 1024ull * 1024ull;
 
 class MemoryDC {
 public:
@@ -76,33 +20,21 @@ public:
 private:
     HDC dc;
 };
-}
+}  // namespace
 
 SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap) {
     bitmap.Reset();
-    HGLOBAL block = ReadFileIntoGlobal(path);
-    if (!block) return SIZE{0, 0};
-    ComPointer<IStream> stream;
-    if (FAILED(::CreateStreamOnHGlobal(block, TRUE, stream.Out()))) {
-        ::GlobalFree(block);
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file) ||
+        (file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return SIZE{0, 0};
     }
-    STATSTG status{};
-    stream->Stat(&status, STATFLAG_NONAME);
-    ComPointer<IPicture> picture;
-    if (FAILED(::OleLoadPicture(stream.Get(), static_cast<LONG>(status.cbSize.QuadPart), FALSE, IID_IPicture,
-                                reinterpret_cast<void**>(picture.Out()))) ||
-        !picture) {
-        return SIZE{0, 0};
-    }
-    SHORT type = PICTYPE_NONE;
-    OLE_HANDLE handle = 0;
-    if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle))) {
-        return SIZE{0, 0};
-    }
-    // The picture deletes its bitmap when released, so the window keeps a copy of its own.
-    HBITMAP pictureBitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-    bitmap.Reset(static_cast<HBITMAP>(::CopyImage(pictureBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const ULONGLONG bytes = (static_cast<ULONGLONG>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+    if (bytes == 0 || bytes > kMaxRegionFileBytes) return SIZE{0, 0};
+    // The system's own reader of .bmp files decodes straight into a DIB section, without the
+    // detour through a stream and a picture object.
+    bitmap.Reset(static_cast<HBITMAP>(
+        ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     BITMAP info{};
     if (!bitmap || !::GetObjectW(bitmap.Get(), sizeof(info), &info)) return SIZE{0, 0};
     return SIZE{info.bmWidth, info.bmHeight};
@@ -137,17 +69,9 @@ GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
             DIBSECTION dibInfo{};
             ::GetObjectW(dib.Get(), sizeof(dibInfo), &dibInfo);
             const int stride = (dibInfo.dsBm.bmWidthBytes + 3) & ~3;
-            ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside,
-                           [&result](const RegionRects& rects) {
-                               HRGN part = ::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data());
-                               if (!part) return;
-                               if (!result) {
-                                   result.Reset(part);
-                               } else {
-                                   ::CombineRgn(result.Get(), result.Get(), part, RGN_OR);
-                                   ::DeleteObject(part);
-                               }
-                           });
+            const RegionRects rects =
+                ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside);
+            result.Reset(::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data()));
         }
     }
     return result;

@@ -23,14 +23,16 @@ constexpr FunctionSection kFunctionSections[] = {
 std::wstring ReadText(const wchar_t* fileName, const wchar_t* section, int key) {
     // A null section would make the system list the file's section names instead.
     if (!section) return std::wstring();
-    const wchar_t* const directoryEnd = std::find(AppDirectory, AppDirectory + kFolderChars, L'\0');
-    const std::wstring path =
-        std::wstring(static_cast<const wchar_t*>(AppDirectory), directoryEnd) + L"images\\0409\\strings\\" + fileName;
     wchar_t keyText[16];
     std::swprintf(keyText, 16, L"%d", key);
-    return IniFile(path).ReadString(section, keyText, L"");
+    return IniFile(LocalisationFilePath(fileName)).ReadString(section, keyText, L"");
 }
 }  // namespace
+
+std::wstring LocalisationFilePath(const wchar_t* fileName) {
+    const wchar_t* const directoryEnd = std::find(AppDirectory, AppDirectory + kFolderChars, L'\0');
+    return std::wstring(static_cast<const wchar_t*>(AppDirectory), directoryEnd) + L"images\\0409\\strings\\" + fileName;
+}
 
 std::wstring LoadUiString(const wchar_t* section, int id) {
     return ReadText(L"skins.ini", section, id);

@@ -1,9 +1,13 @@
 // Every text the user sees comes from the two localisation files below the tool's directory:
 // "images\0409\strings\skins.ini" (captions, labels, messages) and "general.ini" (names of the
 // button functions). Nothing is cached: each call reads the file again, so a text edited while
-// the tool runs shows in the next window or menu built.
+// the tool runs shows in the next window or menu built (a window reading many texts of one
+// section at once uses UiTextSection).
 #pragma once
 #include <string>
+
+// The full path of localisation file `fileName` ("skins.ini" or "general.ini").
+std::wstring LocalisationFilePath(const wchar_t* fileName);
 
 // Value of key `id` (decimal, "7" not "07") in `section` of "skins.ini"; "" when the file, the
 // section or the key is missing or the value is empty.

@@ -1,4 +1,5 @@
 #include "text/LocalisedText.h"
+#include "text/UiTextSection.h"
 
 #include "framework/Folders.h"
 #include "support/TestFolder.h"
@@ -133,6 +134,37 @@ TEST_F(LocalisedTextTest, ValuesKeepTheirCharactersUpToTheLengthLimit) {
     EXPECT_EQ(longValue.substr(0, 2047), LoadUiString(L"General", 3));
 }
 
+TEST_F(LocalisedTextTest, ASectionReadAtOnceGivesWhatEachLookupGives) {
+    const std::wstring longValue(3000, L'y');
+    const std::wstring text = L"[General]\r\n1=Plain\r\n2 =  spaced value \t\r\n 3 = lead\r\n4=\"quoted\"\r\n"
+                              L"5='single'\r\n6=\"unbalanced\r\n7=\r\n8=a=b; c\r\n9=\"\"\r\n10=\"x\"y\"\r\n"
+                              L"1=second one\r\nno equals\r\n11=" + longValue + L"\r\n12=\"\r\n"
+                              L"[Other]\r\n13=elsewhere\r\n";
+    std::string ansi;
+    for (wchar_t c : text) ansi.push_back(static_cast<char>(c));
+    for (bool utf16 : {true, false}) {
+        if (utf16) {
+            WriteStrings(L"skins.ini", text);
+        } else {
+            TestFolder::WriteBytes(StringsPath(L"skins.ini"), ansi);
+        }
+        const UiTextSection general(L"General");
+        for (int id = 0; id <= 14; ++id) EXPECT_EQ(LoadUiString(L"General", id), general.Get(id)) << id << " " << utf16;
+    }
+    EXPECT_EQ(L"Plain", UiTextSection(L"General").Get(1)) << "the first of two equal keys";
+    EXPECT_EQ(L"", UiTextSection(nullptr).Get(1));
+}
+
+TEST_F(LocalisedTextTest, ASectionReadBeforeAnEditKeepsItsTexts) {
+    WriteStrings(L"skins.ini", L"[General]\r\n1=Before\r\n");
+    const UiTextSection before(L"General");
+    WriteStrings(L"skins.ini", L"[General]\r\n1=After!\r\n");
+    EXPECT_EQ(L"Before", before.Get(1));
+    EXPECT_EQ(L"After!", UiTextSection(L"General").Get(1));
+    ::DeleteFileW(StringsPath(L"skins.ini").c_str());
+    EXPECT_EQ(L"", UiTextSection(L"General").Get(1)) << "no file";
+}
+
 TEST_F(LocalisedTextTest, DamagedFilesAndFoldersGiveNoTextButNoHarm) {
     std::string garbage;
     for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919) % 256));
@@ -140,10 +172,12 @@ TEST_F(LocalisedTextTest, DamagedFilesAndFoldersGiveNoTextButNoHarm) {
     TestFolder::WriteBytes(StringsPath(L"general.ini"), garbage);
     EXPECT_LE(LoadUiString(L"General", 1).size(), 2047u);
     EXPECT_LE(GetFunctionName(1).size(), 2047u);
+    EXPECT_LE(UiTextSection(L"General").Get(1).size(), 2047u);
 
     // A folder string that fills its whole buffer without a terminator.
     std::fill(std::begin(AppDirectory), std::end(AppDirectory), L'x');
     EXPECT_EQ(L"", LoadUiString(L"General", 1));
     EXPECT_EQ(L"", GetFunctionName(1));
+    EXPECT_EQ(L"", UiTextSection(L"General").Get(1));
 }
 }  // namespace

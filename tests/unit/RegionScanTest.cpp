@@ -29,14 +29,11 @@ private:
     std::vector<DWORD> stored;
 };
 
-std::vector<std::vector<RECT>> Batches(const DibPixels& pixels, COLORREF outside) {
-    std::vector<std::vector<RECT>> batches;
-    ScanRegionRuns(pixels, outside, [&batches](const RegionRects& rects) {
-        std::vector<RECT> batch;
-        for (DWORD i = 0; i < rects.Count(); ++i) batch.push_back(rects.At(i));
-        batches.push_back(batch);
-    });
-    return batches;
+std::vector<RECT> Scan(const DibPixels& pixels, COLORREF outside) {
+    const RegionRects rects = ScanRegionRuns(pixels, outside);
+    std::vector<RECT> all;
+    for (DWORD i = 0; i < rects.Count(); ++i) all.push_back(rects.At(i));
+    return all;
 }
 
 std::string Describe(const std::vector<RECT>& rects) {
@@ -68,47 +65,52 @@ const ScanCase kScanCases[] = {
     {"255, 254, 255 is not white", kWhite, 2, {{0x00FFFEFF, W}}, "(0,0,1,1)"},
     {"the fourth byte does not count", kWhite, 4, {{0xFFFFFFFF, 0x80303030, 0x00303030, 0x7FFFFFFF}}, "(1,0,3,1)"},
     {"row 0 is the top row", kWhite, 2, {{D, W}, {W, W}, {W, D}}, "(0,0,1,1)(1,2,2,3)"},
+    {"equal rows make one band", kWhite, 3, {{D, W, D}, {D, W, D}, {D, W, D}}, "(0,0,1,3)(2,0,3,3)"},
+    {"a different row ends the band", kWhite, 2, {{D, D}, {D, W}, {D, D}, {D, D}}, "(0,0,2,1)(0,1,1,2)(0,2,2,4)"},
+    {"a band of one equal run does not take a longer one", kWhite, 3, {{D, W, W}, {D, D, W}}, "(0,0,1,1)(0,1,2,2)"},
+    {"empty rows end a band", kWhite, 1, {{D}, {W}, {W}, {D}}, "(0,0,1,1)(0,3,1,4)"},
     {"black outside for thumbs", kBlack, 4, {{0x00000000, D, 0xFF000000, 0x00010000}}, "(1,0,2,1)(3,0,4,1)"},
 };
 
 TEST(RegionScan, RunsOfEachPicture) {
     for (const ScanCase& c : kScanCases) {
         BottomUpPixels pixels(c.width, c.rows);
-        auto batches = Batches(pixels.View(), c.outside);
-        ASSERT_EQ(1u, batches.size()) << c.name;
-        EXPECT_EQ(c.runs, Describe(batches[0])) << c.name;
+        EXPECT_EQ(c.runs, Describe(Scan(pixels.View(), c.outside))) << c.name;
     }
 }
 
-// 100 pixels a row alternating dark and white: 50 runs a row.
-BottomUpPixels Stripes(int rowCount) {
-    std::vector<DWORD> row(100);
-    for (size_t x = 0; x < row.size(); ++x) row[x] = x % 2 ? W : D;
-    return BottomUpPixels(100, std::vector<std::vector<DWORD>>(static_cast<size_t>(rowCount), row));
+// 100 pixels a row alternating dark and white, 50 runs a row; every second row shifted by one
+// pixel when `shifted`, so that no row equals the one above.
+BottomUpPixels Stripes(int rowCount, bool shifted) {
+    std::vector<std::vector<DWORD>> rows;
+    for (int y = 0; y < rowCount; ++y) {
+        std::vector<DWORD> row(101, W);
+        for (size_t x = 0; x < 100; ++x) row[x + (shifted && y % 2 ? 1 : 0)] = x % 2 ? W : D;
+        rows.push_back(row);
+    }
+    return BottomUpPixels(101, rows);
 }
 
-TEST(RegionScan, BatchesHoldAtMost2000RectanglesAndTheRestComesLast) {
-    struct BatchCase {
+TEST(RegionScan, EveryRunGoesIntoOneBlock) {
+    struct BlockCase {
         int rows;
-        std::vector<size_t> batchSizes;
+        bool shifted;
+        size_t rectangles;
+        LONG lastBottom;
     };
-    const BatchCase cases[] = {
-        {39, {1950}},
-        {40, {2000, 0}},  // a full batch goes at once; the last one is empty
-        {45, {2000, 250}},
-        {81, {2000, 2000, 50}},
+    const BlockCase cases[] = {
+        {81, false, 50, 81},    // one band of 81 equal rows
+        {81, true, 4050, 81},   // more than 2000 runs, none merged
+        {1, true, 50, 1},
     };
-    for (const BatchCase& c : cases) {
-        auto batches = Batches(Stripes(c.rows).View(), kWhite);
-        std::vector<size_t> sizes;
-        for (const auto& batch : batches) sizes.push_back(batch.size());
-        EXPECT_EQ(c.batchSizes, sizes) << c.rows << " rows";
+    for (const BlockCase& c : cases) {
+        const std::vector<RECT> rects = Scan(Stripes(c.rows, c.shifted).View(), kWhite);
+        ASSERT_EQ(c.rectangles, rects.size()) << c.rows << " rows";
+        EXPECT_EQ(c.lastBottom, rects.back().bottom) << c.rows << " rows";
     }
-    auto batches = Batches(Stripes(45).View(), kWhite);
-    EXPECT_EQ(40, batches[1].front().top) << "the second batch goes on where the first stopped";
 }
 
-TEST(RegionScan, UnusablePixelsGiveOneEmptyBatch) {
+TEST(RegionScan, UnusablePixelsGiveNoRectangles) {
     const DWORD pixel = D;
     const DibPixels cases[] = {
         {nullptr, 1, 1, 4},
@@ -117,9 +119,7 @@ TEST(RegionScan, UnusablePixelsGiveOneEmptyBatch) {
         {reinterpret_cast<const BYTE*>(&pixel), 2, 1, 4},  // rows shorter than their pixels
     };
     for (const DibPixels& pixels : cases) {
-        auto batches = Batches(pixels, kWhite);
-        ASSERT_EQ(1u, batches.size());
-        EXPECT_TRUE(batches[0].empty());
+        EXPECT_TRUE(Scan(pixels, kWhite).empty());
     }
 }
 

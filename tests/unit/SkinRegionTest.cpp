@@ -62,6 +62,8 @@ const RegionCase kRegionCases[] = {
     {"fourth byte 0xFF changes nothing", {".##.", "#..#"}, 0xFF, {{1, 0, 3, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}}},
     {"fourth byte 0x00 changes nothing", {".##.", "#..#"}, 0x00, {{1, 0, 3, 1}, {0, 1, 1, 2}, {3, 1, 4, 2}}},
     {"row 0 is the top of the picture", {"#..", "...", "..#"}, 0, {{0, 0, 1, 1}, {2, 2, 3, 3}}},
+    {"equal rows cover what their runs cover", {"#.#", "#.#", "###", "#.#"}, 0,
+     {{0, 0, 1, 1}, {2, 0, 3, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}, {0, 2, 3, 3}, {0, 3, 1, 4}, {2, 3, 3, 4}}},
 };
 
 TEST(CreateRegionFromBitmap, ShapeOfEachPicture) {
@@ -74,7 +76,7 @@ TEST(CreateRegionFromBitmap, ShapeOfEachPicture) {
 }
 
 TEST(CreateRegionFromBitmap, MoreThan2000RunsGiveTheSameRegionAsOneBatch) {
-    // 60 rows of 40 runs each: 2400 runs, more than one batch.
+    // 60 rows of 40 runs each: 2400 runs, no two rows alike.
     std::vector<std::string> rows(60, std::string());
     std::vector<RECT> runs;
     for (int y = 0; y < 60; ++y) {

@@ -222,15 +222,15 @@ private:
     }
 
     void AddSlider(const SliderSample& sample) {
-        const std::wstring controls = SkinFolderPath(SkinFolder::Controls);
-        const std::wstring disabled = *sample.disabledThumb ? controls + sample.disabledThumb : L"";
+        Gdiplus::Bitmap* thumb = Image(SkinFolder::Controls, sample.thumb);
+        Gdiplus::Bitmap* disabled = *sample.disabledThumb ? Image(SkinFolder::Controls, sample.disabledThumb) : nullptr;
         if (sample.axis == Axis::Horizontal) {
             auto bar = std::make_unique<CPngHSliderBar>();
-            bar->Create(controls + sample.thumb, disabled, sample.rect, this, 10004);
+            bar->Create(thumb, disabled, sample.rect, this, 10004);
             sliders.push_back(std::move(bar));
         } else {
             auto bar = std::make_unique<CPngSliderBar>();
-            bar->Create(controls + sample.thumb, disabled, sample.rect, this, 10008, TRUE);
+            bar->Create(thumb, disabled, sample.rect, this, 10008, TRUE);
             sliders.push_back(std::move(bar));
         }
         CSliderBar& bar = *sliders.back();

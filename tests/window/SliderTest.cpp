@@ -18,14 +18,15 @@ protected:
     void SetUp() override {
         SkinWindowTest::SetUp();
         InitFolders();
-        ASSERT_TRUE(horizontal.Create(Controls(L"y.png"), Controls(L"y-d.png"), RECT{20, 20, 264, 38}, &page, 10004));
-        ASSERT_TRUE(vertical.Create(Controls(L"x2.png"), L"", RECT{300, 20, 324, 235}, &page, 10008, TRUE));
+        thumbY = LoadSkinImage(SkinFolder::Controls, L"y.png");
+        thumbYDisabled = LoadSkinImage(SkinFolder::Controls, L"y-d.png");
+        thumbX2 = LoadSkinImage(SkinFolder::Controls, L"x2.png");
+        ASSERT_TRUE(horizontal.Create(thumbY.get(), thumbYDisabled.get(), RECT{20, 20, 264, 38}, &page, 10004));
+        ASSERT_TRUE(vertical.Create(thumbX2.get(), nullptr, RECT{300, 20, 324, 235}, &page, 10008, TRUE));
         horizontal.SetTrackImage(track.get());
         vertical.SetTrackImage(track.get());
         PumpMessages();
     }
-
-    static std::wstring Controls(const wchar_t* name) { return SkinFolderPath(SkinFolder::Controls) + name; }
 
     // Thumb rectangle in the bar's client coordinates.
     static RECT ThumbRect(CSliderBar& bar) {
@@ -43,6 +44,11 @@ protected:
 
     RecordingWindow page{RECT{30, 30, 430, 330}, {WM_SLIDER_CHANGED}};
     SkinImage track = SolidImage(kTrack);
+    // Borrowed by the thumbs, so they outlive the bars.
+    SkinImage thumbY, thumbYDisabled, thumbX2;
+    SkinImage thumbColour = SolidImage(kThumb, 14, 18);
+    SkinImage disabledColour = SolidImage(kDisabledThumb, 14, 18);
+    SkinImage missingThumb;
     CPngHSliderBar horizontal;
     CPngSliderBar vertical;
 };
@@ -194,10 +200,8 @@ TEST_F(SliderTest, LosingTheMouseEndsTheDragWhereTheThumbStands) {
 
 TEST_F(SliderTest, DisablingTheBarShowsTheDisabledThumbWhenThereIsOne) {
     EXPECT_EQ(kTrack, PixelOf(horizontal.m_hWnd, 100, 2));
-    SkinImage thumbColour = SolidImage(kThumb, 14, 18);
-    SkinImage disabledColour = SolidImage(kDisabledThumb, 14, 18);
-    horizontal.thumb->thumbImage.swap(thumbColour);
-    horizontal.thumb->disabledThumbImage.swap(disabledColour);
+    horizontal.thumb->thumbImage = thumbColour.get();
+    horizontal.thumb->disabledThumbImage = disabledColour.get();
     horizontal.thumb->Invalidate();
     EXPECT_EQ(kThumb, PixelOf(horizontal.thumb->m_hWnd, 7, 9));
     horizontal.EnableWindow(FALSE);
@@ -222,8 +226,9 @@ TEST_F(SliderTest, VerticalBarIsDarkGreyUnderItsTrackAndItsThumbIsShaped) {
 }
 
 TEST_F(SliderTest, MissingThumbImagesGiveAThumbOfNoSize) {
+    missingThumb = LoadSkinImage(SkinFolder::Controls, L"no-such-thumb.png");
     CPngHSliderBar bar;
-    ASSERT_TRUE(bar.Create(Controls(L"no-such-thumb.png"), L"", RECT{20, 100, 264, 118}, &page, 10005));
+    ASSERT_TRUE(bar.Create(missingThumb.get(), nullptr, RECT{20, 100, 264, 118}, &page, 10005));
     const RECT rect = ThumbRect(bar);
     EXPECT_EQ(0, rect.right - rect.left);
     EXPECT_EQ(0, rect.bottom - rect.top);

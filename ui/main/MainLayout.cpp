@@ -22,7 +22,6 @@ constexpr int kStageColumn = 125;
 
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
-std::wstring General(int id) { return LoadUiString(L"General", id); }
 
 // A caption centred over the whole button in white, on a filled background.
 void CreateTextButton(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images,
@@ -58,8 +57,6 @@ Label CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text, DWOR
     return CStaticTrans::CreateLabel(parent, rect, text, align | (visible ? WS_VISIBLE : 0), fontHeight);
 }
 
-std::wstring ControlImage(const wchar_t* name) { return SkinFolderPath(SkinFolder::Controls) + name; }
-
 template <class Container>
 void Append(std::vector<CWnd*>& controls, Container& container) {
     for (auto& control : container) controls.push_back(&control);
@@ -75,6 +72,11 @@ void MainLayout::Create(CWnd& window) {
     LoadImages();
     SIZE size = SkinImageSize(background.get());
     window.MoveWindow(0, 0, size.cx, size.cy, TRUE);
+    CreateControls(window);
+}
+
+void MainLayout::CreateControls(CWnd& window) {
+    generalTexts = UiTextSection(L"General");
     CreateTitleBar(window);
     CreateBottomRow(window);
     CreateFunctionButtons(window);
@@ -117,6 +119,12 @@ void MainLayout::LoadImages() {
     checkBoxImages[1] = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
     linkImages[0] = LoadSkinImage(SkinFolder::Controls, L"link-1.png");
     linkImages[1] = LoadSkinImage(SkinFolder::Controls, L"link-2.png");
+    const wchar_t* thumbs[4][2] = {
+        {L"y.png", L"y-d.png"}, {L"x2.png", L"x2-d.png"}, {L"x3.png", L"x3-d.png"}, {L"x1.png", L"x1-d.png"}};
+    for (int state = 0; state < 2; ++state) {
+        horizontalThumbs[state] = LoadSkinImage(SkinFolder::Controls, thumbs[0][state]);
+        for (int kind = 0; kind < 3; ++kind) dpiThumbs[kind][state] = LoadSkinImage(SkinFolder::Controls, thumbs[kind + 1][state]);
+    }
 }
 
 ButtonImageSet MainLayout::TextButtonImages() const {
@@ -188,7 +196,7 @@ void MainLayout::CreatePointerSliders(CWnd& window) {
     for (int i = 0; i < kPointerSliderCount; ++i) {
         const Row& row = rows[i];
         CPngHSliderBar& slider = pointerSliders[i];
-        slider.Create(ControlImage(L"y.png"), ControlImage(L"y-d.png"), Rect(725, row.top, 969, row.bottom), &window,
+        slider.Create(horizontalThumbs[0].get(), horizontalThumbs[1].get(), Rect(725, row.top, 969, row.bottom), &window,
                       kAccelerationSliderId + i);
         slider.SetRange(row.minimum, row.maximum);
         slider.SetTrackImage(horizontalTrack.get());
@@ -231,7 +239,7 @@ void MainLayout::CreateColorFields(CWnd& window) {
         field.SetFont(field.editFont.Get());
         field.SetLimitText(3);
         CPngHSliderBar& slider = colorSliders[k];
-        slider.Create(ControlImage(L"y.png"), ControlImage(L"y-d.png"), Rect(210, top, 465, top + 18), &window,
+        slider.Create(horizontalThumbs[0].get(), horizontalThumbs[1].get(), Rect(210, top, 465, top + 18), &window,
                       kColorSliderId + k);
         slider.SetRange(1, 256);
         slider.SetTrackImage(horizontalTrack.get());
@@ -262,24 +270,23 @@ void MainLayout::CreateDpiPage(CWnd& window) {
         toggle.SetWindowText((L"Link X and Y " + std::to_wstring(s + 1)).c_str());
     }
 
+    // One kind of DPI slider per entry, in the order of dpiTracks and dpiThumbs.
     struct Kind {
         std::array<CPngSliderBar, 5>& sliders;
-        const wchar_t* thumb;
-        const wchar_t* disabledThumb;
         int left, right, firstId;
-        Gdiplus::Image* track;
     };
-    Kind kinds[3] = {{dpiXSliders, L"x2.png", L"x2-d.png", 252, 276, kDpiXSliderId, dpiTracks[0].get()},
-                     {dpiYSliders, L"x3.png", L"x3-d.png", 276, 300, kDpiYSliderId, dpiTracks[1].get()},
-                     {dpiXYSliders, L"x1.png", L"x1-d.png", 252, 300, kDpiXYSliderId, dpiTracks[2].get()}};
-    for (Kind& kind : kinds) {
+    Kind kinds[3] = {{dpiXSliders, 252, 276, kDpiXSliderId},
+                     {dpiYSliders, 276, 300, kDpiYSliderId},
+                     {dpiXYSliders, 252, 300, kDpiXYSliderId}};
+    for (int k = 0; k < 3; ++k) {
+        const Kind& kind = kinds[k];
         for (int s = 0; s < 5; ++s) {
             int d = kStageColumn * s;
             CPngSliderBar& slider = kind.sliders[s];
-            slider.Create(ControlImage(kind.thumb), ControlImage(kind.disabledThumb),
-                          Rect(kind.left + d, 235, kind.right + d, 450), &window, kind.firstId + s, TRUE);
+            slider.Create(dpiThumbs[k][0].get(), dpiThumbs[k][1].get(), Rect(kind.left + d, 235, kind.right + d, 450),
+                          &window, kind.firstId + s, TRUE);
             slider.SetRange(2, 80);
-            slider.SetTrackImage(kind.track);
+            slider.SetTrackImage(dpiTracks[k].get());
         }
     }
 

@@ -9,6 +9,7 @@
 #include "skin/CStaticTrans.h"
 #include "skin/CaptionedButton.h"
 #include "skin/SkinImages.h"
+#include "text/UiTextSection.h"
 
 #include <array>
 #include <memory>
@@ -45,6 +46,9 @@ public:
     // Loads the images below the tool's directory, sizes `window` to the background and creates
     // every control as its child.
     void Create(CWnd& window);
+    // The steps of Create, apart so that they can be measured one by one.
+    void LoadImages();
+    void CreateControls(CWnd& window);
     // Shows the controls of `page` (1 to 3) and hides the others. The DPI sliders and the
     // lighting option groups are only hidden here: the pages show what their values call for.
     void ShowPageControls(int page);
@@ -56,6 +60,9 @@ public:
     SkinImage background, mouseLayout, circle, colorPicture;
     SkinImage minimizeImages[3], closeImages[3], okImages[2], tabImages[2];
     SkinImage horizontalTrack, dpiTracks[3], checkBoxImages[2], linkImages[2];
+    // Slider thumbs, enabled and disabled: the horizontal sliders' and, in the order of dpiTracks,
+    // the DPI sliders'.
+    SkinImage horizontalThumbs[2], dpiThumbs[3][2];
 
     CBitmapBtn minimizeButton, closeButton, webLinkArea;
     CBitmapBtn exportButton, importButton, resetButton, resetAllButton, applyButton;
@@ -89,7 +96,8 @@ public:
     Label breathTitle, flashTitle, directionTitle;
 
 private:
-    void LoadImages();
+    // A text of section "General", from the copy read when the controls were created.
+    std::wstring General(int id) const { return generalTexts.Get(id); }
     ButtonImageSet TextButtonImages() const;
     ButtonImageSet TabImages() const;
     void CreateTitleBar(CWnd& window);
@@ -104,4 +112,6 @@ private:
     void CreateLightingModes(CWnd& window);
 
     std::vector<CWnd*> PageControls(int page);
+
+    UiTextSection generalTexts{nullptr};
 };

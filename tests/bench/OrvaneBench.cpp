@@ -1,0 +1,192 @@
+// The benchmark of the tool: starts it against a bare Win32 program, splits its start into phases,
+// times an apply, the window region and a full repaint, and runs a long session on the main window;
+// then prints one table. Run by scripts/bench.sh, never by the tests: the figures are times.
+//
+//   orvane_bench [--starts N] [--cycles N]
+//     --starts  measured starts of each program (default 7)
+//     --cycles  cycles of the long session (default 1000; measured again after the first 10)
+#include "framework/Folders.h"
+#include "bench/BenchTable.h"
+#include "bench/BenchWindow.h"
+#include "bench/MainWindowSoak.h"
+#include "bench/ProgramStart.h"
+#include "bench/SimulatorSession.h"
+#include "bench/StartPhases.h"
+#include "bench/Stopwatch.h"
+#include "skin/GdiplusSession.h"
+#include "skin/SkinImages.h"
+#include "skin/SkinRegion.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+constexpr int kPhaseRepetitions = 7;
+constexpr int kTimedRepetitions = 20;
+constexpr int kEarlyCycles = 10;
+constexpr DWORD kStartLimitMilliseconds = 30000;
+constexpr double kStartRatioGoal = 1.3;
+constexpr double kApplyGoalMilliseconds = 100;
+constexpr double kRegionGoalMilliseconds = 10;
+constexpr double kRepaintGoalMilliseconds = 8;
+constexpr double kMemoryGoalMegabytes = 15;
+// Below this the private memory of a long session counts as not grown: the heap rounds.
+constexpr double kMemoryNoiseMegabytes = 1;
+
+struct Options {
+    int starts = 7;
+    int cycles = 1000;
+};
+
+Options ReadOptions(int argc, wchar_t** argv) {
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const int value = static_cast<int>(std::wcstol(argv[i + 1], nullptr, 10));
+        if (value <= 0) continue;
+        if (std::wcscmp(argv[i], L"--starts") == 0) options.starts = value;
+        if (std::wcscmp(argv[i], L"--cycles") == 0) options.cycles = std::max(value, kEarlyCycles);
+    }
+    return options;
+}
+
+std::wstring Milliseconds(double value) { return Number(value) + L" ms"; }
+std::wstring Megabytes(double value) { return Number(value) + L" MB"; }
+
+void Progress(const wchar_t* step) {
+    std::fwprintf(stderr, L"bench: %ls\n", step);
+    std::fflush(stderr);
+}
+
+struct StartFigures {
+    int children = 0;
+    int measured = 0;
+    double toolMilliseconds = 0, bareMilliseconds = 0;
+    double toolMegabytes = 0, bareMegabytes = 0;
+};
+
+// The tool's start against the bare program with as many child windows, alternating, so that
+// both see the same load of the machine. One start of each, not counted, warms the caches.
+StartFigures MeasureStarts(int starts) {
+    const std::wstring directory = AppDirectory;
+    const ProgramStart tool(L"\"" + directory + L"OrvaneCfg.exe\"", L"Orvane");
+    StartFigures figures;
+    figures.children = tool.Run(kStartLimitMilliseconds).childWindows;
+    const ProgramStart bare(L"\"" + directory + L"bench_bare.exe\" " + std::to_wstring(figures.children), L"Bare popup");
+    bare.Run(kStartLimitMilliseconds);
+    std::vector<double> toolTimes, bareTimes, toolMemory, bareMemory;
+    for (int i = 0; i < starts; ++i) {
+        const StartResult bareRun = bare.Run(kStartLimitMilliseconds);
+        const StartResult toolRun = tool.Run(kStartLimitMilliseconds);
+        if (!bareRun.painted || !toolRun.painted) continue;
+        bareTimes.push_back(bareRun.milliseconds);
+        toolTimes.push_back(toolRun.milliseconds);
+        bareMemory.push_back(bareRun.privateMegabytes);
+        toolMemory.push_back(toolRun.privateMegabytes);
+    }
+    figures.measured = static_cast<int>(toolTimes.size());
+    figures.toolMilliseconds = Median(toolTimes);
+    figures.bareMilliseconds = Median(bareTimes);
+    figures.toolMegabytes = Median(toolMemory);
+    figures.bareMegabytes = Median(bareMemory);
+    return figures;
+}
+
+void AddStart(BenchTable& table, const StartFigures& starts) {
+    const double ratio = starts.bareMilliseconds > 0 ? starts.toolMilliseconds / starts.bareMilliseconds : 0;
+    table.Add(L"start to first complete paint (median of " + std::to_wstring(starts.measured) + L")",
+              Milliseconds(starts.toolMilliseconds) + L" = " + Number(ratio, 2) + L"x",
+              L"bare program, popup with " + std::to_wstring(starts.children) + L" buttons: " +
+                  Milliseconds(starts.bareMilliseconds),
+              L"at most " + Number(kStartRatioGoal, 1) + L"x", starts.measured > 0 && ratio <= kStartRatioGoal);
+}
+
+void AddMemory(BenchTable& table, const StartFigures& starts) {
+    const double extra = starts.toolMegabytes - starts.bareMegabytes;
+    table.Add(L"private memory after start", Megabytes(starts.toolMegabytes) + L" = +" + Megabytes(extra),
+              L"bare program: " + Megabytes(starts.bareMegabytes), L"at most +" + Megabytes(kMemoryGoalMegabytes),
+              starts.measured > 0 && extra <= kMemoryGoalMegabytes);
+}
+
+void AddPhases(BenchTable& table, const std::vector<Phase>& phases, double firstPaint) {
+    for (const Phase& phase : phases) {
+        table.Add(BenchRow{L"start phase: " + phase.name + L" (median of " + std::to_wstring(kPhaseRepetitions) + L")",
+                           Milliseconds(phase.milliseconds), L"", L""});
+    }
+    table.Add(BenchRow{L"start phase: first paint of the window and its controls", Milliseconds(firstPaint), L"", L""});
+}
+
+void MeasureRegion(BenchTable& table) {
+    GdiObject<HBITMAP> bitmap;
+    const SIZE size = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"cfgMainback.bmp", bitmap);
+    const double region = MedianOf(kTimedRepetitions, [&bitmap] {
+        Stopwatch clock;
+        GdiObject<HRGN> built = CreateRegionFromBitmap(bitmap.Get());
+        return clock.Milliseconds();
+    });
+    table.Add(L"window region built from its " + std::to_wstring(size.cx) + L" x " + std::to_wstring(size.cy) +
+                  L" bitmap (median of " + std::to_wstring(kTimedRepetitions) + L")",
+              Milliseconds(region), L"", L"under " + Milliseconds(kRegionGoalMilliseconds),
+              region < kRegionGoalMilliseconds);
+}
+
+void MeasureWindow(BenchTable& table, BenchWindow& window) {
+    const double repaint = MedianOf(kTimedRepetitions, [&window] { return window.Repaint(); });
+    table.Add(L"full repaint of the main window into its memory bitmap (median of " +
+                  std::to_wstring(kTimedRepetitions) + L")",
+              Milliseconds(repaint), L"", L"under " + Milliseconds(kRepaintGoalMilliseconds),
+              repaint < kRepaintGoalMilliseconds);
+    const double apply = MedianOf(kTimedRepetitions, [&window] { return window.Apply(); });
+    table.Add(L"apply: five profile files written with a flush per value, then the message (median of " +
+                  std::to_wstring(kTimedRepetitions) + L")",
+              Milliseconds(apply), L"", L"under " + Milliseconds(kApplyGoalMilliseconds),
+              apply < kApplyGoalMilliseconds);
+}
+
+void AddSoak(BenchTable& table, const SoakResult& soak) {
+    const std::wstring after = L"after " + std::to_wstring(soak.cycles) + L" cycles (" + soak.steps + L")";
+    const std::wstring early = L"after " + std::to_wstring(kEarlyCycles) + L" cycles: ";
+    const long gdi = soak.late.counts.gdiObjects - soak.early.counts.gdiObjects;
+    const long user = soak.late.counts.userObjects - soak.early.counts.userObjects;
+    const double memory = soak.late.privateMegabytes - soak.early.privateMegabytes;
+    table.Add(L"GDI objects " + after, std::to_wstring(soak.late.counts.gdiObjects) + L" = " + std::to_wstring(gdi),
+              early + std::to_wstring(soak.early.counts.gdiObjects), L"no growth", gdi <= 0);
+    table.Add(L"USER objects " + after, std::to_wstring(soak.late.counts.userObjects) + L" = " + std::to_wstring(user),
+              early + std::to_wstring(soak.early.counts.userObjects), L"no growth", user <= 0);
+    table.Add(L"private memory " + after, Megabytes(soak.late.privateMegabytes) + L" = " + Megabytes(memory),
+              early + Megabytes(soak.early.privateMegabytes), L"no growth (under 1 MB)",
+              memory < kMemoryNoiseMegabytes);
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const Options options = ReadOptions(argc, argv);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    InitFolders();
+    GdiplusSession gdiplus;
+    SimulatorSession service(AppDirectory);
+    if (!service.Running()) Progress(L"the device simulator did not start; applies go unanswered");
+    BenchTable table;
+
+    Progress(L"starts");
+    const StartFigures starts = MeasureStarts(options.starts);
+    Progress(L"start phases");
+    const std::vector<Phase> phases = StartPhases(kPhaseRepetitions).Measure();
+    AddStart(table, starts);
+    {
+        BenchWindow window;
+        AddPhases(table, phases, window.Show());
+        AddMemory(table, starts);
+        Progress(L"region, repaint and apply");
+        MeasureRegion(table);
+        MeasureWindow(table, window);
+        Progress(L"long session");
+        AddSoak(table, MainWindowSoak(window).Run(options.cycles, kEarlyCycles));
+    }
+    std::fputws(table.Text().c_str(), stdout);
+    return 0;
+}
