@@ -35,6 +35,14 @@ const SoakStep kSteps[] = {
     {L"profile switch", [](BenchWindow& w, int cycle) { w.Click(w.Window().Layout().profileTabs[cycle % 5]); }},
     {L"warning box opened and cancelled",
      [](BenchWindow& w, int) { OpenAndCancel(w, w.Window().Layout().resetButton); }},
+    // The next click on any control closes the menu.
+    {L"function menu opened and closed",
+     [](BenchWindow& w, int cycle) {
+         MainLayout& layout = w.Window().Layout();
+         w.Click(layout.pageTabs[0]);
+         w.Click(layout.functionButtons[cycle % 8]);
+         w.Click(layout.pageTabs[0]);
+     }},
 };
 
 SoakMark Measure() {
