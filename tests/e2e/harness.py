@@ -22,8 +22,9 @@ WM_CLOSE = 0x0010
 
 def wine(*args, timeout=30):
     """Runs a program of the build under Wine and returns (exit code, output)."""
+    # A window text from a damaged text file need not be valid in the output's encoding.
     result = subprocess.run(["wine", *args], stdin=subprocess.DEVNULL, capture_output=True,
-                            text=True, timeout=timeout)
+                            text=True, errors="replace", timeout=timeout)
     return result.returncode, result.stdout
 
 
