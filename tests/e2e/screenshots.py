@@ -17,8 +17,10 @@ import time
 from harness import (SERVICE_TITLE, TITLE, TOOL, PAGE_TABS, RESET, Window, point_documents_at,
                      screenshot, stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
 
-# The function menu: the first function button's row, the rows below it and the menu's items.
-FUNCTION_BUTTON = (594, 210)
+# The function buttons: the first one's top left corner and size, and the rows below it. A
+# button's menu opens with its first item at the button's top left corner.
+FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_TOP = 520, 200
+FUNCTION_BUTTON_WIDTH, FUNCTION_BUTTON_HEIGHT = 148, 20
 ROW_STEP = 28
 MENU_ITEM_HEIGHT = 24
 MENU_ITEM_WIDTH = 170
@@ -70,6 +72,16 @@ def window_rectangles(program):
         if rectangle[2] > 1 and rectangle[3] > 1:
             rectangles.append(rectangle)
     return rectangles
+
+
+def control_point(title, text):
+    """The screen point of the centre of a window's shown child control whose window text is
+    `text`, or None."""
+    info = Window(title).info()
+    for child in Window(title).children() if info else []:
+        if child["text"] == text and child["visible"]:
+            return info["x"] + child["x"] + child["width"] // 2, info["y"] + child["y"] + child["height"] // 2
+    return None
 
 
 def union(rectangles):
@@ -127,8 +139,9 @@ class Photographer:
     def stop(self):
         if self.tool and self.tool.poll() is None:
             # The main window closes only through its close button.
-            if self.window.info():
-                self.click_control(TITLE, "Close")
+            close = control_point(TITLE, "Close")
+            if close:
+                click_at(*close)
             if not wait_until_gone(TITLE, 10):
                 self.tool.kill()
         stop_service()
@@ -159,11 +172,12 @@ class Photographer:
         click_at(info["x"] + point[0], info["y"] + point[1])
 
     def open_function_menu(self, row):
-        self.main_click((FUNCTION_BUTTON[0], FUNCTION_BUTTON[1] + ROW_STEP * row))
+        """Opens the function menu of a row; returns the screen point of its top left corner."""
+        top = FUNCTION_BUTTON_TOP + ROW_STEP * row
+        self.main_click((FUNCTION_BUTTON_LEFT + FUNCTION_BUTTON_WIDTH // 2, top + FUNCTION_BUTTON_HEIGHT // 2))
         time.sleep(0.5)
         info = self.window.info()
-        # The menu opens over the function button, its first item at the button's top.
-        return info["x"] + FUNCTION_BUTTON[0] - 74, info["y"] + FUNCTION_BUTTON[1] - 10 + ROW_STEP * row
+        return info["x"] + FUNCTION_BUTTON_LEFT, info["y"] + top
 
     def choose(self, row, item):
         menu_x, menu_y = self.open_function_menu(row)
@@ -179,21 +193,17 @@ class Photographer:
         return menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2, item_y + 1
 
     def dialog(self, title):
+        """Waits for a dialog and gives it the keyboard focus."""
         if not wait_for_window(title, 20):
             sys.exit("the dialog %r did not open" % title)
         time.sleep(1.0)
-        dialog = Window(title)
-        dialog.focus()
-        return dialog
+        Window(title).focus()
 
     def click_control(self, title, text):
-        """Clicks the child control of a window whose window text is `text`."""
-        info = Window(title).info()
-        for child in Window(title).children():
-            if child["text"] == text and child["visible"]:
-                click_at(info["x"] + child["x"] + child["width"] // 2, info["y"] + child["y"] + child["height"] // 2)
-                return
-        sys.exit("%r has no control %r" % (title, text))
+        point = control_point(title, text)
+        if not point:
+            sys.exit("%r has no control %r" % (title, text))
+        click_at(*point)
 
     def cancel(self, title):
         self.click_control(title, "Cancel")
