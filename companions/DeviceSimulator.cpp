@@ -19,6 +19,8 @@ constexpr int kPresenceTries = 20;  // the tool's window gets its title a moment
 // Posted to itself by the hang command, so that the command's sender gets its answer first.
 // wParam: seconds.
 constexpr UINT kHangMessage = WM_APP + 1;
+// Posted to itself by an apply, so that the tool's send returns before the files are read.
+constexpr UINT kApplyWorkMessage = WM_APP + 2;
 constexpr UINT kDiedOnApplyExitCode = 3;
 
 // A profile file is complete once it holds the last value the tool writes into it.
@@ -64,6 +66,9 @@ LRESULT DeviceSimulator::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SERVICE_APPLY:
         OnServiceApply();
         return 0;
+    case kApplyWorkMessage:
+        ReadAppliedProfiles();
+        return 0;
     case WM_SERVICE_MACRO_CHANGED:
     case WM_SERVICE_MACRO_BUTTON:
         log.WriteMessage(L"received", message, wParam, lParam);
@@ -86,17 +91,21 @@ LRESULT DeviceSimulator::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void DeviceSimulator::OnServiceApply() {
-    // The tool waits in its send while the files are read, as it would for the real service.
     if (dieOnApply) {
         log.WriteMessage(L"received", WM_SERVICE_APPLY, 0, 0, L"ending without an answer");
         ::ExitProcess(kDiedOnApplyExitCode);
     }
+    // The tool waits in its send until this returns, its window frozen meanwhile; the files are
+    // read afterwards. The tool writes them again only once the apply is confirmed.
+    PostMessage(kApplyWorkMessage, 0, 0);
+}
+
+void DeviceSimulator::ReadAppliedProfiles() {
     const int complete = CountCompleteProfileFiles();
     const ProfileSet profiles = ReadDeviceProfiles();
     log.WriteMessage(L"received", WM_SERVICE_APPLY, 0, 0,
                      L"complete-files=" + std::to_wstring(complete) +
                          L" active-profile=" + std::to_wstring(profiles.GroupID + 1));
-    // Posted, so that it arrives after the tool's send has returned.
     if (confirmApplies) TellTool(WM_DEVICE_SETTING, SETTING_APPLY_DONE, 0);
 }
 

@@ -23,7 +23,10 @@ public:
     static constexpr size_t kMaxCommandChars = 256;
 
 private:
+    // Answers an apply at once and leaves the reading of the files to ReadAppliedProfiles.
     void OnServiceApply();
+    // Reads the five profile files as the mouse's new state, then confirms the apply.
+    void ReadAppliedProfiles();
     // OnCopyData(const COPYDATASTRUCT* data): true when it carried a valid command.
     bool OnCopyData(const COPYDATASTRUCT* data);
     void RunCommand(const SimulatorCommand& command);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Loads the whole corpus of damaged files into the real tool, under the tests' Wine and virtual
 # display: generates it from a seed (tests/e2e/damaged_files.py), then starts the tool on each
-# case, opens every page, applies, and checks the files and what was written
+# case, opens every page and the macro editor, applies, and checks the files and what was written
 # (tests/e2e/damage_runner.py). Prints one line per case and a summary.
 #
 #   bash scripts/damaged-files.sh [SEED [FILES]]      (defaults: seed 1, 1000 files)

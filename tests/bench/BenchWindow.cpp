@@ -1,6 +1,9 @@
 #include "bench/BenchWindow.h"
 
 #include "bench/Stopwatch.h"
+#include "device/DeviceService.h"
+#include "framework/Messages.h"
+#include "profile/ProfileFiles.h"
 #include "support/WindowTestSupport.h"
 
 namespace {
@@ -33,12 +36,34 @@ double BenchWindow::Apply() {
     Stopwatch clock;
     ::SendMessageW(window.m_hWnd, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(apply));
     const double milliseconds = clock.Milliseconds();
+    WaitForUnlock();
+    return milliseconds;
+}
+
+double BenchWindow::WriteProfileFiles() {
+    Stopwatch clock;
+    SaveAllProfiles();
+    return clock.Milliseconds();
+}
+
+double BenchWindow::SendApplyMessage() {
+    // Locked as the apply locks it; the confirmation unlocks it.
+    window.Layout().applyButton.EnableWindow(FALSE);
+    HWND service = FindServiceWindow();
+    Stopwatch clock;
+    SendToService(service, WM_SERVICE_APPLY, 0, 0);
+    const double milliseconds = clock.Milliseconds();
+    WaitForUnlock();
+    return milliseconds;
+}
+
+void BenchWindow::WaitForUnlock() {
+    HWND apply = window.Layout().applyButton.m_hWnd;
     Stopwatch waiting;
     while (!::IsWindowEnabled(apply) && waiting.Milliseconds() < kApplyConfirmLimitMilliseconds) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         PumpMessages();
     }
-    return milliseconds;
 }
 
 void BenchWindow::Click(const CWnd& control) {

@@ -20,6 +20,11 @@ public:
     // Milliseconds of one apply (the profile files written, the service told); then waits, not
     // timed, until the service has confirmed it and the bottom row is enabled again.
     double Apply();
+    // The two parts of an apply, each timed on its own: the five profile files written as the
+    // apply writes them, and the apply message from its sending until the service's answer (then
+    // waits, not timed, for the confirmation as Apply does).
+    double WriteProfileFiles();
+    double SendApplyMessage();
 
     // A click on a control of the window, as the control reports it; waiting messages run after.
     void Click(const CWnd& control);
@@ -29,5 +34,8 @@ public:
     CMoxCfgDlg& Window() { return window; }
 
 private:
+    // Runs the messages until the service's confirmation has unlocked the bottom row.
+    void WaitForUnlock();
+
     CMoxCfgDlg window;
 };

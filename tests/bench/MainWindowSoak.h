@@ -18,6 +18,7 @@ struct SoakResult {
     SoakMark late;   // after all cycles
     int cycles = 0;
     std::wstring steps;  // the names of the steps of one cycle
+    int failedSteps = 0;  // steps whose dialog or menu did not come up
 };
 
 class MainWindowSoak {

@@ -144,9 +144,22 @@ void MeasureWindow(BenchTable& table, BenchWindow& window) {
                   std::to_wstring(kTimedRepetitions) + L")",
               Milliseconds(apply), L"", L"under " + Milliseconds(kApplyGoalMilliseconds),
               apply < kApplyGoalMilliseconds);
+    const double files = MedianOf(kTimedRepetitions, [&window] { return window.WriteProfileFiles(); });
+    table.Add(BenchRow{L"apply phase: five profile files written (median of " + std::to_wstring(kTimedRepetitions) +
+                           L")",
+                       Milliseconds(files), L"", L""});
+    const double message = MedianOf(kTimedRepetitions, [&window] { return window.SendApplyMessage(); });
+    table.Add(BenchRow{L"apply phase: the message sent until the service answers (median of " +
+                           std::to_wstring(kTimedRepetitions) + L")",
+                       Milliseconds(message), L"", L""});
 }
 
 void AddSoak(BenchTable& table, const SoakResult& soak) {
+    // A step that did not open its window leaves its window out of the figures.
+    if (soak.failedSteps > 0) {
+        table.Add(L"steps of the long session whose dialog or menu did not come up",
+                  std::to_wstring(soak.failedSteps), L"", L"none", false);
+    }
     const std::wstring after = L"after " + std::to_wstring(soak.cycles) + L" cycles (" + soak.steps + L")";
     const std::wstring early = L"after " + std::to_wstring(kEarlyCycles) + L" cycles: ";
     const long gdi = soak.late.counts.gdiObjects - soak.early.counts.gdiObjects;

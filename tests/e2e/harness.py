@@ -22,8 +22,9 @@ WM_CLOSE = 0x0010
 
 def wine(*args, timeout=30):
     """Runs a program of the build under Wine and returns (exit code, output)."""
+    # A window text from a damaged text file need not be valid in the output's encoding.
     result = subprocess.run(["wine", *args], stdin=subprocess.DEVNULL, capture_output=True,
-                            text=True, timeout=timeout)
+                            text=True, errors="replace", timeout=timeout)
     return result.returncode, result.stdout
 
 
@@ -68,6 +69,15 @@ class Window:
                     child["y"] <= point[1] < child["y"] + child["height"]:
                 return child
         return None
+
+    def shown_dialog(self):
+        """Where the window's modal dialog is, found without its title (a damaged text file may
+        have taken it): {"x", "y", "width", "height"}, or None while none is shown."""
+        code, out = probe("owned", self.title)
+        if code != 0:
+            return None
+        hwnd, pid, x, y, w, h, visible, enabled = out.split()
+        return {"x": int(x), "y": int(y), "width": int(w), "height": int(h)}
 
     def send(self, message, wparam=0, lparam=0):
         code, out = probe("send", self.title, message, wparam, lparam)
@@ -204,6 +214,43 @@ class ToolTestCase(unittest.TestCase):
 PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
 PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
 EXPORT, IMPORT, RESET, RESET_ALL, APPLY = [(65 + 100 * i, 665) for i in range(5)]
+
+# The warning box: its size and the client point of its OK button.
+WARNING_SIZE = (478, 292)
+WARNING_OK = (181, 232)
+
+# The function menu of page 1: the function buttons' rows, the menu's items and the macro sub-menu.
+FUNCTION_BUTTON_X = 594
+ROW_TOPS = [200, 228, 256, 284, 312, 340, 368, 396]
+MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
+MACRO_ITEM = 12
+
+
+def move_mouse(x, y):
+    """Moves the mouse to a screen point and gives the window under it time to see it."""
+    xdotool("mousemove", "--sync", x, y)
+    time.sleep(0.3)
+
+
+def click_screen(x, y, repeat=1):
+    move_mouse(x, y)
+    xdotool("click", "--repeat", repeat, "--delay", 80, 1)
+    time.sleep(0.4)
+
+
+def pick_from_macro_menu(window, row, sub_item):
+    """Opens the function menu of a row of page 1, rests on the macro item and clicks a sub-item
+    (0 is the macro editor's entry)."""
+    window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + 10)
+    time.sleep(0.5)
+    main = window.info()
+    menu_x, menu_y = main["x"] + FUNCTION_BUTTON_X - 74, main["y"] + ROW_TOPS[row]
+    item_y = menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + MENU_ITEM_HEIGHT // 2
+    move_mouse(menu_x + MENU_ITEM_WIDTH // 2, item_y)
+    move_mouse(menu_x + MENU_ITEM_WIDTH // 2 + 20, item_y)
+    time.sleep(0.5)
+    click_screen(menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2,
+                 menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + 1 + sub_item * MENU_ITEM_HEIGHT + 12)
 
 
 class MainWindowCase(ToolTestCase):

@@ -4,6 +4,8 @@
 //   probe wait <title> <milliseconds>      waits for a top-level window; prints its handle
 //   probe gone <title> <milliseconds>      waits until no such window exists
 //   probe info <title>                     "hwnd pid x y width height visible enabled"
+//   probe owned <title>                    the same of the visible window the titled one owns
+//                                          (its dialog, whatever the dialog's title)
 //   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
 //   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
 //   probe post <title> <msg> <wp> <lp>     PostMessage
@@ -28,6 +30,28 @@ namespace {
 HWND Find(const wchar_t* title) { return ::FindWindowW(nullptr, title); }
 
 long long Number(const wchar_t* text) { return std::wcstoll(text, nullptr, 0); }
+
+void PrintInfo(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    std::wprintf(L"%llu %lu %ld %ld %ld %ld %d %d\n", reinterpret_cast<unsigned long long>(hwnd), pid, rect.left,
+                 rect.top, rect.right - rect.left, rect.bottom - rect.top, ::IsWindowVisible(hwnd) ? 1 : 0,
+                 ::IsWindowEnabled(hwnd) ? 1 : 0);
+}
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND hwnd, LPARAM context) {
+    auto* search = reinterpret_cast<OwnedSearch*>(context);
+    if (!::IsWindowVisible(hwnd) || ::GetWindow(hwnd, GW_OWNER) != search->owner) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
 
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM context) {
     auto* search = reinterpret_cast<std::pair<const wchar_t*, int>*>(context);
@@ -124,13 +148,14 @@ int wmain(int argc, wchar_t** argv) {
     HWND hwnd = Find(title);
     if (!hwnd) return 1;
     if (command == L"info") {
-        RECT rect{};
-        ::GetWindowRect(hwnd, &rect);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(hwnd, &pid);
-        std::wprintf(L"%llu %lu %ld %ld %ld %ld %d %d\n", reinterpret_cast<unsigned long long>(hwnd), pid, rect.left,
-                     rect.top, rect.right - rect.left, rect.bottom - rect.top, ::IsWindowVisible(hwnd) ? 1 : 0,
-                     ::IsWindowEnabled(hwnd) ? 1 : 0);
+        PrintInfo(hwnd);
+        return 0;
+    }
+    if (command == L"owned") {
+        OwnedSearch search{hwnd, nullptr};
+        ::EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return 1;
+        PrintInfo(search.found);
         return 0;
     }
     if (command == L"children") {

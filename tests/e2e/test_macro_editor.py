@@ -6,17 +6,13 @@ import os
 import time
 import unittest
 
-from harness import ToolTestCase, Window, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool
+from harness import (MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, ToolTestCase, Window, click_screen, move_mouse,
+                     pick_from_macro_menu, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool)
 
 EDITOR_TITLE = "Macro Editor"
 NAME_BOX_TITLE = "New Macro"
 MACRO = "Keys"
 
-# The function menu: the function buttons' rows, the menu's items and the macro sub-menu.
-FUNCTION_BUTTON_X = 594
-ROW_TOPS = [200, 228, 256, 284, 312, 340, 368, 396]
-MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
-MACRO_ITEM = 12
 APPLY = (465, 665)
 
 # Client points of the editor's controls.
@@ -45,26 +41,13 @@ class MacroEditorTest(ToolTestCase):
         self.assertTrue(wait_until(lambda: "sent WM_DEVICE_SETTING 0 0" in self.service_log()), self.service_log())
 
     def move_to(self, x, y):
-        xdotool("mousemove", "--sync", x, y)
-        time.sleep(0.3)
+        move_mouse(x, y)
 
     def click_at(self, x, y, repeat=1):
-        self.move_to(x, y)
-        xdotool("click", "--repeat", repeat, "--delay", 80, 1)
-        time.sleep(0.4)
+        click_screen(x, y, repeat)
 
     def pick_from_macro_menu(self, row, sub_item):
-        """Opens the function menu of a row, rests on the macro item and clicks a sub-item."""
-        self.window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + 10)
-        time.sleep(0.5)
-        main = self.window.info()
-        menu_x, menu_y = main["x"] + FUNCTION_BUTTON_X - 74, main["y"] + ROW_TOPS[row]
-        item_y = menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + MENU_ITEM_HEIGHT // 2
-        self.move_to(menu_x + MENU_ITEM_WIDTH // 2, item_y)
-        self.move_to(menu_x + MENU_ITEM_WIDTH // 2 + 20, item_y)
-        time.sleep(0.5)
-        self.click_at(menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2,
-                      menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + 1 + sub_item * MENU_ITEM_HEIGHT + 12)
+        pick_from_macro_menu(self.window, row, sub_item)
 
     def editor_click(self, point, repeat=1):
         editor = Window(EDITOR_TITLE).info()

@@ -5,14 +5,13 @@ import subprocess
 import time
 import unittest
 
-from harness import (APPLY, BIN, EXPORT, IMPORT, PROFILE_TABS, RESET, RESET_ALL, SERVICE, TITLE, MainWindowCase,
-                     count_windows, read_ini, stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
+from harness import (APPLY, BIN, EXPORT, IMPORT, PROFILE_TABS, RESET, RESET_ALL, SERVICE, TITLE, WARNING_OK,
+                     WARNING_SIZE, MainWindowCase, count_windows, read_ini, stop_service, wait_for_window, wait_until,
+                     wait_until_gone, xdotool)
 
 # Client points of the controls used here.
 ACCELERATION_RIGHT_END = (967, 228)
 POLLING_1000 = (898, 449)
-WARNING_SIZE = (478, 292)
-WARNING_OK = (181, 232)
 
 
 class MainWindowTest(MainWindowCase):

@@ -2,6 +2,7 @@
 // the key dialogs answer.
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
+#include "support/MenuClicks.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CFireKey.h"
 #include "ui/dialogs/CMacroDlg.h"
@@ -16,8 +17,6 @@
 namespace {
 class FunctionMenuTest : public MainWindowTest {
 protected:
-    static constexpr int kItemHeight = 24;  // menuitem-n.png
-
     static LPARAM Pick(int code, int id) {
         return static_cast<LPARAM>((static_cast<DWORD>(code) << 16) | static_cast<DWORD>(id & 0xFFFF));
     }
@@ -30,32 +29,8 @@ protected:
         PumpMessages();
     }
 
-    // The item button at `index` of a menu or sub-menu column.
-    static HWND ItemButton(HWND column, int index, int firstTop = 0) {
-        HWND button = ::ChildWindowFromPoint(column, POINT{5, firstTop + index * kItemHeight + 5});
-        return button != column ? button : nullptr;
-    }
-
     // Rests the mouse on main item `index` and returns the sub-menu that opens beside it.
-    HWND OpenSubMenu(int index) {
-        HWND menu = window->Buttons().OpenMenu()->m_hWnd;
-        ::SendMessageW(ItemButton(menu, index), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        PumpMessages();
-        HWND subMenu = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND w, LPARAM found) -> BOOL {
-            HWND owner = ::GetWindow(w, GW_OWNER);
-            if (!owner || !::IsWindowVisible(w) || ::GetWindow(owner, GW_OWNER) == nullptr) return TRUE;
-            *reinterpret_cast<HWND*>(found) = w;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&subMenu));
-        return subMenu;
-    }
-
-    static void ClickItem(HWND item) {
-        ::SendMessageW(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        ::SendMessageW(item, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-        PumpMessages();
-    }
+    HWND OpenSubMenu(int index) { return ::OpenSubMenu(window->Buttons().OpenMenu()->m_hWnd, index); }
 
     std::wstring Caption(int row) { return Text(Layout().functionButtons[row]); }
 
@@ -127,9 +102,9 @@ TEST_F(FunctionMenuTest, SubMenuItemPickedWithTheMouse) {
     Click(Layout().functionButtons[1]);
     HWND basic = OpenSubMenu(9);
     ASSERT_NE(nullptr, basic);
-    HWND first = ItemButton(basic, 0, 1);
+    HWND first = MenuItemButton(basic, 0, 1);
     EXPECT_EQ(GetFunctionName(17), CWnd::FromHandle(first)->GetWindowText());
-    ClickItem(first);
+    ClickMenuItem(first);
     EXPECT_EQ(17, Shown().Buttons[1].ButtonFunc);
     EXPECT_EQ(GetFunctionName(17), Caption(1));
     EXPECT_EQ(nullptr, window->Buttons().OpenMenu());
@@ -148,12 +123,12 @@ TEST_F(FunctionMenuTest, MacroSubMenuListsTheLibraryAndItsTwelfthMacroIsSlot11) 
     HWND macros = OpenSubMenu(12);
     ASSERT_NE(nullptr, macros);
     std::vector<std::wstring> listed;
-    for (int k = 0; k < 13; ++k) listed.push_back(CWnd::FromHandle(ItemButton(macros, k, 1))->GetWindowText());
+    for (int k = 0; k < 13; ++k) listed.push_back(CWnd::FromHandle(MenuItemButton(macros, k, 1))->GetWindowText());
     std::vector<std::wstring> expected{GetMacroMenuLabel()};
     expected.insert(expected.end(), names.begin(), names.end());
     EXPECT_EQ(expected, listed);
 
-    ClickItem(ItemButton(macros, 12, 1));
+    ClickMenuItem(MenuItemButton(macros, 12, 1));
     const ButtonAssignment& record = Shown().Buttons[2];
     EXPECT_EQ(11, record.ButtonFunc);
     EXPECT_EQ(11, record.KeyNumber);
