@@ -218,28 +218,26 @@ class Photographer:
         self.main_click(PAGE_TABS[0])
 
     def key_dialogs(self):
-        self.choose(4, SINGLE_KEY_ITEM)
-        self.dialog("Press a key to assign")
-        xdotool("key", "F5")
-        move_to(*AWAY)
-        self.shoot_window("single-key.png", "Press a key to assign")
-        self.cancel("Press a key to assign")
+        def single_key():
+            xdotool("key", "F5")
 
-        self.choose(4, KEY_COMBINATION_ITEM)
-        self.dialog("Key Combination")
-        xdotool("keydown", "Control_L")
-        xdotool("key", "c")
-        xdotool("keyup", "Control_L")
-        move_to(*AWAY)
-        self.shoot_window("key-combination.png", "Key Combination")
-        self.cancel("Key Combination")
+        def combination():
+            xdotool("keydown", "Control_L")
+            xdotool("key", "c")
+            xdotool("keyup", "Control_L")
 
+        self.shoot_key_dialog(4, SINGLE_KEY_ITEM, "Press a key to assign", "single-key.png", single_key)
+        self.shoot_key_dialog(4, KEY_COMBINATION_ITEM, "Key Combination", "key-combination.png", combination)
         # The fourth row holds the factory profile's rapid-fire button.
-        self.choose(3, RAPID_FIRE_ITEM)
-        self.dialog("Rapid Fire")
+        self.shoot_key_dialog(3, RAPID_FIRE_ITEM, "Rapid Fire", "rapid-fire.png", lambda: None)
+
+    def shoot_key_dialog(self, row, item, title, name, type_keys):
+        self.choose(row, item)
+        self.dialog(title)
+        type_keys()
         move_to(*AWAY)
-        self.shoot_window("rapid-fire.png", "Rapid Fire")
-        self.cancel("Rapid Fire")
+        self.shoot_window(name, title)
+        self.cancel(title)
 
     def editor_click(self, point):
         info = Window("Macro Editor").info()
