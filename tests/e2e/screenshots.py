@@ -1,0 +1,309 @@
+"""Takes the README's screenshots from the real tool, with the device simulator as its service,
+driven with real X input as the end-to-end tests drive it. The data set is fixed: the simulator's
+factory profiles and one macro recorded here with a fixed delay, so reruns give the same pictures.
+
+    python3 screenshots.py OUTPUT_FOLDER      (ORVANE_BIN names the build's bin folder)
+
+Each picture is cropped to the window it shows (with its menu, where one is open), stripped and,
+where that looks the same, stored with a palette of 256 colours.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from harness import (SERVICE_TITLE, TITLE, TOOL, PAGE_TABS, RESET, Window, point_documents_at,
+                     screenshot, stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
+
+# The function buttons: the first one's top left corner and size, and the rows below it. A
+# button's menu opens with its first item at the button's top left corner.
+FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_TOP = 520, 200
+FUNCTION_BUTTON_WIDTH, FUNCTION_BUTTON_HEIGHT = 148, 20
+ROW_STEP = 28
+MENU_ITEM_HEIGHT = 24
+MENU_ITEM_WIDTH = 170
+MACRO_ITEM, RAPID_FIRE_ITEM = 12, 13
+SINGLE_KEY_ITEM, KEY_COMBINATION_ITEM = 7, 8
+
+# Client points of the macro editor's controls.
+NEW_MACRO = (79, 487)
+RECORD, STOP = (374, 491), (467, 491)
+FIXED_DELAY_BOX = (593, 164)
+INSERT_CLICK = (655, 480)
+FIRST_MOUSE_BUTTON = (592 + MENU_ITEM_WIDTH // 2, 490 + MENU_ITEM_HEIGHT // 2)
+
+MACRO_NAME = "Combo"
+MACRO_KEYS = ["q", "w", "e"]
+AWAY = (2, 2)  # a point of the screen no window covers: no control is shown hovered
+# Peak signal-to-noise ratio (dB) from which a palette picture counts as the same picture.
+PALETTE_MIN_PSNR = 54
+
+
+def move_to(x, y):
+    xdotool("mousemove", "--sync", x, y)
+    time.sleep(0.4)
+
+
+def click_at(x, y):
+    move_to(x, y)
+    xdotool("click", 1)
+    time.sleep(0.5)
+
+
+def window_rectangles(program):
+    """The screen rectangles (x, y, width, height) of the program's windows that are shown."""
+    tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True,
+                          timeout=30).stdout
+    rectangles = []
+    for line in tree.splitlines():
+        line = line.strip()
+        if '("%s"' % program not in line:
+            continue
+        window = line.split()[0]
+        attributes = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                                    timeout=30).stdout
+        values = dict(part.strip().split(":", 1) for part in attributes.splitlines() if ":" in part)
+        if values.get("Map State", "").strip() != "IsViewable":
+            continue
+        rectangle = tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                        "Width", "Height"))
+        if rectangle[2] > 1 and rectangle[3] > 1:
+            rectangles.append(rectangle)
+    return rectangles
+
+
+def control_point(title, text):
+    """The screen point of the centre of a window's shown child control whose window text is
+    `text`, or None."""
+    info = Window(title).info()
+    for child in Window(title).children() if info else []:
+        if child["text"] == text and child["visible"]:
+            return info["x"] + child["x"] + child["width"] // 2, info["y"] + child["y"] + child["height"] // 2
+    return None
+
+
+def union(rectangles):
+    left = min(r[0] for r in rectangles)
+    top = min(r[1] for r in rectangles)
+    right = max(r[0] + r[2] for r in rectangles)
+    bottom = max(r[1] + r[3] for r in rectangles)
+    return left, top, right - left, bottom - top
+
+
+def store_with_palette(path):
+    """Stores the picture with 256 colours when that looks the same: the skin's soft gradients
+    would band, so a picture that loses more than a trace keeps its full colours."""
+    reduced = path + ".palette.png"
+    subprocess.run(["convert", path, "-dither", "None", "-colors", "256", "-strip", "PNG8:" + reduced],
+                   check=True, timeout=60)
+    measured = subprocess.run(["compare", "-metric", "PSNR", path, reduced, "null:"], capture_output=True,
+                              text=True, timeout=60).stderr.split()
+    if measured and (measured[0] == "inf" or float(measured[0]) >= PALETTE_MIN_PSNR):
+        os.replace(reduced, path)
+    else:
+        os.remove(reduced)
+
+
+class Photographer:
+    def __init__(self, output):
+        self.output = output
+        self.work = tempfile.mkdtemp(prefix="orvane-shots-")
+        self.documents = os.path.join(self.work, "documents")
+        os.makedirs(self.documents)
+        self.window = Window(TITLE)
+        self.tool = None
+
+    def log(self):
+        path = os.path.join(self.documents, "Orvane", "hid-simulator.log")
+        if not os.path.exists(path):
+            return ""
+        with open(path, encoding="utf-8") as log:
+            return log.read()
+
+    def start(self):
+        if not point_documents_at(self.documents):
+            sys.exit("the Wine prefix has no Documents folder")
+        self.tool = subprocess.Popen(["wine", TOOL], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        if not (wait_for_window(TITLE, 60) and wait_for_window(SERVICE_TITLE, 60)):
+            sys.exit("the tool or the device simulator did not start")
+        # The new simulated mouse writes its factory profiles and has the tool reload them; the
+        # "connected" label blinks for four seconds after that.
+        if not wait_until(lambda: "wrote factory profiles" in self.log() and
+                          "sent WM_DEVICE_SETTING 0 0" in self.log(), 60):
+            sys.exit("the factory profiles did not arrive")
+        time.sleep(6)
+
+    def stop(self):
+        if self.tool and self.tool.poll() is None:
+            # The main window closes only through its close button.
+            close = control_point(TITLE, "Close")
+            if close:
+                click_at(*close)
+            if not wait_until_gone(TITLE, 10):
+                self.tool.kill()
+        stop_service()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    def shoot(self, name, rectangle):
+        """Saves the screen's `rectangle` as OUTPUT/name."""
+        time.sleep(1.0)
+        full = os.path.join(self.work, "screen.png")
+        screenshot(full)
+        x, y, width, height = rectangle
+        target = os.path.join(self.output, name)
+        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage",
+                        "-strip", target], check=True, timeout=60)
+        store_with_palette(target)
+        print(name)
+
+    def shoot_window(self, name, title):
+        info = Window(title).info()
+        self.shoot(name, (info["x"], info["y"], info["width"], info["height"]))
+
+    def shoot_tool(self, name):
+        """The main window together with every menu it has open."""
+        self.shoot(name, union(window_rectangles("orvanecfg.exe")))
+
+    def main_click(self, point):
+        info = self.window.info()
+        click_at(info["x"] + point[0], info["y"] + point[1])
+
+    def open_function_menu(self, row):
+        """Opens the function menu of a row; returns the screen point of its top left corner."""
+        top = FUNCTION_BUTTON_TOP + ROW_STEP * row
+        self.main_click((FUNCTION_BUTTON_LEFT + FUNCTION_BUTTON_WIDTH // 2, top + FUNCTION_BUTTON_HEIGHT // 2))
+        time.sleep(0.5)
+        info = self.window.info()
+        return info["x"] + FUNCTION_BUTTON_LEFT, info["y"] + top
+
+    def choose(self, row, item):
+        menu_x, menu_y = self.open_function_menu(row)
+        click_at(menu_x + MENU_ITEM_WIDTH // 2, menu_y + MENU_ITEM_HEIGHT * item + MENU_ITEM_HEIGHT // 2)
+
+    def open_sub_menu(self, row, item):
+        """Opens the sub-menu of an item; returns the screen point of its first entry."""
+        menu_x, menu_y = self.open_function_menu(row)
+        item_y = menu_y + MENU_ITEM_HEIGHT * item + MENU_ITEM_HEIGHT // 2
+        move_to(menu_x + MENU_ITEM_WIDTH // 2, item_y)
+        move_to(menu_x + MENU_ITEM_WIDTH // 2 + 20, item_y)
+        time.sleep(0.5)
+        return menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2, item_y + 1
+
+    def dialog(self, title):
+        """Waits for a dialog and gives it the keyboard focus."""
+        if not wait_for_window(title, 20):
+            sys.exit("the dialog %r did not open" % title)
+        time.sleep(1.0)
+        Window(title).focus()
+
+    def click_control(self, title, text):
+        point = control_point(title, text)
+        if not point:
+            sys.exit("%r has no control %r" % (title, text))
+        click_at(*point)
+
+    def cancel(self, title):
+        self.click_control(title, "Cancel")
+        if not wait_until_gone(title, 10):
+            sys.exit("the dialog %r stayed open" % title)
+
+    def pages(self):
+        for page, name in enumerate(["page1-buttons.png", "page2-dpi.png", "page3-lighting.png"]):
+            self.main_click(PAGE_TABS[page])
+            move_to(*AWAY)
+            self.shoot_window(name, TITLE)
+        self.main_click(PAGE_TABS[0])
+
+    def key_dialogs(self):
+        self.choose(4, SINGLE_KEY_ITEM)
+        self.dialog("Press a key to assign")
+        xdotool("key", "F5")
+        move_to(*AWAY)
+        self.shoot_window("single-key.png", "Press a key to assign")
+        self.cancel("Press a key to assign")
+
+        self.choose(4, KEY_COMBINATION_ITEM)
+        self.dialog("Key Combination")
+        xdotool("keydown", "Control_L")
+        xdotool("key", "c")
+        xdotool("keyup", "Control_L")
+        move_to(*AWAY)
+        self.shoot_window("key-combination.png", "Key Combination")
+        self.cancel("Key Combination")
+
+        # The fourth row holds the factory profile's rapid-fire button.
+        self.choose(3, RAPID_FIRE_ITEM)
+        self.dialog("Rapid Fire")
+        move_to(*AWAY)
+        self.shoot_window("rapid-fire.png", "Rapid Fire")
+        self.cancel("Rapid Fire")
+
+    def editor_click(self, point):
+        info = Window("Macro Editor").info()
+        click_at(info["x"] + point[0], info["y"] + point[1])
+
+    def macro_editor(self):
+        click_at(*self.open_sub_menu(1, MACRO_ITEM))
+        self.dialog("Macro Editor")
+        self.editor_click(NEW_MACRO)
+        self.dialog("New Macro")
+        xdotool("type", "--delay", 80, MACRO_NAME)
+        move_to(*AWAY)
+        self.shoot_window("text-input.png", "New Macro")
+        xdotool("key", "Return")
+        if not wait_until_gone("New Macro", 10):
+            sys.exit("the name box stayed open")
+        time.sleep(0.5)
+
+        # Recorded with a fixed delay, so that every run records the same events.
+        self.editor_click(FIXED_DELAY_BOX)
+        self.editor_click(RECORD)
+        xdotool("key", "--delay", 150, *MACRO_KEYS)
+        time.sleep(0.5)
+        self.editor_click(STOP)
+        self.editor_click(INSERT_CLICK)
+        self.editor_click(FIRST_MOUSE_BUTTON)
+        move_to(*AWAY)
+        self.shoot_window("macro-editor.png", "Macro Editor")
+        self.click_control("Macro Editor", "OK")
+        if not wait_until_gone("Macro Editor", 10):
+            sys.exit("the macro editor stayed open")
+
+    def function_menu(self):
+        # The macro sub-menu: the editor's entry and the macro recorded above.
+        first_entry = self.open_sub_menu(1, MACRO_ITEM)
+        move_to(first_entry[0], first_entry[1] + MENU_ITEM_HEIGHT)
+        self.shoot_tool("function-menu.png")
+        # A click on the window's surface closes the menu.
+        self.main_click((300, 600))
+
+    def warning(self):
+        self.main_click(RESET)
+        self.dialog("Reset Profile")
+        move_to(*AWAY)
+        self.shoot_window("warning.png", "Reset Profile")
+        self.cancel("Reset Profile")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    output = os.path.abspath(sys.argv[1])
+    os.makedirs(output, exist_ok=True)
+    photographer = Photographer(output)
+    try:
+        photographer.start()
+        photographer.pages()
+        photographer.key_dialogs()
+        photographer.macro_editor()
+        photographer.function_menu()
+        photographer.warning()
+    finally:
+        photographer.stop()
+
+
+if __name__ == "__main__":
+    main()
