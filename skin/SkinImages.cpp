@@ -3,7 +3,6 @@
 #include "framework/Folders.h"
 
 #include <cstddef>
-#include <cstring>
 
 namespace {
 struct SkinFolderName {
@@ -55,21 +54,6 @@ bool EveryPixelOpaque(const Gdiplus::BitmapData& argb) {
     return true;
 }
 
-// The pixels as they are, alpha dropped: a GDI bitmap the system copies without blending.
-SkinImage OpaqueCopy(const Gdiplus::BitmapData& argb) {
-    SkinImage copy(new Gdiplus::Bitmap(static_cast<INT>(argb.Width), static_cast<INT>(argb.Height), PixelFormat32bppRGB));
-    if (copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
-    Gdiplus::Rect whole(0, 0, static_cast<INT>(argb.Width), static_cast<INT>(argb.Height));
-    Gdiplus::BitmapData target{};
-    if (copy->LockBits(&whole, Gdiplus::ImageLockModeWrite, PixelFormat32bppRGB, &target) != Gdiplus::Ok) return nullptr;
-    for (UINT y = 0; y < argb.Height; ++y) {
-        std::memcpy(static_cast<BYTE*>(target.Scan0) + static_cast<ptrdiff_t>(y) * target.Stride,
-                    static_cast<const BYTE*>(argb.Scan0) + static_cast<ptrdiff_t>(y) * argb.Stride, 4u * argb.Width);
-    }
-    copy->UnlockBits(&target);
-    return copy;
-}
-
 // The decoded picture in the form that draws fastest, in memory of its own: the decoder keeps
 // the file's pixels a second time for as long as the decoded bitmap lives. A picture without
 // transparency becomes a plain 32-bit bitmap, drawn as a copy; one with transparency is
@@ -79,10 +63,9 @@ SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
     if (whole.Width <= 0 || whole.Height <= 0) return nullptr;
     Gdiplus::BitmapData argb{};
     if (decoded.LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &argb) != Gdiplus::Ok) return nullptr;
-    SkinImage copy = EveryPixelOpaque(argb) ? OpaqueCopy(argb) : nullptr;
+    const bool opaque = EveryPixelOpaque(argb);
     decoded.UnlockBits(&argb);
-    if (copy) return copy;
-    copy.reset(decoded.Clone(whole, PixelFormat32bppPARGB));
+    SkinImage copy(decoded.Clone(whole, opaque ? PixelFormat32bppRGB : PixelFormat32bppPARGB));
     if (!copy || copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
     return copy;
 }
