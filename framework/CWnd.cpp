@@ -1,12 +1,19 @@
 #include "framework/CWnd.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
-const wchar_t kObjectProperty[] = L"OrvaneCWnd";
 // One user-interface thread creates all windows, so one pending slot suffices.
 CWnd* pendingWindow = nullptr;
 CWnd* creatingWindow = nullptr;
+
+// The objects attached to windows, looked up for every message. The thread's own memory: a
+// window property would cost a request to the window server each time.
+std::unordered_map<HWND, CWnd*>& AttachedObjects() {
+    static std::unordered_map<HWND, CWnd*> objects;
+    return objects;
+}
 }
 
 WindowCreationHook::WindowCreationHook(CWnd* window)
@@ -40,22 +47,22 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));
+    const auto found = AttachedObjects().find(hwnd);
+    return found == AttachedObjects().end() ? nullptr : found->second;
 }
 
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
-    ::SetPropW(hwnd, kObjectProperty, this);
+    AttachedObjects()[hwnd] = this;
     superProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc)));
 }
 
 void CWnd::Detach() {
     if (!m_hWnd) return;
-    if (::IsWindow(m_hWnd)) {
-        if (superProc) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc));
-        ::RemovePropW(m_hWnd, kObjectProperty);
-    }
+    if (superProc && ::IsWindow(m_hWnd)) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc));
+    const auto found = AttachedObjects().find(m_hWnd);
+    if (found != AttachedObjects().end() && found->second == this) AttachedObjects().erase(found);
     m_hWnd = nullptr;
     superProc = nullptr;
 }

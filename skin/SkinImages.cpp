@@ -2,6 +2,8 @@
 
 #include "framework/Folders.h"
 
+#include <cstddef>
+
 namespace {
 struct SkinFolderName {
     SkinFolder folder;
@@ -41,6 +43,32 @@ void DrawScaled(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Rectan
     edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
     graphics.DrawImage(image, destination, 0, 0, size.cx, size.cy, Gdiplus::UnitPixel, &edges);
 }
+
+bool EveryPixelOpaque(const Gdiplus::BitmapData& argb) {
+    for (UINT y = 0; y < argb.Height; ++y) {
+        const BYTE* row = static_cast<const BYTE*>(argb.Scan0) + static_cast<ptrdiff_t>(y) * argb.Stride;
+        for (UINT x = 0; x < argb.Width; ++x) {
+            if (row[4 * x + 3] != 0xFF) return false;
+        }
+    }
+    return true;
+}
+
+// The decoded picture in the form that draws fastest, in memory of its own: the decoder keeps
+// the file's pixels a second time for as long as the decoded bitmap lives. A picture without
+// transparency becomes a plain 32-bit bitmap, drawn as a copy; one with transparency is
+// premultiplied once here instead of at every drawing. Null when the copy cannot be made.
+SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
+    Gdiplus::Rect whole(0, 0, static_cast<INT>(decoded.GetWidth()), static_cast<INT>(decoded.GetHeight()));
+    if (whole.Width <= 0 || whole.Height <= 0) return nullptr;
+    Gdiplus::BitmapData argb{};
+    if (decoded.LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &argb) != Gdiplus::Ok) return nullptr;
+    const bool opaque = EveryPixelOpaque(argb);
+    decoded.UnlockBits(&argb);
+    SkinImage copy(decoded.Clone(whole, opaque ? PixelFormat32bppRGB : PixelFormat32bppPARGB));
+    if (!copy || copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
+    return copy;
+}
 }  // namespace
 
 std::wstring SkinFolderPath(SkinFolder folder) {
@@ -59,7 +87,10 @@ SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName) {
 }
 
 SkinImage LoadSkinImageFile(const std::wstring& path) {
-    return SkinImage(new Gdiplus::Bitmap(path.c_str()));
+    SkinImage decoded(new Gdiplus::Bitmap(path.c_str()));
+    if (decoded->GetLastStatus() != Gdiplus::Ok) return decoded;
+    SkinImage copy = DrawingCopy(*decoded);
+    return copy ? std::move(copy) : std::move(decoded);
 }
 
 SIZE SkinImageSize(Gdiplus::Image* image) {

@@ -1,6 +1,8 @@
 // Skin images: decoded PNG or BMP files of the three skin folders below the tool's directory,
-// held as GDI+ bitmaps. An image that failed to decode is still an object: it draws nothing and
-// measures 0 x 0. The window that loads an image owns it; its controls borrow it.
+// held as GDI+ bitmaps in the form that draws fastest (32-bit without alpha for opaque pictures,
+// premultiplied 32-bit for the others), apart from the file and its decoder. An image that failed
+// to decode is still an object: it draws nothing and measures 0 x 0. The window that loads an
+// image owns it; its controls borrow it.
 #pragma once
 #include <windows.h>
 #include <gdiplus.h>

@@ -1,11 +1,15 @@
 #include "framework/Folders.h"
+#include "skin/GdiObject.h"
 #include "skin/GdiplusSession.h"
 #include "skin/SkinImages.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 class SkinImages : public ::testing::Test {
@@ -55,6 +59,80 @@ COLORREF CentreAfterDrawing(Gdiplus::Image* image) {
     Gdiplus::Color colour;
     canvas.GetPixel(4, 4, &colour);
     return RGB(colour.GetR(), colour.GetG(), colour.GetB());
+}
+
+// The pixels of a memory device context after `image` is drawn over a coloured ground into
+// `destination`, as the windows draw into their paint device contexts.
+std::vector<int> PixelsAfterDrawing(Gdiplus::Image* image, const Gdiplus::RectF& destination) {
+    const int width = static_cast<int>(destination.GetRight()) + 2;
+    const int height = static_cast<int>(destination.GetBottom()) + 2;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> canvas(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, canvas.Get());
+    {
+        GdiObject<HBRUSH> ground(::CreateSolidBrush(RGB(40, 90, 160)));
+        RECT all{0, 0, width, height};
+        ::FillRect(dc, &all, ground.Get());
+        Gdiplus::Graphics graphics(dc);
+        DrawSkinImage(graphics, image, destination);
+    }
+    ::GdiFlush();
+    const BYTE* first = static_cast<const BYTE*>(bits);
+    std::vector<int> pixels(first, first + static_cast<size_t>(width) * height * 4);
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    return pixels;
+}
+
+int LargestDifference(const std::vector<int>& a, const std::vector<int>& b) {
+    if (a.size() != b.size()) return 256;
+    int largest = 0;
+    for (size_t i = 0; i < a.size(); ++i) largest = std::max(largest, std::abs(a[i] - b[i]));
+    return largest;
+}
+
+TEST_F(SkinImages, PicturesAreKeptReadyToDrawAndDrawAsDecoded) {
+    struct ImageCase {
+        SkinFolder folder;
+        const wchar_t* name;
+        Gdiplus::PixelFormat format;
+        int stretchedTolerance;
+    };
+    // Opaque pictures become plain bitmaps and draw exactly as decoded, at any size. Pictures with
+    // transparent pixels are premultiplied: exact at their own size, which is the only size the
+    // windows draw them at; stretched, the premultiplied samples round differently.
+    const ImageCase cases[] = {
+        {SkinFolder::Background, L"cfgMainback.png", PixelFormat32bppRGB, 0},
+        {SkinFolder::Background, L"mouse-layout-front.png", PixelFormat32bppPARGB, 2},
+        {SkinFolder::Background, L"list-stripes.bmp", PixelFormat32bppRGB, 0},
+        {SkinFolder::Buttons, L"ok-1.png", PixelFormat32bppRGB, 0},
+        {SkinFolder::Buttons, L"close-3.png", PixelFormat32bppPARGB, 2},
+        {SkinFolder::Controls, L"y.png", PixelFormat32bppRGB, 0},
+    };
+    for (const ImageCase& c : cases) {
+        SkinImage image = LoadSkinImage(c.folder, c.name);
+        Gdiplus::Bitmap decoded((SkinFolderPath(c.folder) + c.name).c_str());
+        ASSERT_EQ(Gdiplus::Ok, decoded.GetLastStatus()) << c.name;
+        EXPECT_EQ(c.format, image->GetPixelFormat()) << c.name;
+        const auto width = static_cast<Gdiplus::REAL>(decoded.GetWidth());
+        const auto height = static_cast<Gdiplus::REAL>(decoded.GetHeight());
+        EXPECT_EQ(static_cast<UINT>(width), image->GetWidth()) << c.name;
+        EXPECT_EQ(static_cast<UINT>(height), image->GetHeight()) << c.name;
+        const Gdiplus::RectF ownSize(1, 2, width, height);
+        EXPECT_EQ(0, LargestDifference(PixelsAfterDrawing(&decoded, ownSize), PixelsAfterDrawing(image.get(), ownSize)))
+            << c.name;
+        const Gdiplus::RectF stretched(2, 1, width * 2, height * 1.5f);
+        EXPECT_LE(LargestDifference(PixelsAfterDrawing(&decoded, stretched), PixelsAfterDrawing(image.get(), stretched)),
+                  c.stretchedTolerance)
+            << c.name;
+    }
 }
 
 TEST_F(SkinImages, MissingOrUndecodableFilesGiveImagesThatMeasureNothingAndDrawNothing) {
