@@ -137,9 +137,9 @@ void CMacroDlg::CreateButtons() {
         {&CMacroDlg::okButton, Rect(518, 516, 607, 541), L"General", 46},
         {&CMacroDlg::cancelButton, Rect(617, 516, 706, 541), L"General", 47},
     };
-    for (const CaptionedButton& spec : buttons) {
-        CreateCaptionedButton(this->*spec.button, *this, spec.rect, images.OkButton(),
-                              LoadUiString(spec.section, spec.textId));
+    for (const CaptionedButton& item : buttons) {
+        CreateCaptionedButton(this->*item.button, *this, item.rect, images.OkButton(),
+                              LoadUiString(item.section, item.textId));
     }
     CreateSkinButton(recordButton, *this, Rect(359, 480, 389, 503),
                      {startNormal.get(), startActive.get(), startActive.get(), startActive.get()});
@@ -158,10 +158,10 @@ void CMacroDlg::CreateCheckBoxes() {
     };
     const Box boxes[] = {{&recordDelayBox, Rect(588, 128, 599, 139), 12}, {&fixedDelayBox, Rect(588, 159, 599, 170), 13},
                          {&loopCountBox, Rect(588, 200, 599, 211), 15}, {&loopSecondBox, Rect(588, 240, 599, 251), 16}};
-    for (const Box& spec : boxes) {
-        CBitmapBtn& box = *spec.box;
-        CreateSkinButton(box, *this, spec.rect, {boxClear.get(), boxClear.get(), boxTicked.get(), boxClear.get()});
-        box.SetWindowText(LoadUiString(L"MACRO", spec.nameId).c_str());
+    for (const Box& item : boxes) {
+        CBitmapBtn& box = *item.box;
+        CreateSkinButton(box, *this, item.rect, {boxClear.get(), boxClear.get(), boxTicked.get(), boxClear.get()});
+        box.SetWindowText(LoadUiString(L"MACRO", item.nameId).c_str());
         box.checkBoxMode = 1;
         box.checkedShowsPressed = 1;
         box.fillBackground = 1;
@@ -176,20 +176,20 @@ void CMacroDlg::CreateEdits() {
         UINT limit;
         const wchar_t* text;
     };
-    for (const Edit& spec : {Edit{&fixedDelayEdit, Rect(608, 176, 641, 191), 5, L"10"},
+    for (const Edit& item : {Edit{&fixedDelayEdit, Rect(608, 176, 641, 191), 5, L"10"},
                              Edit{&loopCountEdit, Rect(608, 216, 641, 231), 3, L"1"}}) {
-        spec.edit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, spec.rect, this, kEditId);
-        spec.edit->SetFont(editFont.Get());
-        spec.edit->SetLimitText(spec.limit);
-        spec.edit->SetWindowText(spec.text);
+        item.edit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, item.rect, this, kEditId);
+        item.edit->SetFont(editFont.Get());
+        item.edit->SetLimitText(item.limit);
+        item.edit->SetWindowText(item.text);
     }
     loopCountEdit.notifyKeyUp = 1;
 }
 
 void CMacroDlg::CreateLabels() {
-    for (const LabelSpec& spec : kLabels) {
-        auto label = CStaticTrans::CreateLabel(*this, spec.rect, LoadUiString(L"MACRO", spec.textId),
-                                               WS_VISIBLE | spec.align, spec.height, spec.textId == 1 ? 1 : 0);
+    for (const LabelSpec& item : kLabels) {
+        auto label = CStaticTrans::CreateLabel(*this, item.rect, LoadUiString(L"MACRO", item.textId),
+                                               WS_VISIBLE | item.align, item.height, item.textId == 1 ? 1 : 0);
         labels.push_back(std::move(label));
     }
     totalTimeLabel = CStaticTrans::CreateLabel(*this, Rect(483, 421, 542, 434), L"", WS_VISIBLE | SS_CENTER, 14);
