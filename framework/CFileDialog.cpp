@@ -9,12 +9,18 @@ using FileNameDialog = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // The common dialog library is loaded from the system folder when the first file dialog opens,
 // not at every start of the program: under Wine it costs about 30 ms and 1 MB, which a session
-// without an import or export never needs. It stays loaded for the rest of the process.
-FileNameDialog DialogFunction(bool openDialog) {
+// without an import or export never needs. It stays loaded for the rest of the process, with the
+// one reference its first load took.
+HMODULE CommonDialogLibrary() {
+    if (HMODULE loaded = ::GetModuleHandleW(L"comdlg32.dll")) return loaded;
     wchar_t system[MAX_PATH] = L"";
     const UINT length = ::GetSystemDirectoryW(system, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
-    HMODULE library = ::LoadLibraryW((std::wstring(system) + L"\\comdlg32.dll").c_str());
+    return ::LoadLibraryW((std::wstring(system) + L"\\comdlg32.dll").c_str());
+}
+
+FileNameDialog DialogFunction(bool openDialog) {
+    HMODULE library = CommonDialogLibrary();
     if (!library) return nullptr;
     return reinterpret_cast<FileNameDialog>(reinterpret_cast<void*>(
         ::GetProcAddress(library, openDialog ? "GetOpenFileNameW" : "GetSaveFileNameW")));
