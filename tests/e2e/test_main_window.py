@@ -148,9 +148,9 @@ class MainWindowTest(MainWindowCase):
         self.window.click(*POLLING_1000)
         self.window.click(*EXPORT)
         self.choose_file("Save As", "RSProfile2.pfd")
-        # The system asks first whether to replace the file; the answer is yes.
-        if wait_until(lambda: count_windows("Save As") >= 2, 5):
-            xdotool("key", "Return")
+        # The system asks first whether to replace the file (Wine titles that box "Error"); yes.
+        self.assertTrue(wait_for_window("Error", 15), "the system did not ask before replacing")
+        xdotool("key", "Return")
         self.assertTrue(wait_until(self.warning_box_shown), "no warning box")
         self.answer_warning_box_with_ok()
         self.assertTrue(wait_until(lambda: not self.warning_box_shown()))
