@@ -174,14 +174,14 @@ TEST_F(DeviceService, NothingIsSentWithoutServiceWindow) {
     AssignMacro(set, 0, 0, FUNC_MACRO, L"Fire");
     SendMacroButtons(set, L"Fire");
     SendMacroChanged(L"Fire");
-    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+    EXPECT_EQ(ServiceReply::Missing, SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
 }
 
 TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame) {
     HungService service;
     ASSERT_NE(nullptr, FindServiceWindow());
 
-    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+    EXPECT_EQ(ServiceReply::Missing, SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());

@@ -2,6 +2,7 @@
 
 #include "framework/Messages.h"
 #include "res/resource.h"
+#include "ui/dialogs/SystemNotices.h"
 
 namespace {
 LastHookEvent singleKeyLastEvent;
@@ -26,8 +27,7 @@ void CSingleKey::CreateControls() {
 
 BOOL CSingleKey::OnInitDialog() {
     CPromptDialog::OnInitDialog();
-    hook = LoadHookLibrary();
-    hook.Install(m_hWnd);
+    hook = StartKeyHook(*this, true);
     hook.Enable(true);
     keyDisplay.SetText(capture.Start(), 0, kTextCentred);
     return TRUE;
@@ -37,6 +37,9 @@ LRESULT CSingleKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HOOK_KEY:
         return OnHookKey(static_cast<int>(wParam), static_cast<int>(lParam));
+    case WM_HOOK_NOTICE:
+        ShowHookNotice(this, wParam);
+        return 0;
     case WM_DESTROY: {
         LRESULT result = CPromptDialog::WindowProc(message, wParam, lParam);
         hook.Enable(false);
