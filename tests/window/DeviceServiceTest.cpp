@@ -189,6 +189,24 @@ TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame)
         << "the row is locked until the confirmation's time runs out";
 }
 
+// What the system answers a message to a service of a higher integrity level (an elevated one).
+ServiceReply RefusedByPrivilegeIsolation(HWND, UINT, WPARAM, LPARAM) {
+    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED);
+}
+
+// No confirmation can come from a service that never got the message.
+TEST_F(DeviceService, AnApplyTheServiceRefusesUnlocksTheRowAtOnceAndSaysWhy) {
+    RecordingService service;
+    DeviceLink refusedLink{view, WorkingProfiles, RefusedByPrivilegeIsolation};
+
+    refusedLink.ApplyProfiles();
+
+    EXPECT_TRUE(AllProfileFilesComplete());
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000", "StopTimer 534",
+                                        "StopTimer 535", "EnableBottomButtons 1", "ShowServiceRightsWarning"}),
+              view.calls);
+}
+
 TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {
     RecordingService service;
     IniFile library(folder.MacroFile(L"MacroSet.MSDB"));
