@@ -101,9 +101,13 @@ RequestExecutionLevel admin
   ${EndIf}
 !macroend
 
+; The tool, and the simulator where this installer put it; the service of other software runs on.
 !macro CloseRunningPrograms
   !insertmacro CloseProgram "#32770" "${TOOL_TITLE}" "OrvaneCfg.exe"
-  !insertmacro CloseProgram "" "${SERVICE_TITLE}" "hid.exe"
+  ReadRegStr $4 HKLM "${UNINSTALL_KEY}" "Installed hid.exe"
+  ${If} $4 == "$INSTDIR"
+    !insertmacro CloseProgram "" "${SERVICE_TITLE}" "hid.exe"
+  ${EndIf}
 !macroend
 
 !macro TellAboutRestart
