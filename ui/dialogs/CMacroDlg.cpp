@@ -308,9 +308,16 @@ void CMacroDlg::SaveSelectedMacro() {
     SaveMacroFile(MacroFilePath(name), settings);
 }
 
-void CMacroDlg::NotifyMacroChanged() { SendMacroChanged(SelectedMacroName()); }
+void CMacroDlg::NotifyMacroChanged() { TellIfServiceRefused(SendMacroChanged(SelectedMacroName())); }
 
-void CMacroDlg::NotifyMacroButtons() { SendMacroButtons(WorkingProfiles, SelectedMacroName()); }
+void CMacroDlg::NotifyMacroButtons() { TellIfServiceRefused(SendMacroButtons(WorkingProfiles, SelectedMacroName())); }
+
+void CMacroDlg::TellIfServiceRefused(ServiceReply reply) {
+    // Every change is sent; one notice for the editor's session is enough.
+    if (reply != ServiceReply::Refused || serviceRefusalTold) return;
+    serviceRefusalTold = true;
+    ShowServiceRightsNotice(this);
+}
 
 void CMacroDlg::SaveAndNotify() {
     if (SelectedMacroName().empty()) return;
