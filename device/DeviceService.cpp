@@ -41,14 +41,12 @@ void LaunchDeviceService() {
     ::CloseHandle(process.hProcess);
 }
 
-bool AllowServiceMessages(HWND window) {
-    bool allowed = true;
+void AllowServiceMessages(HWND window) {
     for (UINT message : {WM_DEVICE_PRESENCE, WM_DEVICE_SETTING}) {
         CHANGEFILTERSTRUCT status{};
         status.cbSize = sizeof(status);
-        allowed = ::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, &status) && allowed;
+        ::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, &status);
     }
-    return allowed;
 }
 
 std::wstring DeviceFlagFilePath() { return MacroFolder() + L"MacroSet.MSDB"; }

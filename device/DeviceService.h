@@ -48,8 +48,8 @@ std::wstring ServiceCommandLine(const std::wstring& toolDirectory);
 // Starts "hid.exe" from the tool's directory, in that directory, without waiting for it.
 void LaunchDeviceService();
 // Lets the service's two messages through to `window` even when the service runs at a lower
-// integrity level than the tool; false when the system refused either.
-bool AllowServiceMessages(HWND window);
+// integrity level than the tool (an elevated tool). A refusal changes nothing the tool could mend.
+void AllowServiceMessages(HWND window);
 // The macro library, in which the service keeps the device flag: key "Device" of section "Setting".
 std::wstring DeviceFlagFilePath();
 // The device flag: nonzero when the mouse is present, 0 when the file or key is missing.
