@@ -1,0 +1,72 @@
+"""Keys captured on French and German keyboard layouts: the mouse replays HID usages, which name
+key positions, so the key dialogs store the usage of the physical key pressed, and name it as the
+layout labels it.
+
+Wine reads the X keyboard layout when a program starts: `setxkbmap` changes the layout of the
+test display before the tool is started (a running program keeps the layout it started with),
+and the US layout is put back when the test ends."""
+import subprocess
+import unittest
+
+import test_key_capture as capture
+import test_function_menu as menu
+
+
+def set_layout(layout):
+    subprocess.run(["setxkbmap", layout], stdin=subprocess.DEVNULL, capture_output=True, timeout=30, check=True)
+
+
+class KeyLayoutsTest(capture.KeyDialogCase):
+    def setUp(self):
+        set_layout(self.layout)
+        self.addCleanup(set_layout, "us")
+        super().setUp()
+
+    def check_layout(self, single, combination, rapid):
+        """Each is (the key typed, the usage of its position, the caption the layout gives it)."""
+        self.choose(4, menu.SINGLE_KEY)
+        dialog = self.dialog(capture.SINGLE_TITLE)
+        self.type_keys(("key", single[0]))
+        shown = self.key_field_text(dialog, (230, 158))
+        self.type_keys(("key", "Return"))
+        self.assert_closes(capture.SINGLE_TITLE)
+
+        self.choose(2, menu.KEY_COMBINATION)
+        self.dialog(capture.COMBINATION_TITLE)
+        self.type_keys(("keydown", "Control_L"), ("key", combination[0]), ("keyup", "Control_L"), ("key", "Return"))
+        self.assert_closes(capture.COMBINATION_TITLE)
+
+        self.choose(7, menu.RAPID_FIRE)
+        rapid_dialog = self.dialog(capture.RAPID_TITLE)
+        rapid_dialog.click(*capture.KEYBOARD_OPTION)
+        self.type_keys(("key", rapid[0]), ("key", "Return"))
+        self.assert_closes(capture.RAPID_TITLE)
+
+        profile = self.stored()
+        self.assertEqual(single[2], shown, "the dialog's name of the key")
+        self.assertEqual(single[1], self.record(profile, 4)[1][0])
+        self.assertEqual([0xE0, 5, 0x80, combination[1], 5, 0x80, combination[1], 5, 0x00, 0xE0, 5, 0x00],
+                         self.record(profile, 2)[1][:12])
+        self.assertEqual(rapid[1], self.record(profile, 7)[1][0])
+        captions = self.captions()
+        self.assertEqual([combination[2], single[2]], [captions[2].split(" + ")[-1], captions[4]])
+
+
+class FrenchLayoutTest(KeyLayoutsTest):
+    layout = "fr"
+
+    def test_keys_are_stored_by_position(self):
+        # AZERTY: "a" sits where a US keyboard has Q, "q" where it has A, "w" where it has Z.
+        self.check_layout(single=("a", 0x14, "A"), combination=("q", 0x04, "Q"), rapid=("w", 0x1D, "W"))
+
+
+class GermanLayoutTest(KeyLayoutsTest):
+    layout = "de"
+
+    def test_keys_are_stored_by_position(self):
+        # QWERTZ: "z" sits where a US keyboard has Y, "y" where it has Z.
+        self.check_layout(single=("z", 0x1C, "Z"), combination=("y", 0x1D, "Y"), rapid=("q", 0x14, "Q"))
+
+
+if __name__ == "__main__":
+    unittest.main()
