@@ -110,32 +110,31 @@ class RefusedKeysAndRapidFireTest(KeyDialogCase):
         button, data = self.record(self.stored(), 4)
         self.assertEqual(("6", 0x05), (button["ButtonFunc"], data[0]))
 
-    def test_the_keyboard_choice_after_a_mouse_button_starts_without_a_key(self):
+    def rapid_fire(self, *options, keys=(), expect_field=None):
+        """Opens the rapid-fire dialog of row 7, clicks the options, checks the key field, types
+        the keys (Enter closes), or clicks OK when there are none; returns the stored key byte."""
         self.choose(7, menu.RAPID_FIRE)
         rapid = self.dialog(RAPID_TITLE)
-        rapid.click(*RIGHT_OPTION)
-        rapid.click(*menu.OK)
-        self.assert_closes(RAPID_TITLE)
-        self.assertEqual(0xF1, self.record(self.stored(), 7)[1][0])
-
-        # Keyboard after Right: no key shown, and OK without a key keeps the record.
-        self.choose(7, menu.RAPID_FIRE)
-        rapid = self.dialog(RAPID_TITLE)
-        rapid.click(*KEYBOARD_OPTION)
-        self.assertEqual("", self.key_field_text(rapid, (110, 178)))
-        rapid.click(*menu.OK)
-        self.assert_closes(RAPID_TITLE)
-        self.assertEqual(0xF1, self.record(self.stored(), 7)[1][0])
-
-        # Keyboard, C, Enter: C.
-        self.choose(7, menu.RAPID_FIRE)
-        rapid = self.dialog(RAPID_TITLE)
-        rapid.click(*KEYBOARD_OPTION)
-        self.type_keys(("key", "c"), ("key", "Return"))
+        for option in options:
+            rapid.click(*option)
+        if expect_field is not None:
+            self.assertEqual(expect_field, self.key_field_text(rapid, (110, 178)))
+        if keys:
+            self.type_keys(*[("key", key) for key in keys])
+        else:
+            rapid.click(*menu.OK)
         self.assert_closes(RAPID_TITLE)
         button, data = self.record(self.stored(), 7)
-        self.assertEqual(("12", 0x06), (button["ButtonFunc"], data[0]))
+        self.assertEqual("12", button["ButtonFunc"])
+        return data[0]
 
+    def test_the_keyboard_choice_after_a_mouse_button_starts_without_a_key(self):
+        self.assertEqual(0x06, self.rapid_fire(KEYBOARD_OPTION, keys=("c", "Return")))
+        # The record's key C: Right, then Keyboard shows no key, and OK without one keeps C.
+        self.assertEqual(0x06, self.rapid_fire(RIGHT_OPTION, KEYBOARD_OPTION, expect_field=""))
+        self.assertEqual(0xF1, self.rapid_fire(RIGHT_OPTION))
+        # Keyboard after the record's Right: no key until one is pressed.
+        self.assertEqual(0x07, self.rapid_fire(KEYBOARD_OPTION, expect_field="", keys=("d", "Return")))
 
 if __name__ == "__main__":
     unittest.main()

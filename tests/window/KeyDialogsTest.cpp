@@ -241,22 +241,25 @@ TEST_F(KeyDialogsTest, RapidFireKeyboardAfterAMouseButtonStartsWithoutAKey) {
     struct Case {
         const char* name;
         int seededTarget;
-        std::vector<HookEvent> events;  // after the keyboard option is clicked
+        int seededKey;
+        std::vector<int> targets;       // the options clicked, the keyboard last
+        std::vector<HookEvent> events;  // then
         INT_PTR result;
         int singleKeyHid;
     };
     const Case cases[] = {
-        {"OK without a key leaves the record", 0, {}, IDCANCEL, 0},
-        {"OK without a key after the middle button", 2, {}, IDCANCEL, 0},
-        {"a key pressed then is the key", 1, {{'D', kPress}, {'D', kRelease}}, IDOK, 0x07},
+        {"OK without a key leaves the record", 0, 0xF0, {3}, {}, IDCANCEL, 0},
+        {"OK without a key after the middle button", 2, 0xF2, {3}, {}, IDCANCEL, 0},
+        {"the record's key is gone after a mouse button", 3, 0x06, {1, 3}, {}, IDCANCEL, 0},
+        {"a key pressed then is the key", 1, 0xF1, {3}, {{'D', kPress}, {'D', kRelease}}, IDOK, 0x07},
     };
     for (const Case& c : cases) {
         CFireKey dialog(nullptr, L"title", L"message");
         dialog.fireTarget = c.seededTarget;
-        dialog.capture.singleKeyHid = static_cast<std::uint8_t>(CFireKey::kLeftButton + c.seededTarget);
+        dialog.capture.singleKeyHid = static_cast<std::uint8_t>(c.seededKey);
         std::wstring shown = L"-";
         RunInNextModalLoop([&] {
-            Click(dialog.OptionBox(CFireKey::kKeyboardTarget));
+            for (int target : c.targets) Click(dialog.OptionBox(target));
             shown = dialog.KeyDisplay().GetWindowText();
             for (const HookEvent& event : c.events) Hook(dialog, event);
             Click(dialog.OkButton());
