@@ -1,7 +1,8 @@
-// The three numberings of a key and the names shown for it:
+// The numberings of a key and the names shown for it:
 //   virtual-key code (VK)  what the input hook and the keyboard report;
 //   HID usage              USB keyboard-page usage, one byte, stored in button assignments and macros;
-//   key index              16 to 159 (240 to 245 for names without a key), the key of a long name.
+//   key index              16 to 159 (240 to 245 for names without a key), the key of a long name;
+//   scan code              the key's place on the keyboard, whatever the layout makes it type.
 // The lookups scan whole tables and the last matching row wins, so a value listed twice resolves
 // to its later row.
 #pragma once
