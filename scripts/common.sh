@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils nsis openbox"
+PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool x11-xkb-utils imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils nsis openbox"
 
 install_packages() {
   local missing=()
