@@ -198,6 +198,7 @@ ServiceReply RefusedByPrivilegeIsolation(HWND, UINT, WPARAM, LPARAM) {
 // No confirmation can come from a service that never got the message.
 TEST_F(DeviceService, AnApplyTheServiceRefusesUnlocksTheRowAtOnceAndSaysWhy) {
     RecordingService service;
+    IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", 1);
     DeviceLink refusedLink{view, WorkingProfiles, RefusedByPrivilegeIsolation};
 
     refusedLink.ApplyProfiles();
