@@ -30,3 +30,8 @@ std::wstring VkShortName(int vk);
 // Name shown for a stored HID usage in dialogs, labels and macro events: the long name of its
 // key. Never null; "" for a usage without a key.
 const wchar_t* HidUsageName(int hid);
+
+// The HID usage a key name stands for: the long name of a key (HidUsageName) or its compact
+// name (VkShortName's list), letter case ignored; the reverse of the names shown. Returns false
+// and leaves `hid` as it was for a name of no key with a usage.
+bool HidFromKeyName(const std::wstring& name, std::uint8_t& hid);

@@ -9,7 +9,7 @@
 #include "res/resource.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
