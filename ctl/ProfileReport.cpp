@@ -113,7 +113,7 @@ std::wstring ProfileReport::ButtonsText(const ProfileRecord& record) const {
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment button = record.Buttons[static_cast<size_t>(b)];
         text += L"  button " + Number(b + 1) + L": " + ButtonCaption(button, macroNames);
-        if (button.ButtonFunc == FUNC_FIRE_KEY) {
+        if (button.ButtonFunc == FUNC_FIRE_KEY && !FireKeyName(button).empty()) {
             const FireKeySeed seed = FireKeySeedOf(button);
             text += L", " + FireKeyName(button) + L", count " + Number(seed.count) + L", speed " + Number(seed.speed);
         }
@@ -131,7 +131,7 @@ std::wstring ProfileReport::ButtonsJson(const ProfileRecord& record) const {
         text += L"{\"button\": " + Number(b + 1) + L", \"code\": " + Number(button.ButtonFunc) + L", \"function\": " +
                 Quoted(caption);
         if (button.ButtonFunc == FUNC_MACRO) text += L", \"macro\": " + Quoted(caption);
-        if (button.ButtonFunc == FUNC_FIRE_KEY) {
+        if (button.ButtonFunc == FUNC_FIRE_KEY && !FireKeyName(button).empty()) {
             const FireKeySeed seed = FireKeySeedOf(button);
             text += L", \"fire\": {\"key\": " + Quoted(FireKeyName(button)) + L", \"count\": " + Number(seed.count) +
                     L", \"speed\": " + Number(seed.speed) + L"}";
