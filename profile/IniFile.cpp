@@ -36,18 +36,20 @@ bool IniFile::ReadStruct(const wchar_t* section, const wchar_t* key, void* buffe
     return true;
 }
 
-void IniFile::WriteInt(const wchar_t* section, const wchar_t* key, int value) const {
+bool IniFile::WriteInt(const wchar_t* section, const wchar_t* key, int value) const {
     wchar_t text[16];
     std::swprintf(text, 16, L"%d", value);
-    WriteString(section, key, text);
+    return WriteString(section, key, text);
 }
 
-void IniFile::WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
-    ::WritePrivateProfileStringW(section, key, value, path.c_str());
+bool IniFile::WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
+    const bool written = ::WritePrivateProfileStringW(section, key, value, path.c_str()) != FALSE;
     ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr);
+    return written;
 }
 
-void IniFile::WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const {
-    ::WritePrivateProfileStructW(section, key, const_cast<void*>(data), size, path.c_str());
+bool IniFile::WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const {
+    const bool written = ::WritePrivateProfileStructW(section, key, const_cast<void*>(data), size, path.c_str()) != FALSE;
     ::WritePrivateProfileStructW(nullptr, nullptr, nullptr, 0, nullptr);
+    return written;
 }

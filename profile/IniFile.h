@@ -19,9 +19,10 @@ public:
     // and leaves `buffer` untouched when the value is absent, of another size or damaged.
     bool ReadStruct(const wchar_t* section, const wchar_t* key, void* buffer, UINT size) const;
 
-    void WriteInt(const wchar_t* section, const wchar_t* key, int value) const;
-    void WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
-    void WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const;
+    // Each is false when the value could not be written.
+    bool WriteInt(const wchar_t* section, const wchar_t* key, int value) const;
+    bool WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
+    bool WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const;
 
     static constexpr size_t kMaxStringChars = 2047;
 

@@ -1,6 +1,6 @@
 // The profile files: "RSProfile1.pfd" to "RSProfile5.pfd" in the data folder, shared with the
-// device service, and single exported profiles. None of these operations reports a failure: a
-// missing file or key reads as its default and a failed write is silent.
+// device service, and single exported profiles. A missing file or key reads as its default;
+// saving the five files reports whether every value was written.
 #pragma once
 #include "profile/ProfileSet.h"
 
@@ -10,7 +10,13 @@
 std::wstring ProfileFilePath(int profileIndex);
 
 // Writes all five profile files from WorkingProfiles, every value flushed before the next.
-void SaveAllProfiles();
+// False when any file could not be written.
+bool SaveAllProfiles();
+
+// True for the five profile files and for anything inside the folder "MacroDB" of DataFolder,
+// however the path is spelled (case, "..", "/" or a relative path are all resolved first). These
+// files belong to the tool and the service and are never a destination chosen by the user.
+bool IsProtectedDataFile(const std::wstring& path);
 
 // Reads all five profile files into `set`, which SetProfileDefaults has prepared. GroupID is
 // the fifth file's. Nothing is repaired.

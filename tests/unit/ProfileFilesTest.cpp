@@ -115,7 +115,7 @@ TEST_F(ProfileFiles, SavedProfilesLoadBackIntoAnIdenticalWorkingCopy) {
 
 TEST_F(ProfileFiles, SavingAgainReplacesTheValuesInPlace) {
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_TRUE(SaveAllProfiles());
     const std::string first = TestFolder::ReadBytes(ProfileFilePath(1));
     WorkingProfiles.Profiles[1].LIFT = 1;
     SaveAllProfiles();
@@ -390,7 +390,7 @@ TEST_F(ProfileFiles, DamagedFilesLoadWithoutCrashAndAreLeftAlone) {
 TEST_F(ProfileFiles, AMissingDataFolderLoadsDefaultsAndIsNotCreated) {
     UseDataFolder(folder.Path() + L"missing\\");
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_FALSE(SaveAllProfiles());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(folder.File(L"missing").c_str()));
 
     LoadProfiles(staging);
@@ -419,7 +419,7 @@ TEST_F(ProfileFiles, FilesThatCannotBeWrittenLoadAndAreLeftUnchanged) {
     EXPECT_EQ(4, WorkingProfiles.Profiles[4].PollingRate);
 
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_FALSE(SaveAllProfiles()) << "a file held open was reported as written";
     CloseHandle(held);
     EXPECT_EQ(content, TestFolder::ReadBytes(ProfileFilePath(4)));
     if (readOnlyHolds) {
@@ -427,5 +427,50 @@ TEST_F(ProfileFiles, FilesThatCannotBeWrittenLoadAndAreLeftUnchanged) {
     }
     EXPECT_NE(std::string::npos, TestFolder::ReadBytes(ProfileFilePath(2)).find("\r\nLIFT=3\r\n"));
     SetFileAttributesW(ProfileFilePath(3).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ProfileFiles, TheLiveFilesAndTheMacroFolderAreProtectedHoweverSpelled) {
+    const std::wstring data = folder.Path();
+    CreateDirectoryW((data + L"sub").c_str(), nullptr);
+    CreateDirectoryW((data + L"MacroDB").c_str(), nullptr);
+    std::wstring forward = data + L"RSProfile3.pfd";
+    std::replace(forward.begin(), forward.end(), L'\\', L'/');
+    struct Case {
+        std::wstring path;
+        bool isProtected;
+    };
+    const Case cases[] = {
+        {data + L"RSProfile1.pfd", true},
+        {data + L"RSProfile5.pfd", true},
+        {data + L"rsprofile2.PFD", true},
+        {data + L"sub\\..\\RSProfile2.pfd", true},
+        {data + L".\\sub\\..\\.\\RSPROFILE4.pfd", true},
+        {forward, true},
+        {data + L"MacroDB\\MacroSet.MSDB", true},
+        {data + L"macrodb\\Any name.pfd", true},
+        {data + L"MacroDB\\deeper\\x.pfd", true},
+        {data + L"MacroDB", true},
+        {data + L"sub\\..\\MACRODB\\x.pfd", true},
+        {data + L"RSProfile6.pfd", false},
+        {data + L"RSProfile0.pfd", false},
+        {data + L"RSProfile1.pfd.pfd", false},
+        {data + L"Exported.pfd", false},
+        {data + L"sub\\RSProfile2.pfd", false},
+        {data + L"MacroDBx\\x.pfd", false},
+        {data + L"MacroDB.pfd", false},
+        {L"", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.isProtected, IsProtectedDataFile(c.path)) << std::string(c.path.begin(), c.path.end());
+    }
+
+    // A name relative to the working directory is resolved before it is compared.
+    wchar_t previous[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryW((data + L"sub").c_str()));
+    EXPECT_TRUE(IsProtectedDataFile(L"..\\RSProfile1.pfd"));
+    EXPECT_TRUE(IsProtectedDataFile(L"..\\MacroDB\\m.MSMACRO"));
+    EXPECT_FALSE(IsProtectedDataFile(L"RSProfile1.pfd"));
+    SetCurrentDirectoryW(previous);
 }
 }  // namespace
