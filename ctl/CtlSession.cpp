@@ -3,6 +3,7 @@
 #include "ctl/NamedValues.h"
 #include "ctl/ProfileReport.h"
 #include "device/DeviceService.h"
+#include "framework/Folders.h"
 #include "framework/Messages.h"
 #include "functions/FunctionChoice.h"
 #include "keys/KeyCapture.h"
@@ -54,6 +55,17 @@ KeyCapture CaptureCombination(const std::vector<std::uint8_t>& keys) {
     }
     capture.Finish();
     return capture;
+}
+
+// A file that cannot be opened for writing is found before any of the five is written, so that
+// a refused save changes none of them.
+bool ProfileFilesWritable() {
+    for (int k = 0; k < kProfileCount; ++k) {
+        const std::wstring path = ProfileFilePath(k);
+        if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        if (!CanOpen(path, GENERIC_WRITE, OPEN_EXISTING)) return false;
+    }
+    return true;
 }
 }  // namespace
 
@@ -274,6 +286,10 @@ int CtlSession::SetButton(const CtlRequest& request, ProfileRecord& record) {
 
 int CtlSession::Export(const CtlRequest& request) {
     const std::wstring path = FullPath(request.path);
+    if (!path.empty() && IsProtectedDataFile(path)) {
+        return Refuse(L"'" + request.path +
+                      L"' is one of the tool's own files (a profile file or in MacroDB): another file is accepted");
+    }
     if (path.empty() || !CanOpen(path, GENERIC_WRITE, OPEN_ALWAYS)) {
         return Refuse(L"cannot write '" + request.path + L"': the path of a file in an existing folder is accepted");
     }
@@ -296,7 +312,13 @@ int CtlSession::Import(const CtlRequest& request, ProfileRecord& record) {
 
 int CtlSession::SaveAndApply() {
     HWND service = FindServiceWindow();
-    SaveAllProfiles();
+    if (!ProfileFilesWritable() || !SaveAllProfiles()) {
+        // As the window after a failed save: the service is not told to apply files half written.
+        output.clear();
+        error = L"the profile files in " + std::wstring(DataFolder) +
+                L" could not all be written (read-only, in use, or the disk full?); the mouse was not told";
+        return kExitNotWritten;
+    }
     if (!service) {
         output += L"saved; no device service runs, so the mouse gets the settings when it starts\n";
     } else if (!SendToService(service, WM_SERVICE_APPLY, 0, 0)) {

@@ -1,6 +1,7 @@
 """The command line OrvaneCtl.exe against the device simulator: what each command writes, its JSON
 output against the README's schema, bad input, the tool's window open, export and import."""
 import copy
+import glob
 import json
 import os
 import re
@@ -282,16 +283,28 @@ BAD_INPUT = [
 ]
 
 
+def wine_data_folder():
+    """The data folder as the programs under Wine spell it."""
+    link = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", "*", "Documents"))[0]
+    return "C:\\users\\%s\\Documents\\Orvane\\" % os.path.basename(os.path.dirname(link))
+
+
 class CtlBadInputTest(CtlCase):
     def test_bad_input_gives_status_2_one_line_and_changes_no_byte(self):
         before = self.files()
         applies = len(self.applies())
-        for args in BAD_INPUT:
+        # The tool's own files are never an export's destination, however the path is spelled.
+        refused_targets = [["export", "1", wine_data_folder() + name]
+                           for name in ("RSProfile2.pfd", "rsprofile5.PFD", "MacroDB\\backup.pfd",
+                                        "MacroDB\\..\\RSProfile1.pfd")]
+        for args in BAD_INPUT + refused_targets:
             status, output, error = self.ctl(*args)
             self.assertEqual(2, status, args)
             lines = [line for line in error.splitlines() if line.startswith("OrvaneCtl: ")]
             self.assertEqual(1, len(lines), "%s: %r" % (args, error))
             self.assertEqual(before, self.files(), args)
+            if args in refused_targets:
+                self.assertIn("the tool's own files", error)
         self.assertEqual(applies, len(self.applies()))
 
     def test_speed_and_direction_belong_to_their_modes_and_the_last_stage_stays_on(self):
@@ -303,6 +316,21 @@ class CtlBadInputTest(CtlCase):
             status, _, error = self.ctl(*args)
             self.assertEqual(2, status, args)
             self.assertEqual(before, self.files(), args)
+
+
+class CtlNotWrittenTest(CtlCase):
+    def test_a_profile_file_that_cannot_be_written_gives_status_1_and_changes_nothing(self):
+        blocked = os.path.join(self.data_folder, "RSProfile3.pfd")
+        os.remove(blocked)
+        os.mkdir(blocked)
+        before = self.files()
+        applies = len(self.applies())
+        for args in (["switch", "2"], ["set", "1", "polling", "1000"], ["reset", "all"]):
+            status, output, error = self.ctl(*args)
+            self.assertEqual(1, status, args)
+            self.assertIn("could not all be written", error)
+            self.assertEqual(before, self.files(), args)
+        self.assertEqual(applies, len(self.applies()), "the mouse is not told of files not written")
 
 
 class CtlWindowOpenTest(CtlCase):
