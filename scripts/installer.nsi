@@ -45,6 +45,7 @@ Section "Configuration tool" SectionTool
   SectionIn RO
   SetOutPath "$INSTDIR"
   File "${STAGE}\OrvaneCfg.exe"
+  File "${STAGE}\OrvaneCtl.exe"
   File "${STAGE}\KBHook.dll"
   File "${STAGE}\LICENSE.txt"
   File /r "${STAGE}\images"
@@ -101,6 +102,7 @@ Section "Uninstall"
     ExecWait '"$INSTDIR\hid.exe" quit'
   ${EndIf}
   Delete "$INSTDIR\OrvaneCfg.exe"
+  Delete "$INSTDIR\OrvaneCtl.exe"
   Delete "$INSTDIR\KBHook.dll"
   Delete "$INSTDIR\hid.exe"
   Delete "$INSTDIR\LICENSE.txt"

@@ -23,7 +23,7 @@ STAGE=$(mktemp -d /tmp/orvane-package.XXXXXX)
 trap 'rm -rf "$STAGE"' EXIT
 TREE=$STAGE/Orvane
 mkdir -p "$TREE/demo" "$DIST"
-cp "$ORVANE_BIN/OrvaneCfg.exe" "$ORVANE_BIN/KBHook.dll" "$TREE/"
+cp "$ORVANE_BIN/OrvaneCfg.exe" "$ORVANE_BIN/OrvaneCtl.exe" "$ORVANE_BIN/KBHook.dll" "$TREE/"
 cp "$ORVANE_BIN/hid.exe" "$TREE/demo/"
 cp -r "$ORVANE_BIN/images" "$TREE/"
 cp "$ROOT/LICENSE.txt" "$TREE/"

@@ -15,7 +15,7 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DRIVE_C = os.path.join(os.environ.get("WINEPREFIX", ""), "drive_c")
 INSTALL_FOLDER = os.path.join(DRIVE_C, "Program Files", "Orvane")
 START_MENU = os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Orvane")
-PROGRAM_FILES = ["OrvaneCfg.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
+PROGRAM_FILES = ["OrvaneCfg.exe", "OrvaneCtl.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
                  os.path.join("images", "0409", "strings", "skins.ini"),
                  os.path.join("images", "0409", "background", "423.png")]
 
