@@ -41,11 +41,8 @@ bool CanOpen(const std::wstring& path, DWORD access, DWORD disposition) {
 }
 
 // The hook's events for keys pressed one after another and held, as the key-combination dialog
-// receives them.
-KeyCapture CaptureCombination(const std::vector<std::uint8_t>& keys) {
-    static LastHookEvent lastEvent;
-    lastEvent = LastHookEvent{};
-    KeyCapture capture(false, lastEvent);
+// receives them; `capture` then holds what the dialog would store.
+void PressKeys(KeyCapture& capture, const std::vector<std::uint8_t>& keys) {
     capture.Start();
     std::wstring display;
     for (std::uint8_t hid : keys) {
@@ -54,7 +51,6 @@ KeyCapture CaptureCombination(const std::vector<std::uint8_t>& keys) {
         capture.OnHookKey(vk, 0, display);
     }
     capture.Finish();
-    return capture;
 }
 
 // A file that cannot be opened for writing is found before any of the five is written, so that
@@ -264,7 +260,9 @@ int CtlSession::SetButton(const CtlRequest& request, ProfileRecord& record) {
                           L" or a key name is accepted");
         }
     }
-    KeyCapture combination = CaptureCombination(function.keys);
+    LastHookEvent lastEvent;
+    KeyCapture combination(false, lastEvent);
+    if (function.kind == FunctionKind::Combination) PressKeys(combination, function.keys);
     if (function.kind == FunctionKind::Combination && combination.keyCount != static_cast<int>(function.keys.size())) {
         return Refuse(L"bad combination '" + function.text +
                       L"': each key once, up to four of Shift, Ctrl, Win, Alt (the left-hand keys) and one other key");
