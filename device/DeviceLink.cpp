@@ -32,16 +32,28 @@ void DeviceLink::StartDeviceService() {
 
 void DeviceLink::ApplyProfiles() {
     HWND service = FindServiceWindow();
+    if (service != answeringService) {
+        // Another service owes none of the answers the last one did.
+        answeringService = service;
+        lateAnswers = 0;
+    }
     if (!service) {
         // Nobody would confirm, and a locked row would stay locked until the tool restarts.
-        SaveAllProfiles();
+        if (!SaveAllProfiles()) view.ShowSaveFailedWarning();
         view.StopTimer(TIMER_STATUS_BLINK);
         view.ShowDevicePresentLabel(false);
         view.ShowDeviceAbsentLabel(true);
         return;
     }
     view.EnableBottomButtons(false);
-    SaveAllProfiles();
+    if (!SaveAllProfiles()) {
+        // The service would program the mouse from files that are not what the user sees.
+        view.ShowSaveFailedWarning();
+        UnlockBottomRow();
+        return;
+    }
+    // The service may answer before the send returns.
+    applyWaiting = true;
     view.StartTimer(TIMER_APPLY_UNCONFIRMED, kApplyConfirmMilliseconds);
     SendToService(service, WM_SERVICE_APPLY, 0, 0);
 }
@@ -92,7 +104,7 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
         if (shown) view.SetSensitivitySlider(shown->MouseSensitivity);
         break;
     case SETTING_APPLY_DONE:
-        view.StartTimer(TIMER_APPLY_DONE, kLinkTimerMilliseconds);
+        OnApplyDone();
         break;
     default:
         break;
@@ -104,6 +116,11 @@ bool DeviceLink::OnTimer(UINT_PTR id) {
         OnBlinkTick();
         return true;
     }
+    if (id == TIMER_APPLY_UNCONFIRMED && applyWaiting) {
+        // Its answer may still come; it must not unlock the apply after it.
+        applyWaiting = false;
+        ++lateAnswers;
+    }
     if (id == TIMER_APPLY_DONE || id == TIMER_APPLY_UNCONFIRMED) {
         UnlockBottomRow();
         return true;
@@ -111,10 +128,22 @@ bool DeviceLink::OnTimer(UINT_PTR id) {
     return false;
 }
 
+void DeviceLink::OnApplyDone() {
+    // Answers come in the order of the applies, so a late one belongs to an apply given up on.
+    if (lateAnswers > 0) {
+        --lateAnswers;
+        return;
+    }
+    if (!applyWaiting) return;
+    applyWaiting = false;
+    view.StartTimer(TIMER_APPLY_DONE, kLinkTimerMilliseconds);
+}
+
 void DeviceLink::UnlockBottomRow() {
     view.StopTimer(TIMER_APPLY_DONE);
     view.StopTimer(TIMER_APPLY_UNCONFIRMED);
     view.EnableBottomButtons(true);
+    if (!ReadDeviceFlag()) view.EnableApplyButton(false);
 }
 
 void DeviceLink::OnBlinkTick() {

@@ -10,9 +10,10 @@
 // which would lead out of the macro folder.
 std::wstring MacroFilePath(const std::wstring& name);
 
-// Writes every key of the file at `path`, each flushed at once; creates the file when needed.
-// Records from settings.eventCount on are written as zero. An empty path writes nothing.
-void SaveMacroFile(const std::wstring& path, const MacroSettings& settings);
+// Writes every key of the file at `path` into a copy that then replaces the file whole
+// (ReplaceIniFile); creates the file when needed. Records from settings.eventCount on are written
+// as zero. False when the file could not be written (it stays as it was) or the path is empty.
+bool SaveMacroFile(const std::wstring& path, const MacroSettings& settings);
 
 // The macro of that name. Missing keys give loop count 1, loop type 0 and delay type 2; a
 // missing or damaged event block gives no events. The events come back compacted: the n-th

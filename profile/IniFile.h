@@ -1,13 +1,17 @@
-// Access to one INI file through the system's private-profile functions. Every write is flushed
-// at once, so each value is on disk before the next one is written.
+// Access to one INI file through the system's private-profile functions. Every write to a shared
+// file is flushed at once, so each value is on disk before the next one is written.
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class IniFile {
 public:
-    explicit IniFile(std::wstring path) : path(std::move(path)) {}
+    enum class Flush { EveryWrite, ByOwner };
+
+    // A file that no other program reads yet may leave the flush to its owner (Flush::ByOwner).
+    explicit IniFile(std::wstring path, Flush flush = Flush::EveryWrite) : path(std::move(path)), flush(flush) {}
 
     const std::wstring& Path() const { return path; }
 
@@ -28,4 +32,12 @@ public:
 
 private:
     std::wstring path;
+    Flush flush;
 };
+
+// Writes a whole file through a copy beside it, so that a reader sees either the old file or the
+// new one. The copy starts as the file's present content, so keys and sections `write` does not
+// touch stay; `write` fills it through the same private-profile functions, and the copy then
+// takes the file's place in one step. False, with the file as it was, when `write` reports a
+// failure or the copy could not be made or put in place.
+bool ReplaceIniFile(const std::wstring& path, const std::function<bool(const IniFile&)>& write);

@@ -161,9 +161,10 @@ std::wstring ProfileFilePath(int profileIndex) {
 bool SaveAllProfiles() {
     bool saved = true;
     for (int k = 0; k < kProfileCount; ++k) {
-        const IniFile file(ProfileFilePath(k));
-        saved &= file.WriteInt(kGroupSection, L"GroupID", WorkingProfiles.GroupID);
-        saved &= WriteRecord(file, WorkingProfiles.Profiles[k], Layout::ProfileFile);
+        saved &= ReplaceIniFile(ProfileFilePath(k), [k](const IniFile& file) {
+            const bool groupWritten = file.WriteInt(kGroupSection, L"GroupID", WorkingProfiles.GroupID);
+            return WriteRecord(file, WorkingProfiles.Profiles[k], Layout::ProfileFile) && groupWritten;
+        });
     }
     return saved;
 }
@@ -184,8 +185,8 @@ void LoadProfiles(ProfileSet& staging) {
     ValidateProfiles(staging);
 }
 
-void ExportProfile(const ProfileRecord& record, const std::wstring& path) {
-    WriteRecord(IniFile(path), record, Layout::Exported);
+bool ExportProfile(const ProfileRecord& record, const std::wstring& path) {
+    return ReplaceIniFile(path, [&record](const IniFile& file) { return WriteRecord(file, record, Layout::Exported); });
 }
 
 void ImportProfile(const std::wstring& path, ProfileRecord& record) {

@@ -9,8 +9,8 @@
 // DataFolder + "RSProfile%d.pfd" for profile `profileIndex` 0 to 4.
 std::wstring ProfileFilePath(int profileIndex);
 
-// Writes all five profile files from WorkingProfiles, every value flushed before the next.
-// False when any file could not be written.
+// Writes all five profile files from WorkingProfiles, each replaced whole by a copy written
+// beside it (ReplaceIniFile). False when any file could not be written; that file stays as it was.
 bool SaveAllProfiles();
 
 // True for the five profile files and for anything inside the folder "MacroDB" of DataFolder,
@@ -26,9 +26,9 @@ void LoadAllProfiles(ProfileSet& set);
 // sets the defaults, reads the files into `staging`, then validates it into WorkingProfiles.
 void LoadProfiles(ProfileSet& staging);
 
-// Writes one profile to `path` without GroupID and without the buttons' LoopNumber. Keys already
-// in the file and not written here stay.
-void ExportProfile(const ProfileRecord& record, const std::wstring& path);
+// Writes one profile to `path` without GroupID and without the buttons' LoopNumber, replacing the
+// file whole. Keys already in the file and not written here stay. False when it could not be written.
+bool ExportProfile(const ProfileRecord& record, const std::wstring& path);
 
 // Reads a file written by ExportProfile into `record`, unrepaired. LoopNumber stays, and a macro
 // name is taken up to its first 50 characters.

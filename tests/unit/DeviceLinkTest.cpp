@@ -68,7 +68,7 @@ const SettingCase kSettingCases[] = {
      {"SetSensitivitySlider 7"}},
     {"sensitivity of another profile", 4, 1, SETTING_SENSITIVITY, 7, &ProfileRecord::MouseSensitivity, 4, 7,
      {"SetSensitivitySlider 11"}},
-    {"apply done", 0, 0, SETTING_APPLY_DONE, 0, nullptr, 0, 0, {"StartTimer 534 500"}},
+    {"apply done with no apply waiting", 0, 0, SETTING_APPLY_DONE, 0, nullptr, 0, 0, {}},
     {"unknown id", 0, 0, 13, 5, nullptr, 0, 0, {}},
     {"another unknown id", 0, 0, 1, 0, nullptr, 0, 0, {}},
 };
@@ -146,25 +146,19 @@ TEST_F(DevicePresence, SecondPresenceRestartsTheBlinkFromTheBeginning) {
     EXPECT_EQ("ShowDevicePresentLabel 0", view.calls.front()) << "the first tick after a restart hides the label";
 }
 
-TEST(DeviceLink, ApplyDoneTickUnlocksTheBottomRowOnce) {
-    ProfileSet profiles{};
-    DeviceRecordingView view;
-    DeviceLink link(view, profiles);
+// Each unlock leaves Apply as the device flag says; here there is no macro library, so no mouse.
+TEST(DeviceLink, BothLockTimersUnlockTheBottomRowWithApplyFollowingTheDeviceFlag) {
+    for (UINT_PTR timer : {TIMER_APPLY_DONE, TIMER_APPLY_UNCONFIRMED}) {
+        ProfileSet profiles{};
+        DeviceRecordingView view;
+        DeviceLink link(view, profiles);
 
-    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_DONE));
-    EXPECT_FALSE(link.OnTimer(99));
+        EXPECT_TRUE(link.OnTimer(timer));
+        EXPECT_FALSE(link.OnTimer(99));
 
-    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
-}
-
-// A service that never confirms an apply must not keep the bottom row locked.
-TEST(DeviceLink, AnUnconfirmedApplyUnlocksTheBottomRowWhenItsTimerRunsOut) {
-    ProfileSet profiles{};
-    DeviceRecordingView view;
-    DeviceLink link(view, profiles);
-
-    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_UNCONFIRMED));
-
-    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
+        EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1", "EnableApplyButton 0"}),
+                  view.calls)
+            << timer;
+    }
 }
 }  // namespace

@@ -23,6 +23,7 @@ constexpr int kMouseButtons = 3;
 // Notices of "WARNING": a name that cannot be a macro's file name, and a library that took no name.
 constexpr int kInvalidNameMessage = 15;
 constexpr int kLibraryFullMessage = 16;
+constexpr int kFileNotWrittenMessage = 19;
 
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
@@ -294,16 +295,18 @@ int CMacroDlg::LoopType() const {
     return loopSecondBox.checked ? 1 : 2;
 }
 
-void CMacroDlg::SaveSelectedMacro() {
+bool CMacroDlg::SaveSelectedMacro() {
     const std::wstring name = SelectedMacroName();
-    if (name.empty()) return;
+    if (name.empty()) return false;
     MacroSettings settings;
     settings.loopCountText = loopCountEdit.GetWindowText();
     settings.loopType = LoopType();
     settings.delayType = delayType;
     settings.eventCount = editor.EventCount();
     settings.events = editor.Events();
-    SaveMacroFile(MacroFilePath(name), settings);
+    if (SaveMacroFile(MacroFilePath(name), settings)) return true;
+    ShowNotice(kFileNotWrittenMessage);
+    return false;
 }
 
 void CMacroDlg::NotifyMacroChanged() { SendMacroChanged(SelectedMacroName()); }
@@ -311,9 +314,8 @@ void CMacroDlg::NotifyMacroChanged() { SendMacroChanged(SelectedMacroName()); }
 void CMacroDlg::NotifyMacroButtons() { SendMacroButtons(WorkingProfiles, SelectedMacroName()); }
 
 void CMacroDlg::SaveAndNotify() {
-    if (SelectedMacroName().empty()) return;
-    SaveSelectedMacro();
-    NotifyMacroChanged();
+    // The service is told only about a file that holds what the editor shows.
+    if (SaveSelectedMacro()) NotifyMacroChanged();
 }
 
 void CMacroDlg::UpdateTotals() {
@@ -402,8 +404,7 @@ void CMacroDlg::OnLoopBox(bool count) {
     } else if (loopSecondBox.checked) {
         loopCountBox.SetCheck(FALSE);
     }
-    SaveSelectedMacro();
-    NotifyMacroButtons();
+    if (SaveSelectedMacro()) NotifyMacroButtons();
 }
 
 void CMacroDlg::OnLoopCountKeyUp() {
@@ -411,8 +412,7 @@ void CMacroDlg::OnLoopCountKeyUp() {
     if (LoopCountValue(loopCountEdit.GetWindowText()) > kMaxLoopCount) {
         loopCountEdit.SetWindowText(std::to_wstring(kMaxLoopCount).c_str());
     }
-    if (SelectedMacroName().empty()) return;
-    SaveSelectedMacro();
+    if (SelectedMacroName().empty() || !SaveSelectedMacro()) return;
     NotifyMacroChanged();
     NotifyMacroButtons();
 }

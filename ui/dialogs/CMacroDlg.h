@@ -39,7 +39,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void LoadSelectedMacro();
-    void SaveSelectedMacro();
+    // False, after a warning box, when the file could not be written; false for no selection.
+    bool SaveSelectedMacro();
     void NotifyMacroChanged();
     void NotifyMacroButtons();
     void UpdateTotals();

@@ -25,6 +25,11 @@ int IndexOf(const std::array<CBitmapBtn, N>& buttons, HWND control) {
     return -1;
 }
 
+constexpr int kNoticeTitle = 1;
+constexpr int kProtectedFileMessage = 17;
+constexpr int kSaveFailedMessage = 18;
+constexpr int kExportFailedMessage = 20;
+
 std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
 }  // namespace
 
@@ -78,6 +83,7 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMoxCfgDlg::CreateSkinLayout() {
     InitFolders();
+    CreateDataFolders();
     layout.Create(*this);
 }
 
@@ -218,7 +224,13 @@ void CMoxCfgDlg::ExportCurrentProfile() {
     CFileDialog dialog(false, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
     dialog.SetInitialFolder(DataFolder);
     if (dialog.DoModal() != IDOK) return;
-    ExportProfile(WorkingProfiles.Profiles[state.currentProfile], dialog.GetPathName());
+    const std::wstring path = dialog.GetPathName();
+    // The dialog opens where the tool's own files live; one chosen by mistake is never replaced.
+    if (IsProtectedDataFile(path)) {
+        ShowNotice(kProtectedFileMessage, L"");
+        return;
+    }
+    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) ShowNotice(kExportFailedMessage, L"");
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
@@ -286,3 +298,10 @@ void CMoxCfgDlg::ShowPollingRate(int code) {
 void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
 
 void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }
+
+void CMoxCfgDlg::ShowSaveFailedWarning() { ShowNotice(kSaveFailedMessage, DataFolder); }
+
+void CMoxCfgDlg::ShowNotice(int messageId, const std::wstring& note) {
+    CWarningDlg notice(this, Warning(kNoticeTitle), Warning(messageId), note);
+    notice.DoModal();
+}
