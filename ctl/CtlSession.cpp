@@ -63,6 +63,17 @@ bool ProfileFilesWritable() {
     }
     return true;
 }
+// The service reads all five files after each apply, and a file it holds open cannot be replaced
+// meanwhile; a command right after another waits for it, a little at most.
+bool SaveWhileServiceReads() {
+    constexpr int kAttempts = 20;
+    constexpr DWORD kPauseMilliseconds = 100;
+    for (int attempt = 1; attempt < kAttempts; ++attempt) {
+        if (SaveAllProfiles()) return true;
+        ::Sleep(kPauseMilliseconds);
+    }
+    return SaveAllProfiles();
+}
 }  // namespace
 
 int CtlSession::Refuse(const std::wstring& problem) {
@@ -288,10 +299,11 @@ int CtlSession::Export(const CtlRequest& request) {
         return Refuse(L"'" + request.path +
                       L"' is one of the tool's own files (a profile file or in MacroDB): another file is accepted");
     }
-    if (path.empty() || !CanOpen(path, GENERIC_WRITE, OPEN_ALWAYS)) {
-        return Refuse(L"cannot write '" + request.path + L"': the path of a file in an existing folder is accepted");
+    // The file is written whole through a copy, so a failed export leaves nothing behind.
+    if (path.empty() || !ExportProfile(WorkingProfiles.Profiles[static_cast<size_t>(request.profile)], path)) {
+        return Refuse(L"cannot write '" + request.path +
+                      L"': the path of a file that may be written, in an existing folder, is accepted");
     }
-    ExportProfile(WorkingProfiles.Profiles[static_cast<size_t>(request.profile)], path);
     output = ProfileText(request.profile) + L" exported to " + path + L"\n";
     return kExitDone;
 }
@@ -310,7 +322,7 @@ int CtlSession::Import(const CtlRequest& request, ProfileRecord& record) {
 
 int CtlSession::SaveAndApply() {
     HWND service = FindServiceWindow();
-    if (!ProfileFilesWritable() || !SaveAllProfiles()) {
+    if (!ProfileFilesWritable() || !SaveWhileServiceReads()) {
         // As the window after a failed save: the service is not told to apply files half written.
         output.clear();
         error = L"the profile files in " + std::wstring(DataFolder) +
