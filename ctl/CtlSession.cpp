@@ -47,7 +47,7 @@ void PressKeys(KeyCapture& capture, const std::vector<std::uint8_t>& keys) {
     std::wstring display;
     for (std::uint8_t hid : keys) {
         int vk = 0;
-        HidToVk(hid, vk);
+        UsageKey(hid, vk);
         capture.OnHookKey(vk, 0, display);
     }
     capture.Finish();
@@ -271,8 +271,7 @@ int CtlSession::SetButton(const CtlRequest& request, ProfileRecord& record) {
                           L" or a key name is accepted");
         }
     }
-    LastHookEvent lastEvent;
-    KeyCapture combination(false, lastEvent);
+    KeyCapture combination(false);
     if (function.kind == FunctionKind::Combination) PressKeys(combination, function.keys);
     if (function.kind == FunctionKind::Combination && combination.keyCount != static_cast<int>(function.keys.size())) {
         return Refuse(L"bad combination '" + function.text +
