@@ -16,7 +16,7 @@ TEST(KeyNames, HidFromKeyNameTakesLongAndShortNames) {
         {L"Ctrl", 0xE0},     {L"LCtrl", 0xE0},   {L"Right Ctrl", 0xE4}, {L"RCtrl", 0xE4},   {L"Shift", 0xE1},
         {L"Alt", 0xE2},      {L"Win", 0xE3},     {L"Space Bar", 0x2C},  {L"Space", 0x2C},   {L"Enter", 0x28},
         {L"Num Enter", 0x58}, {L"Num 1", 0x59},  {L"Num1", 0x59},       {L"Esc", 0x29},     {L"ESC", 0x29},
-        {L"PageUp", 0x4B},   {L"Pageup", 0x4B},  {L"Scroll Lock", 0x47}, {L"Scrl", 0x47},   {L"~", 0x35},
+        {L"PageUp", 0x4B},   {L"Pageup", 0x4B},  {L"Scroll Lock", 0x47}, {L"Scrl", 0x47},   {L"`", 0x35},
         {L"\\", 0x31},       {L"Left", 0x50},    {L"Pause/Break", 0x48},
     };
     for (const Case& c : cases) {
