@@ -66,8 +66,8 @@ bool ProfileFilesWritable() {
 // The service reads all five files after each apply, and a file it holds open cannot be replaced
 // meanwhile; a command right after another waits for it, a little at most.
 bool SaveWhileServiceReads() {
-    constexpr int kAttempts = 20;
-    constexpr DWORD kPauseMilliseconds = 100;
+    constexpr int kAttempts = 50;
+    constexpr DWORD kPauseMilliseconds = 40;
     for (int attempt = 1; attempt < kAttempts; ++attempt) {
         if (SaveAllProfiles()) return true;
         ::Sleep(kPauseMilliseconds);
@@ -95,14 +95,17 @@ int CtlSession::Run(const CtlRequest& request) {
                 L"other); list, show, macros and export work meanwhile";
         return kExitWindowOpen;
     }
+    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
+    if (request.command == CtlCommand::Macros) {
+        output = ProfileReport(WorkingProfiles, macroNames, request.json).Macros();
+        return kExitDone;
+    }
     ProfileSet staging{};
     LoadProfiles(staging);
-    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
     const ProfileReport report(WorkingProfiles, macroNames, request.json);
     switch (request.command) {
     case CtlCommand::List: output = report.List(); return kExitDone;
     case CtlCommand::Show: output = report.Show(request.profile < 0 ? WorkingProfiles.GroupID : request.profile); return kExitDone;
-    case CtlCommand::Macros: output = report.Macros(); return kExitDone;
     case CtlCommand::Export: return Export(request);
     default: return Change(request);
     }
