@@ -63,6 +63,7 @@ bool ProfileFilesWritable() {
     }
     return true;
 }
+
 // The service reads all five files after each apply, and a file it holds open cannot be replaced
 // meanwhile; a command right after another waits for it, a little at most.
 bool SaveWhileServiceReads() {
