@@ -334,10 +334,14 @@ int CtlSession::SaveAndApply() {
     }
     if (!service) {
         output += L"saved; no device service runs, so the mouse gets the settings when it starts\n";
-    } else if (!SendToService(service, WM_SERVICE_APPLY, 0, 0)) {
-        output += L"saved; the device service did not answer\n";
-    } else {
-        output += L"saved and applied\n";
+        return kExitDone;
+    }
+    switch (SendToService(service, WM_SERVICE_APPLY, 0, 0)) {
+    case ServiceReply::Answered: output += L"saved and applied\n"; break;
+    case ServiceReply::Missing: output += L"saved; the device service did not answer\n"; break;
+    case ServiceReply::Refused:
+        output += L"saved; the device service runs with higher rights and refuses this program's messages\n";
+        break;
     }
     return kExitDone;
 }

@@ -1,6 +1,5 @@
 #include "device/DeviceLink.h"
 
-#include "device/DeviceService.h"
 #include "framework/Messages.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileSet.h"
@@ -55,7 +54,11 @@ void DeviceLink::ApplyProfiles() {
     // The service may answer before the send returns.
     applyWaiting = true;
     view.StartTimer(TIMER_APPLY_UNCONFIRMED, kApplyConfirmMilliseconds);
-    SendToService(service, WM_SERVICE_APPLY, 0, 0);
+    if (send(service, WM_SERVICE_APPLY, 0, 0) == ServiceReply::Refused) {
+        applyWaiting = false;
+        UnlockBottomRow();
+        view.ShowServiceRightsWarning();
+    }
 }
 
 void DeviceLink::OnDevicePresence() {

@@ -2,6 +2,7 @@
 // what the service's messages and the link's two timers change in the profiles and show.
 #pragma once
 #include "device/DeviceLinkView.h"
+#include "device/DeviceService.h"
 
 #include <windows.h>
 
@@ -17,8 +18,10 @@ constexpr UINT kApplyConfirmMilliseconds = 10000;
 class DeviceLink {
 public:
     // Both are borrowed and outlive the link. `profiles` is the working copy, WorkingProfiles,
-    // which the service's settings change and ApplyProfiles saves.
-    DeviceLink(DeviceLinkView& view, ProfileSet& profiles) : view(view), profiles(profiles) {}
+    // which the service's settings change and ApplyProfiles saves. `send` carries the messages to
+    // the service (a test puts a stand-in there).
+    DeviceLink(DeviceLinkView& view, ProfileSet& profiles, ServiceSender send = SendToService)
+        : view(view), profiles(profiles), send(send) {}
 
     // Starts hid.exe when its window is missing, then shows the device flag.
     void StartDeviceService();
@@ -27,7 +30,8 @@ public:
     // kApplyConfirmMilliseconds at most; the row then unlocks with Apply enabled only while the
     // device flag says the mouse is there. Without a service window the files are still written,
     // the row stays enabled and the device is shown as absent. Files that could not be written
-    // are not applied: the user is warned and the row unlocks.
+    // are not applied: the user is warned and the row unlocks. A service that refuses the message
+    // (it runs with other rights) cannot answer: the row is unlocked at once and the user is told why.
     void ApplyProfiles();
 
     // OnDevicePresence()
@@ -49,6 +53,7 @@ private:
 
     DeviceLinkView& view;
     ProfileSet& profiles;
+    ServiceSender send;
     int blinkCount = 0;
     bool applyWaiting = false;  // an apply sent and neither confirmed nor given up on
     int lateAnswers = 0;        // confirmations still owed for applies given up on

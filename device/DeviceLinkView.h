@@ -32,4 +32,6 @@ public:
     virtual void SetSensitivitySlider(int position) = 0;
     // The profile files could not be written, so nothing was sent to the mouse.
     virtual void ShowSaveFailedWarning() = 0;
+    // The service runs with other rights than the tool and drops its messages.
+    virtual void ShowServiceRightsWarning() = 0;
 };

@@ -118,6 +118,7 @@ void ReadRecord(const IniFile& file, ProfileRecord& record, Layout layout) {
         file.ReadStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);
     }
 }
+
 // The full form of a path, and for an existing file its long form; empty when the system cannot
 // make it full.
 std::wstring FullPath(const std::wstring& path) {

@@ -174,7 +174,7 @@ void MeasureWindow(BenchTable& table, BenchWindow& window) {
               Milliseconds(repaint), L"", L"under " + Milliseconds(kRepaintGoalMilliseconds),
               repaint < kRepaintGoalMilliseconds);
     const double apply = MedianOf(kTimedRepetitions, [&window] { return window.Apply(); });
-    table.Add(L"apply: five profile files written with a flush per value, then the message (median of " +
+    table.Add(L"apply: five profile files each written into a copy that replaces it, then the message (median of " +
                   std::to_wstring(kTimedRepetitions) + L")",
               Milliseconds(apply), L"", L"under " + Milliseconds(kApplyGoalMilliseconds),
               apply < kApplyGoalMilliseconds);

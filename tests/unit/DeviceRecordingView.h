@@ -26,6 +26,7 @@ public:
     void ApplyLedMode(int mode) override { Record("ApplyLedMode", mode); }
     void SetSensitivitySlider(int position) override { Record("SetSensitivitySlider", position); }
     void ShowSaveFailedWarning() override { calls.push_back("ShowSaveFailedWarning"); }
+    void ShowServiceRightsWarning() override { calls.push_back("ShowServiceRightsWarning"); }
 
 private:
     void Record(const char* name, long long value) { calls.push_back(std::string(name) + " " + std::to_string(value)); }

@@ -474,6 +474,27 @@ TEST_F(MacroDlgTest, EventCommands) {
     }
 }
 
+// A file the editor cannot write keeps the macro the mouse has; the user is told, and the service
+// hears of no change that is not on disk.
+TEST_F(MacroDlgTest, AMacroFileThatCannotBeWrittenIsReportedAndNotAnnounced) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    ButtonAssignment& button = WorkingProfiles.Profiles[2].Buttons[4];
+    button.ButtonFunc = FUNC_MACRO;
+    wcscpy_s(button.MacroName, L"m");
+    const std::wstring path = MacroFilePath(L"m");
+    const std::string before = TestFolder::ReadBytes(path);
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    editor.eventList.SetCurSel(4);
+    Click(editor.deleteEventButton);
+    Click(editor.loopSecondBox);
+
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ((std::vector<int>{19, 19}), editor.notices);
+    EXPECT_EQ(before, TestFolder::ReadBytes(path));
+    EXPECT_TRUE(service.messages.empty());
+}
+
 TEST_F(MacroDlgTest, CopyAndPaste) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
     editor.eventList.SetCurSel(1);

@@ -46,6 +46,7 @@ public:
     void ApplyLedMode(int mode) override;
     void SetSensitivitySlider(int position) override;
     void ShowSaveFailedWarning() override;
+    void ShowServiceRightsWarning() override;
 
     // For the window's tests: what the pages show and the controls they show it with.
     const MainPageState& PageState() const { return state; }
@@ -67,7 +68,8 @@ private:
     // A warning box with the title "Warning" and a text of section "WARNING".
     void ShowNotice(int messageId, const std::wstring& note);
 
-    HICON appIcon = nullptr;  // shared resource icon: the system owns it
+    HICON appIcon = nullptr;    // shared resource icons: the system owns them
+    HICON smallIcon = nullptr;  // the icon's own picture of the small icon size (title bar, taskbar)
     MainLayout layout;
     MainPageState state;
     ProfileSet StagingProfiles{};
