@@ -1,4 +1,4 @@
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 
 #include "framework/Folders.h"
 #include "text/LocalisedText.h"

@@ -8,8 +8,8 @@
 #include "ui/dialogs/CMacroDlg.h"
 #include "ui/dialogs/CSingleKey.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/ButtonCaption.h"
+#include "functions/FunctionMenu.h"
 #include "window/MainWindowFixture.h"
 
 #include <utility>

@@ -3,7 +3,7 @@
 #include "skin/SkinImages.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,7 +3,7 @@
 #pragma once
 #include "profile/ProfileSet.h"
 #include "skin/CBmpMenu.h"
-#include "ui/main/FunctionChoice.h"
+#include "functions/FunctionChoice.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainPageState.h"
 

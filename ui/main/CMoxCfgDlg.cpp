@@ -10,7 +10,7 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "ui/dialogs/SystemNotices.h"
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
