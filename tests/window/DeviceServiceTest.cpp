@@ -192,7 +192,7 @@ TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame)
 
 // What the system answers a message to a service of a higher integrity level (an elevated one).
 ServiceReply RefusedByPrivilegeIsolation(HWND, UINT, WPARAM, LPARAM) {
-    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED);
+    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED, true);
 }
 
 // No confirmation can come from a service that never got the message.
