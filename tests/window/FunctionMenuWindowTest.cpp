@@ -219,6 +219,20 @@ TEST_F(FunctionMenuTest, ADialogsResultGoesToTheProfileItWasOpenedFor) {
     }
 }
 
+TEST_F(FunctionMenuTest, AProfileSwitchFromTheMouseClosesTheMenu) {
+    WriteProfiles([](ProfileSet&) {});
+    Open();
+    Click(Layout().functionButtons[1]);
+    ASSERT_NE(nullptr, window->Buttons().OpenMenu());
+    window->SendMessage(WM_DEVICE_SETTING, SETTING_PROFILE, 1);
+    PumpMessages();
+    EXPECT_EQ(nullptr, window->Buttons().OpenMenu());
+    EXPECT_EQ(-1, window->Buttons().EditedButton());
+    window->PostMessage(WM_MENU_PICK, 0, Pick(14, 0));
+    PumpMessages();
+    for (int profile : {0, 1}) EXPECT_EQ(2, WorkingProfiles.Profiles[profile].Buttons[1].ButtonFunc) << profile;
+}
+
 TEST_F(FunctionMenuTest, CancelLeavesTheRecord) {
     WriteProfiles([](ProfileSet& set) {
         set.Profiles[0].Buttons[1].ButtonFunc = 6;

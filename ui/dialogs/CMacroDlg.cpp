@@ -302,7 +302,7 @@ int CMacroDlg::LoopType() const {
     return loopSecondBox.checked ? 1 : 2;
 }
 
-MacroSettings CMacroDlg::ShownSettings() {
+MacroSettings CMacroDlg::ShownSettings() const {
     MacroSettings settings;
     settings.loopCountText = loopCountEdit.GetWindowText();
     settings.loopType = LoopType();

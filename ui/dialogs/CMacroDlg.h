@@ -88,7 +88,7 @@ private:
 
     std::wstring SelectedMacroName() const;
     // The macro as the editor shows it: its options and events.
-    MacroSettings ShownSettings();
+    MacroSettings ShownSettings() const;
     void FillMacroList();
     // Shows the editor's rows; `selection` as the editor's commands return it.
     void ShowRows(int selection);

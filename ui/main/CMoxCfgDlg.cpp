@@ -210,7 +210,9 @@ void CMoxCfgDlg::SelectProfile(int profile) {
     for (int i = 0; i < kProfileCount; ++i) layout.profileTabs[i].SetCheck(i == profile);
     state.currentProfile = profile;
     WorkingProfiles.GroupID = profile;
-    // Edits go to the profile selected, so every page shows it, however it was selected.
+    // Edits go to the profile selected, so every page shows it, however it was selected; an open
+    // function menu belonged to a button of the profile left.
+    buttonPage.CloseFunctionMenu();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
 }
