@@ -23,7 +23,7 @@ struct SectionIds {
 const SectionIds kSkinsIds[] = {
     {L"General", {{1, 9}, {15, 51}, {53, 64}, {kWebPageStringId, kWebPageStringId}}},
     {L"WARNING", {{1, 10}, {12, 16}}},
-    {L"SINGLEKEY", {{1, 1}, {3, 7}}},
+    {L"SINGLEKEY", {{1, 1}, {3, 8}}},
     {L"FireKey", {{1, 4}, {7, 8}}},
     {L"MACRO", {{1, 27}}},
 };
