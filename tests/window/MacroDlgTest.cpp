@@ -575,6 +575,10 @@ TEST_F(MacroDlgTest, RebuildingTheRowsClosesTheDelayEditor) {
         {"move down", [](TestMacroDlg& e) { Click(e.moveDownButton); }},
         {"delete", [](TestMacroDlg& e) { Click(e.deleteEventButton); }},
         {"paste", [](TestMacroDlg& e) { Click(e.pasteButton); }},
+        {"insert recording", [](TestMacroDlg& e) {
+             Click(e.insertRecordButton);
+             Click(e.stopButton);
+         }},
         {"record", [](TestMacroDlg& e) {
              Click(e.recordButton);
              e.SendMessage(WM_HOOK_KEY, 'D', kDown);

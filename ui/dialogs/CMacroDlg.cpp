@@ -505,7 +505,8 @@ void CMacroDlg::StartRecording(bool insert) {
     SetRecordingLocked(true);
     hook.Enable(true);
     editor.StartRecording(insert);
-    if (!insert) ShowRows(-1);
+    // Inserting keeps the rows and the selection; either way an open delay editor closes.
+    ShowRows(insert ? MacroEventEditor::kKeepSelection : -1);
 }
 
 void CMacroDlg::StopRecording() {
