@@ -10,6 +10,7 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CSingleKeyDlg.h"
 #include "ui/dialogs/CWarningDlg.h"
+#include "ui/dialogs/SystemNotices.h"
 
 #include <algorithm>
 
@@ -222,7 +223,8 @@ void CMacroDlg::ReleaseSkin() {
 
 BOOL CMacroDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    hook = LoadHookLibrary();
+    hook = StartKeyHook(*this, false);
+    UpdateEnabling();
     return TRUE;
 }
 
@@ -318,9 +320,16 @@ void CMacroDlg::SaveSelectedMacro() {
     SaveMacroFile(MacroFilePath(name), ShownSettings());
 }
 
-void CMacroDlg::NotifyMacroChanged() { SendMacroChanged(SelectedMacroName()); }
+void CMacroDlg::NotifyMacroChanged() { TellIfServiceRefused(SendMacroChanged(SelectedMacroName())); }
 
-void CMacroDlg::NotifyMacroButtons() { SendMacroButtons(WorkingProfiles, SelectedMacroName()); }
+void CMacroDlg::NotifyMacroButtons() { TellIfServiceRefused(SendMacroButtons(WorkingProfiles, SelectedMacroName())); }
+
+void CMacroDlg::TellIfServiceRefused(ServiceReply reply) {
+    // Every change is sent; one notice for the editor's session is enough.
+    if (reply != ServiceReply::Refused || serviceRefusalTold) return;
+    serviceRefusalTold = true;
+    ShowServiceRightsNotice(this);
+}
 
 void CMacroDlg::SaveAndNotify() {
     if (SelectedMacroName().empty()) return;
@@ -341,6 +350,10 @@ void CMacroDlg::UpdateEnabling() {
              &fixedDelayEdit, &loopCountEdit}) {
         control->EnableWindow(enable);
     }
+    // Without the keyboard hook a recording would stay empty.
+    const bool keysReadable = hook.problem == HookProblem::None;
+    recordButton.EnableWindow(keysReadable);
+    insertRecordButton.EnableWindow(enable && keysReadable);
 }
 
 // --- boxes the editor asks ---
@@ -501,7 +514,10 @@ void CMacroDlg::StartRecording(bool insert) {
         ShowNotice(14);
         return;
     }
-    hook.Install(m_hWnd);
+    if (!InstallKeyHook(*this, hook)) {
+        UpdateEnabling();
+        return;
+    }
     SetRecordingLocked(true);
     hook.Enable(true);
     editor.StartRecording(insert);
@@ -594,6 +610,9 @@ LRESULT CMacroDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOOK_KEY:
         return OnHookKey(wParam, lParam) ? 1 : 0;
+    case WM_HOOK_NOTICE:
+        ShowHookNotice(this, wParam);
+        return 0;
     case WM_LIST_VALUE_EDITED:
         OnValueEdited(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;

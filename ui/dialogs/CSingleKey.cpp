@@ -3,6 +3,7 @@
 #include "framework/Messages.h"
 #include "res/resource.h"
 #include "text/LocalisedText.h"
+#include "ui/dialogs/SystemNotices.h"
 
 namespace {
 constexpr int kRefusedKeyNotice = 8;
@@ -23,8 +24,7 @@ void CSingleKey::CreateControls() {
 
 BOOL CSingleKey::OnInitDialog() {
     CPromptDialog::OnInitDialog();
-    hook = LoadHookLibrary();
-    hook.Install(m_hWnd);
+    hook = StartKeyHook(*this, true);
     ReportKeys(true);
     keyDisplay.SetText(capture.Start(), 0, kTextCentred);
     return TRUE;
@@ -32,7 +32,7 @@ BOOL CSingleKey::OnInitDialog() {
 
 void CSingleKey::ReportKeys(bool on) {
     hook.Enable(on);
-    reporting = on && hook.installhook && hook.enablehook;
+    reporting = on && hook.installhook && hook.enablehook && hook.problem == HookProblem::None;
 }
 
 void CSingleKey::ShowKeys(const std::wstring& text) {
@@ -44,6 +44,9 @@ LRESULT CSingleKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HOOK_KEY:
         return OnHookKey(static_cast<int>(wParam), static_cast<int>(lParam));
+    case WM_HOOK_NOTICE:
+        ShowHookNotice(this, wParam);
+        return 0;
     case WM_DESTROY: {
         LRESULT result = CPromptDialog::WindowProc(message, wParam, lParam);
         hook.Enable(false);
