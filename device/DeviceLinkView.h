@@ -21,7 +21,7 @@ public:
 
     // The loading sequence from the profile files, then every page and button label refreshed.
     virtual void ReloadProfiles() = 0;
-    // The profile tab radio: tabs, currentProfile and GroupID; the pages are not refreshed.
+    // The profile tab radio: tabs, currentProfile and GroupID; then every page and button label shows it.
     virtual void SelectProfile(int profile) = 0;
     // "Current Stage : %d" with the number of the stage index, which comes unchecked from the device.
     virtual void ShowCurrentStage(int stageIndex) = 0;

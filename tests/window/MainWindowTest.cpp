@@ -225,8 +225,11 @@ TEST_F(MainWindowTest, DeviceSettingsChangeTheProfilesAndTheControls) {
     EXPECT_EQ(3, WorkingProfiles.GroupID);
     EXPECT_TRUE(Layout().profileTabs[3].checked);
     EXPECT_FALSE(Layout().profileTabs[0].checked);
-    EXPECT_EQ(LoadUiString(L"General", 2) + L" : 7", Text(*Layout().pointerSliderTitles[1]))
-        << "the pages keep showing the previous profile until the next refresh";
+    EXPECT_EQ(3, window->PageState().currentProfile) << "edits go to the profile the mouse switched to";
+    ASSERT_NE(7, WorkingProfiles.Profiles[3].MouseSensitivity);
+    EXPECT_EQ(LoadUiString(L"General", 2) + L" : " + std::to_wstring(WorkingProfiles.Profiles[3].MouseSensitivity),
+              Text(*Layout().pointerSliderTitles[1]))
+        << "the pages show the profile the edits change";
 
     setting(SETTING_LED_MODE, 2);
     EXPECT_EQ(2, WorkingProfiles.Profiles[3].LedMode1);

@@ -115,10 +115,12 @@ void CMacroDlg::CreateLists() {
                      LoadUiString(L"MACRO", 3).c_str());
     macroList.notifyOnClick = 1;
     eventList.editOnDoubleClick = 1;
+    // A right click in the macro list would highlight a macro without loading it, and the next
+    // change would be written into that macro's file.
+    eventList.noRightClick = 0;
     for (CListBoxEx* list : {&macroList, &eventList}) {
         list->AttachList(m_hWnd);
         list->selectionFill = 1;
-        list->noRightClick = 0;
         list->textColor = list->selectedTextColor = RGB(255, 255, 255);
         list->SetListBackground();
     }
@@ -236,6 +238,12 @@ BOOL CMacroDlg::PreTranslateMessage(MSG* message) {
     return CSkinDialog::PreTranslateMessage(message);
 }
 
+void CMacroDlg::OnCancel() {
+    // Closing the window (Alt+F4) while recording keeps what was recorded, as Stop does.
+    if (recording) StopRecording();
+    CSkinDialog::OnCancel();
+}
+
 void CMacroDlg::OnSurfacePressed(int x, int y) {
     CloseMouseMenu();
     CSkinDialog::OnSurfacePressed(x, y);
@@ -297,16 +305,20 @@ int CMacroDlg::LoopType() const {
     return loopSecondBox.checked ? 1 : 2;
 }
 
-bool CMacroDlg::SaveSelectedMacro() {
-    const std::wstring name = SelectedMacroName();
-    if (name.empty()) return false;
+MacroSettings CMacroDlg::ShownSettings() const {
     MacroSettings settings;
     settings.loopCountText = loopCountEdit.GetWindowText();
     settings.loopType = LoopType();
     settings.delayType = delayType;
     settings.eventCount = editor.EventCount();
     settings.events = editor.Events();
-    if (SaveMacroFile(MacroFilePath(name), settings)) return true;
+    return settings;
+}
+
+bool CMacroDlg::SaveSelectedMacro() {
+    const std::wstring name = SelectedMacroName();
+    if (name.empty()) return false;
+    if (SaveMacroFile(MacroFilePath(name), ShownSettings())) return true;
     ShowNotice(kFileNotWrittenMessage);
     return false;
 }
@@ -452,8 +464,7 @@ void CMacroDlg::NewMacro() {
     for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
     delayType = DELAY_NONE;
     loopCountEdit.SetWindowText(L"1");
-    MacroSettings settings;
-    SaveMacroFile(path, settings);
+    SaveMacroFile(path, ShownSettings());
     if (library.AddMacroName(name) < 0) {
         ::DeleteFileW(path.c_str());
         ShowNotice(kLibraryFullMessage);
@@ -490,10 +501,12 @@ void CMacroDlg::SetRecordingLocked(bool locked) {
     for (CWnd* control : std::initializer_list<CWnd*>{
              &recordButton, &okButton, &cancelButton, &insertRecordButton, &deleteEventButton, &moveUpButton,
              &moveDownButton, &copyButton, &cutButton, &pasteButton, &mouseClickButton, &macroList, &recordDelayBox,
-             &fixedDelayBox, &loopCountBox, &loopSecondBox, &fixedDelayEdit, &loopCountEdit}) {
+             &fixedDelayBox, &loopCountBox, &loopSecondBox, &fixedDelayEdit, &loopCountEdit, &newMacroButton,
+             &deleteMacroButton}) {
         control->EnableWindow(!locked);
     }
     stopButton.EnableWindow(locked);
+    recording = locked;
 }
 
 void CMacroDlg::StartRecording(bool insert) {
@@ -508,7 +521,8 @@ void CMacroDlg::StartRecording(bool insert) {
     SetRecordingLocked(true);
     hook.Enable(true);
     editor.StartRecording(insert);
-    if (!insert) ShowRows(-1);
+    // Inserting keeps the rows and the selection; either way an open delay editor closes.
+    ShowRows(insert ? MacroEventEditor::kKeepSelection : -1);
 }
 
 void CMacroDlg::StopRecording() {

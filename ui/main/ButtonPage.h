@@ -30,7 +30,13 @@ public:
     int EditedButton() const { return editedButton; }
 
 private:
+    // The profile and record the open menu, and the dialog it opens, were opened for.
+    ProfileRecord& EditedProfile();
     ButtonAssignment& EditedRecord();
+    void WarnPrimaryButton();
+    // A dialog's result for the edited record, stored unless the profile it was opened for, as it
+    // stands now, would be left without a button on FUNC_LEFT_CLICK.
+    void StoreDialogResult(const ButtonAssignment& result);
     void AskSingleKey();
     void AskKeyCombination();
     void AskFireKey();
@@ -44,4 +50,5 @@ private:
     ProfileSet& profiles;
     std::unique_ptr<CBmpMenu> openMenu;
     int editedButton = -1;  // the record whose menu is open, -1 when none
+    int editedProfile = 0;  // the profile of that record when the choice came
 };

@@ -117,7 +117,7 @@ BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
     if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(kMouseLayoutRect));
-    if (state.currentPage != 3 || state.shownLedMode < 0 || state.shownLedMode > 4) return;
+    if (state.currentPage != 3 || !SettingsValues::GroupsForLedMode(state.shownLedMode).colorPicture) return;
     DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(kColorPictureRect));
     Gdiplus::Pen frame(Gdiplus::Color(255, 255, 255, 255), 1.0f);
     Gdiplus::Rect outline = GdiplusRect(kSwatchFrameRect);
@@ -192,8 +192,6 @@ bool CMoxCfgDlg::DispatchExclusive(HWND control) {
         EndDialog(IDCANCEL);
     } else if (int profile = IndexOf(layout.profileTabs, control); profile >= 0) {
         SelectProfile(profile);
-        pages.RefreshSettingsPages();
-        RefreshButtonLabels();
     } else if (int mode = IndexOf(layout.ledModeButtons, control); mode >= 0) {
         pages.OnLedModeButton(mode);
     } else if (control == layout.ledMode5Button.m_hWnd) {
@@ -225,6 +223,11 @@ void CMoxCfgDlg::SelectProfile(int profile) {
     for (int i = 0; i < kProfileCount; ++i) layout.profileTabs[i].SetCheck(i == profile);
     state.currentProfile = profile;
     WorkingProfiles.GroupID = profile;
+    // Edits go to the profile selected, so every page shows it, however it was selected; an open
+    // function menu belonged to a button of the profile left.
+    buttonPage.CloseFunctionMenu();
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
 }
 
 void CMoxCfgDlg::ExportCurrentProfile() {
