@@ -434,18 +434,19 @@ void CMacroDlg::NewMacro() {
     const std::wstring path = MacroFilePath(name);
     if (FileExists(path)) return;
 
-    editor.Clear();
-    ShowRows(-1);
-    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
-    delayType = DELAY_NONE;
-    loopCountEdit.SetWindowText(L"1");
-    MacroSettings settings;
-    SaveMacroFile(path, settings);
+    SaveMacroFile(path, MacroSettings{});
+    // The selected macro keeps its events and boxes until the new one has its slot: cleared
+    // first, the next change would write an empty macro over it.
     if (library.AddMacroName(name) < 0) {
         ::DeleteFileW(path.c_str());
         ShowNotice(kLibraryFullMessage);
         return;
     }
+    editor.Clear();
+    ShowRows(-1);
+    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
+    delayType = DELAY_NONE;
+    loopCountEdit.SetWindowText(L"1");
     FillMacroList();
     const auto names = library.ReadMacroList();
     const auto found = std::find(names.begin(), names.end(), name);
