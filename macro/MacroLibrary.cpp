@@ -63,7 +63,8 @@ int MacroLibrary::AddMacroName(const std::wstring& name) const {
     for (int slot = 0; slot < MACRO_SLOTS; ++slot) {
         if (GetMacroName(slot).empty()) {
             file.WriteString(kSection, SlotKey(slot).c_str(), name.c_str());
-            return slot;
+            // A write can fail (a read-only file, a full disk); only a name that is there counts.
+            return GetMacroName(slot) == name ? slot : -1;
         }
     }
     return -1;

@@ -23,7 +23,8 @@ public:
     // The lowest slot holding exactly `name` (letter case counts), or -1.
     int FindMacroSlot(const std::wstring& name) const;
     // Puts `name` into the lowest free slot and returns that slot. A name already present keeps
-    // its slot; -1 and nothing written when the name is not valid or every slot is used.
+    // its slot; -1 and nothing written when the name is not valid or every slot is used, and -1
+    // when the name could not be written.
     int AddMacroName(const std::wstring& name) const;
     // Frees every slot, then puts the names into slots 0, 1, ... in list order (15 at most).
     void WriteMacroList(const std::vector<std::wstring>& names) const;

@@ -238,4 +238,17 @@ TEST(MacroLibrary, ANameFromTheLibraryNeedsOnlyToStayInTheMacroFolder) {
         if (!c.fileName) EXPECT_FALSE(MacroLibrary::IsValidMacroName(c.name)) << c.name;
     }
 }
+TEST(MacroLibrary, ANameThatCannotBeWrittenIsNoSlot) {
+    MacroDataFolder folder;
+    const std::wstring path = folder.MacroFile(kLibrary);
+    TestFolder::WriteBytes(path, "[MACRO_LIST]\r\n0=Jump\r\n");
+    // Another program holds the file open for itself alone.
+    const HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    MacroLibrary library;
+    EXPECT_EQ(-1, library.AddMacroName(L"Run"));
+    ::CloseHandle(held);
+    EXPECT_EQ((Names{L"Jump"}), library.ReadMacroList());
+    EXPECT_EQ(1, library.AddMacroName(L"Run"));
+}
 }  // namespace
