@@ -1,5 +1,6 @@
 #include "app/CMoxCfgApp.h"
 
+#include "device/DeviceService.h"
 #include "ui/main/CMoxCfgDlg.h"
 
 #include <commctrl.h>
@@ -7,6 +8,16 @@
 #include <memory>
 
 CMoxCfgApp theApp;
+
+namespace {
+// The running tool's window, or the dialog it shows, comes to the front, restored when minimised.
+void BringRunningToolForward() {
+    HWND window = ::FindWindowW(WC_DIALOG, TOOL_WINDOW_TITLE);
+    if (!window) return;
+    if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+    ::SetForegroundWindow(::GetLastActivePopup(window));
+}
+}  // namespace
 
 BOOL CMoxCfgApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
@@ -16,6 +27,7 @@ BOOL CMoxCfgApp::InitInstance() {
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         ::CloseHandle(instanceMutex);
         instanceMutex = nullptr;
+        BringRunningToolForward();
         return FALSE;
     }
 

@@ -49,7 +49,9 @@ int SendCommand(const std::vector<std::wstring>& words) {
     for (const std::wstring& word : words) text += (text.empty() ? L"" : L" ") + word;
     if (text.size() > DeviceSimulator::kMaxCommandChars) return 2;
     COPYDATASTRUCT data{DeviceSimulator::kCommandTag, static_cast<DWORD>(text.size() * sizeof(wchar_t)), text.data()};
-    return SendToService(FindServiceWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) ? 0 : 1;
+    return SendToService(FindServiceWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == ServiceReply::Answered
+               ? 0
+               : 1;
 }
 
 int RunSimulator() {

@@ -1,6 +1,5 @@
 #include "device/DeviceLink.h"
 
-#include "device/DeviceService.h"
 #include "framework/Messages.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
@@ -55,7 +54,10 @@ void DeviceLink::ApplyProfiles() {
     view.EnableBottomButtons(false);
     SaveAllProfiles();
     view.StartTimer(TIMER_APPLY_UNCONFIRMED, kApplyConfirmMilliseconds);
-    SendToService(service, WM_SERVICE_APPLY, 0, 0);
+    if (send(service, WM_SERVICE_APPLY, 0, 0) == ServiceReply::Refused) {
+        UnlockBottomRow();
+        view.ShowServiceRightsWarning();
+    }
 }
 
 void DeviceLink::OnDevicePresence() {

@@ -2,6 +2,7 @@
 // what the service's messages and the link's two timers change in the profiles and show.
 #pragma once
 #include "device/DeviceLinkView.h"
+#include "device/DeviceService.h"
 
 #include <windows.h>
 
@@ -17,15 +18,18 @@ constexpr UINT kApplyConfirmMilliseconds = 10000;
 class DeviceLink {
 public:
     // Both are borrowed and outlive the link. `profiles` is the working copy, WorkingProfiles,
-    // which the service's settings change and ApplyProfiles saves.
-    DeviceLink(DeviceLinkView& view, ProfileSet& profiles) : view(view), profiles(profiles) {}
+    // which the service's settings change and ApplyProfiles saves. `send` carries the messages to
+    // the service (a test puts a stand-in there).
+    DeviceLink(DeviceLinkView& view, ProfileSet& profiles, ServiceSender send = SendToService)
+        : view(view), profiles(profiles), send(send) {}
 
     // Starts hid.exe when its window is missing, then shows the device flag.
     void StartDeviceService();
     // Writes the five profile files and tells the service. While the service works the
     // bottom-row buttons are locked: until it reports SETTING_APPLY_DONE, or for
     // kApplyConfirmMilliseconds at most. Without a service window the row stays enabled and the
-    // device is shown as absent.
+    // device is shown as absent. A service that refuses the message (it runs with other rights)
+    // cannot answer: the row is unlocked at once and the user is told why.
     void ApplyProfiles();
 
     // OnDevicePresence()
@@ -46,5 +50,6 @@ private:
 
     DeviceLinkView& view;
     ProfileSet& profiles;
+    ServiceSender send;
     int blinkCount = 0;
 };

@@ -30,4 +30,6 @@ public:
     // The lighting page's option groups for a mode 0 to 5.
     virtual void ApplyLedMode(int mode) = 0;
     virtual void SetSensitivitySlider(int position) = 0;
+    // The service runs with other rights than the tool and drops its messages.
+    virtual void ShowServiceRightsWarning() = 0;
 };

@@ -25,12 +25,31 @@ constexpr int SETTING_APPLY_DONE = 15;  // the last WM_SERVICE_APPLY has been ca
 // all profile files meanwhile, but a hung service must not freeze the tool.
 constexpr UINT kServiceReplyMilliseconds = 5000;
 
+// What became of a message to the service.
+enum class ServiceReply {
+    Answered,
+    // The window is gone, hung or did not answer within kServiceReplyMilliseconds.
+    Missing,
+    // The system dropped the message: the service runs at a higher integrity level (elevated)
+    // than the tool, so none of the tool's messages will ever reach it.
+    Refused,
+};
+
 HWND FindServiceWindow();
-// Sends a message to a service window found before; false when the window is gone, hung or does
-// not answer within kServiceReplyMilliseconds, as if the service were missing.
-bool SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
-// Opens "hid.exe" from the tool's directory with the shell, without waiting for it.
+// The reply of a SendMessageTimeoutW result and the error it left.
+ServiceReply ServiceReplyOf(BOOL sent, DWORD error);
+// Sends a message to a service window found before.
+ServiceReply SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
+using ServiceSender = ServiceReply (*)(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The command line that starts the service: its full path, quoted, so that a folder with spaces
+// ("C:\Program Files\Orvane\") cannot be read as another program.
+std::wstring ServiceCommandLine(const std::wstring& toolDirectory);
+// Starts "hid.exe" from the tool's directory, in that directory, without waiting for it.
 void LaunchDeviceService();
+// Lets the service's two messages through to `window` even when the service runs at a lower
+// integrity level than the tool (an elevated tool). A refusal changes nothing the tool could mend.
+void AllowServiceMessages(HWND window);
 // The macro library, in which the service keeps the device flag: key "Device" of section "Setting".
 std::wstring DeviceFlagFilePath();
 // The device flag: nonzero when the mouse is present, 0 when the file or key is missing.
@@ -38,8 +57,8 @@ int ReadDeviceFlag();
 
 // After a macro's file was written: WM_SERVICE_MACRO_CHANGED with the macro's slot (-1 when the
 // library does not hold the name).
-void SendMacroChanged(const std::wstring& macroName);
+ServiceReply SendMacroChanged(const std::wstring& macroName);
 // After a macro's file was written: WM_SERVICE_MACRO_BUTTON for every button that plays the
 // macro (function code 11, the very same name), profiles and buttons in order. Stops when the
-// service does not answer.
-void SendMacroButtons(const ProfileSet& profiles, const std::wstring& macroName);
+// service does not answer; Answered also when no button plays the macro.
+ServiceReply SendMacroButtons(const ProfileSet& profiles, const std::wstring& macroName);

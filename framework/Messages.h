@@ -19,6 +19,7 @@ constexpr UINT WM_LIST_CLICK = 0x3402;         // wParam: the clicked row; lPara
 
 // Input hook library.
 constexpr UINT WM_HOOK_KEY = 0x08D2;  // wParam: virtual-key code, left and right told apart; lParam: 0x80 release | 1 extended
+constexpr UINT WM_HOOK_NOTICE = 0x08D3;  // posted by a dialog to itself: wParam: the HookProblem; lParam: 0
 
 // Device service to the tool.
 constexpr UINT WM_DEVICE_PRESENCE = 1245;  // wParam, lParam: not used; the state is in the device flag

@@ -10,12 +10,11 @@ namespace {
 constexpr int kMainKeySlot = KeyCapture::kSlots - 1;
 constexpr std::uint8_t kEventMarker = 5;
 constexpr std::uint8_t kPressed = 0x80;
-
-std::wstring LongName(int vk) { return KeyIndexName(VkToKeyIndex(vk)); }
+constexpr int kEnter = 0x0D;
+constexpr int kEscape = 0x1B;
 }  // namespace
 
-KeyCapture::KeyCapture(bool singleKeyOnly, LastHookEvent& lastEvent)
-    : singleKeyOnly(singleKeyOnly), lastEvent(lastEvent) {}
+KeyCapture::KeyCapture(bool singleKeyOnly) : singleKeyOnly(singleKeyOnly) {}
 
 int KeyCapture::SlotOf(int vk) const {
     // Only the left-hand modifiers count as modifiers; a right-hand one is a main key.
@@ -31,7 +30,7 @@ std::wstring KeyCapture::CombinationText() {
     for (size_t slot = 0; slot < kSlots; ++slot) {
         if (!heldFlags[slot]) continue;
         if (keyCount++ > 0) text += L" + ";
-        text += LongName(heldVk[slot]);
+        text += KeyName(heldVk[slot]);
     }
     return text;
 }
@@ -45,7 +44,7 @@ std::wstring KeyCapture::Start() {
             const std::uint8_t hid = KeyData[event * 3];
             if (hid == 0) continue;
             int vk = 0;
-            HidToVk(hid, vk);
+            UsageKey(hid, vk);
             const auto slot = static_cast<size_t>(SlotOf(vk));
             if (slot == kMainKeySlot) heldVk[slot] = static_cast<std::uint8_t>(vk);
             heldFlags[slot] = 1;
@@ -55,30 +54,63 @@ std::wstring KeyCapture::Start() {
         text = CombinationText();
         savedFlags = heldFlags;
     }
-    captureState = -1;
+    phase = Phase::Waiting;
+    captured = false;
+    showsKey = !text.empty();
     return text;
 }
 
-bool KeyCapture::OnHookKey(int vk, int flags, std::wstring& display) {
-    if (vk == lastEvent.vk && flags == lastEvent.flags) return false;
-    lastEvent = LastHookEvent{vk, flags};
-    if (captureState == -1) {
-        keyCount = 0;
-        heldFlags.fill(0);
-        savedFlags.fill(0);
-        captureState = 0;
+void KeyCapture::Restart() {
+    phase = Phase::Waiting;
+    closingKey = 0;
+}
+
+void KeyCapture::Clear() {
+    singleKeyHid = kNoKey;
+    keyCount = 0;
+    std::fill(std::begin(KeyData), std::end(KeyData), 0);
+    heldFlags.fill(0);
+    savedFlags.fill(0);
+    down.reset();
+    phase = Phase::Waiting;
+    captured = showsKey = false;
+    closingKey = 0;
+}
+
+void KeyCapture::BeginCapture() {
+    phase = Phase::Capturing;
+    keyCount = 0;
+    heldFlags.fill(0);
+    savedFlags.fill(0);
+    down.reset();
+}
+
+KeyCapture::Answer KeyCapture::OnHookKey(int vk, int flags, std::wstring& display) {
+    if (vk <= 0 || vk >= static_cast<int>(down.size())) return Answer::Ignored;
+    if (flags & kReleased) return OnRelease(vk);
+    // The hook reports a held key again and again.
+    if (down.test(static_cast<size_t>(vk)) || vk == closingKey) return Answer::Ignored;
+    if (phase == Phase::Complete && (vk == kEnter || vk == kEscape)) {
+        closingKey = vk;
+        return Answer::Ignored;
     }
+    std::uint8_t hid = 0;
+    if (!KeyUsage(vk, hid)) return Answer::Refused;
+    closingKey = 0;
+    if (phase != Phase::Capturing) BeginCapture();
+    return OnPress(vk, hid, display);
+}
+
+KeyCapture::Answer KeyCapture::OnPress(int vk, std::uint8_t hid, std::wstring& display) {
+    captured = showsKey = true;
+    down.set(static_cast<size_t>(vk));
     if (singleKeyOnly) {
-        VkToHid(vk, singleKeyHid);
+        singleKeyHid = hid;
         keyCount = 1;
-        display = LongName(vk);
-        return true;
+        display = KeyName(vk);
+        return Answer::Shown;
     }
     const auto slot = static_cast<size_t>(SlotOf(vk));
-    if (flags & kReleased) {
-        heldFlags[slot] = 0;
-        return false;
-    }
     if (slot == kMainKeySlot) heldVk[slot] = static_cast<std::uint8_t>(vk);
     heldFlags[slot] = 1;
     std::fill(std::begin(KeyData), std::end(KeyData), 0);
@@ -86,20 +118,34 @@ bool KeyCapture::OnHookKey(int vk, int flags, std::wstring& display) {
     // A lone key is stored as a single key: it must be the key shown, a modifier included.
     if (keyCount == 1) {
         const auto shown = std::find(heldFlags.begin(), heldFlags.end(), 1) - heldFlags.begin();
-        VkToHid(heldVk[static_cast<size_t>(shown)], singleKeyHid);
+        KeyUsage(heldVk[static_cast<size_t>(shown)], singleKeyHid);
     }
     savedFlags = heldFlags;
-    return true;
+    return Answer::Shown;
+}
+
+// A release changes nothing shown: the keys pressed last make the capture.
+KeyCapture::Answer KeyCapture::OnRelease(int vk) {
+    if (vk == closingKey) {
+        closingKey = 0;
+        return vk == kEnter ? Answer::Confirm : Answer::Cancel;
+    }
+    if (!down.test(static_cast<size_t>(vk))) return Answer::Ignored;
+    down.reset(static_cast<size_t>(vk));
+    const auto slot = static_cast<size_t>(SlotOf(vk));
+    if (slot != kMainKeySlot || heldVk[slot] == vk) heldFlags[slot] = 0;
+    if (down.none() && phase == Phase::Capturing) phase = Phase::Complete;
+    return Answer::Ignored;
 }
 
 bool KeyCapture::Finish() {
-    if (captureState == -1) return false;
+    if (!captured) return false;
     if (keyCount < 2) return true;
     std::vector<std::uint8_t> keys;
     for (size_t slot = 0; slot < kSlots; ++slot) {
         if (!savedFlags[slot]) continue;
         std::uint8_t hid = 0;
-        VkToHid(heldVk[slot], hid);
+        KeyUsage(heldVk[slot], hid);
         keys.push_back(hid);
     }
     std::fill(std::begin(KeyData), std::end(KeyData), 0);

@@ -22,6 +22,11 @@ struct VkHidPair {
     int hid;
 };
 
+struct ScanCodeHidPair {
+    int scanCode;
+    int hid;
+};
+
 struct VkName {
     int vk;
     const wchar_t* name;
@@ -103,6 +108,18 @@ constexpr VkHidPair VkHidTable[] = {
     {0x78, 0x42}, {0x79, 0x43}, {0x7A, 0x44}, {0x7B, 0x45}, {0x91, 0x47}, {0x6F, 0x54}, {0x2C, 0x46}, {0x13, 0x48},
 };
 
+// The typing block by scan code (set 1, the key's place on a US keyboard) and HID usage.
+constexpr ScanCodeHidPair ScanCodeHidTable[] = {
+    {0x29, 0x35}, {0x02, 0x1E}, {0x03, 0x1F}, {0x04, 0x20}, {0x05, 0x21}, {0x06, 0x22}, {0x07, 0x23}, {0x08, 0x24},
+    {0x09, 0x25}, {0x0A, 0x26}, {0x0B, 0x27}, {0x0C, 0x2D}, {0x0D, 0x2E},
+    {0x10, 0x14}, {0x11, 0x1A}, {0x12, 0x08}, {0x13, 0x15}, {0x14, 0x17}, {0x15, 0x1C}, {0x16, 0x18}, {0x17, 0x0C},
+    {0x18, 0x12}, {0x19, 0x13}, {0x1A, 0x2F}, {0x1B, 0x30}, {0x2B, 0x31},
+    {0x1E, 0x04}, {0x1F, 0x16}, {0x20, 0x07}, {0x21, 0x09}, {0x22, 0x0A}, {0x23, 0x0B}, {0x24, 0x0D}, {0x25, 0x0E},
+    {0x26, 0x0F}, {0x27, 0x33}, {0x28, 0x34},
+    {0x2C, 0x1D}, {0x2D, 0x1B}, {0x2E, 0x06}, {0x2F, 0x19}, {0x30, 0x05}, {0x31, 0x11}, {0x32, 0x10}, {0x33, 0x36},
+    {0x34, 0x37}, {0x35, 0x38},
+};
+
 // Compact names for button captions; other keys are named by the character they type.
 constexpr VkName kShortNames[] = {
     {0x08, L"Backspace"}, {0x09, L"Tab"}, {0x0C, L"Clear"}, {0x0D, L"Enter"}, {0x10, L"Shift"}, {0x11, L"Ctrl"},
@@ -150,6 +167,9 @@ static_assert(std::size(VkHidTable) == 104, "VkHidTable has 104 pairs");
 static_assert(NoValueTwice(VkHidTable, &VkHidPair::vk), "a VK occurs twice in VkHidTable");
 static_assert(NoValueTwice(VkHidTable, &VkHidPair::hid), "a HID usage occurs twice in VkHidTable");
 static_assert(UsagesFitInAByte(), "HID usages are stored in one byte");
+static_assert(std::size(ScanCodeHidTable) == 47, "the typing block has 47 keys");
+static_assert(NoValueTwice(ScanCodeHidTable, &ScanCodeHidPair::scanCode), "a scan code occurs twice");
+static_assert(NoValueTwice(ScanCodeHidTable, &ScanCodeHidPair::hid), "a usage occurs twice in the typing block");
 static_assert(NoValueTwice(kShortNames, &VkName::vk), "a VK has two short names");
 
 template <typename Row, size_t N, typename Match>
@@ -160,18 +180,21 @@ const Row* LastMatch(const Row (&table)[N], Match match) {
     return found;
 }
 
-// The character a key types with no modifier held, as the keyboard layout gives it.
+// The character a key types with no modifier held, as the keyboard layout gives it, upper-cased;
+// "" for none. MapVirtualKeyW only reads the layout, where ToAscii would also consume a pending
+// dead key of the thread.
 std::wstring TypedCharacter(int vk) {
     if (vk <= 0 || vk > 0xFE) return L"";
-    const UINT scanCode = ::MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
-    const BYTE keyState[256] = {};
-    WORD typed[2] = {};
-    if (::ToAscii(static_cast<UINT>(vk), scanCode, keyState, typed, 0) == 0) return L"";
-    char character = static_cast<char>(typed[0] & 0xFF);
-    if (character >= 'a' && character <= 'z') character = static_cast<char>(character - 'a' + 'A');
-    wchar_t wide = L'\0';
-    ::MultiByteToWideChar(CP_ACP, 0, &character, 1, &wide, 1);
-    return wide ? std::wstring(1, wide) : std::wstring();
+    // The low word is the character; the top bit marks a dead key, which is named all the same.
+    wchar_t typed = static_cast<wchar_t>(::MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_CHAR) & 0xFFFF);
+    if (typed <= L' ') return L"";
+    ::CharUpperBuffW(&typed, 1);
+    return std::wstring(1, typed);
+}
+
+bool IsTypingBlockUsage(int hid) {
+    int scanCode = 0;
+    return HidToScanCode(hid, scanCode);
 }
 }  // namespace
 
@@ -208,8 +231,56 @@ std::wstring VkShortName(int vk) {
     return named ? std::wstring(named->name) : TypedCharacter(vk);
 }
 
-const wchar_t* HidUsageName(int hid) {
+bool ScanCodeToHid(int scanCode, std::uint8_t& hid) {
+    const ScanCodeHidPair* pair =
+        LastMatch(ScanCodeHidTable, [scanCode](const ScanCodeHidPair& p) { return p.scanCode == scanCode; });
+    if (!pair) return false;
+    hid = static_cast<std::uint8_t>(pair->hid);
+    return true;
+}
+
+bool HidToScanCode(int hid, int& scanCode) {
+    const ScanCodeHidPair* pair = LastMatch(ScanCodeHidTable, [hid](const ScanCodeHidPair& p) { return p.hid == hid; });
+    if (!pair) return false;
+    scanCode = pair->scanCode;
+    return true;
+}
+
+// Only the typing block goes by scan code: the extended prefix that tells Delete from the keypad's
+// decimal key is not reported alike by every system, and outside the block a VK names one key on
+// every layout.
+bool KeyUsage(int vk, std::uint8_t& hid) {
+    std::uint8_t byVk = 0;
+    const bool listed = VkToHid(vk, byVk);
+    if ((!listed || IsTypingBlockUsage(byVk)) && vk > 0 && vk <= 0xFE) {
+        const UINT scanCode = ::MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC_EX);
+        if (ScanCodeToHid(static_cast<int>(scanCode), hid)) return true;
+    }
+    if (listed) hid = byVk;
+    return listed;
+}
+
+bool UsageKey(int hid, int& vk) {
+    int scanCode = 0;
+    if (HidToScanCode(hid, scanCode)) {
+        const UINT mapped = ::MapVirtualKeyW(static_cast<UINT>(scanCode), MAPVK_VSC_TO_VK_EX);
+        if (mapped != 0) {
+            vk = static_cast<int>(mapped);
+            return true;
+        }
+    }
+    return HidToVk(hid, vk);
+}
+
+std::wstring KeyName(int vk) {
+    const wchar_t* name = KeyIndexName(VkToKeyIndex(vk));
+    if (name[0] == L'\0' || name[1] != L'\0') return name;
+    const std::wstring typed = TypedCharacter(vk);
+    return typed.empty() ? std::wstring(name) : typed;
+}
+
+std::wstring HidUsageName(int hid) {
     int vk = 0;
-    HidToVk(hid, vk);
-    return KeyIndexName(VkToKeyIndex(vk));
+    UsageKey(hid, vk);
+    return KeyName(vk);
 }

@@ -3,6 +3,14 @@
 #pragma once
 #include <windows.h>
 
+// Why no keys can be read, told once to the user by the dialog that needs them.
+enum class HookProblem {
+    None,
+    LibraryMissing,  // no KBHook.dll beside the tool (an antivirus may have quarantined it)
+    LibraryBlocked,  // the file is there but does not load, or lacks the hook's exports
+    HookRefused,     // installhook failed: the system did not let the hook in
+};
+
 struct HookFunctions {
     using InstallHookFunction = BOOL(__cdecl*)(HWND window);
     using RemoveHookFunction = BOOL(__cdecl*)();
@@ -17,8 +25,12 @@ struct HookFunctions {
     FARPROC removemousehook = nullptr;   // resolved, never called
     EnableHookFunction enablehook = nullptr;
 
-    // The calls the dialogs make; each is skipped when its entry point is missing.
-    void Install(HWND window) const;
+    // What keeps the keys from the dialog; set by LoadHookLibrary and by Install.
+    HookProblem problem = HookProblem::None;
+
+    // The calls the dialogs make; each is skipped when its entry point is missing. Install is
+    // false, and notes the problem, when no hook reports keys to `window`.
+    bool Install(HWND window);
     void Enable(bool enable) const;
     void Remove() const;
 };

@@ -20,10 +20,9 @@ constexpr int kRightWindowsKeyIndex = 245;
 constexpr unsigned char kClickCodes[] = {1, 2, 4};
 
 std::wstring RecordedKeyName(std::uint32_t vk) {
-    int keyIndex = VkToKeyIndex(static_cast<int>(vk));
-    if (vk == VK_LWIN) keyIndex = kLeftWindowsKeyIndex;
-    if (vk == VK_RWIN) keyIndex = kRightWindowsKeyIndex;
-    return KeyIndexName(keyIndex);
+    if (vk == VK_LWIN) return KeyIndexName(kLeftWindowsKeyIndex);
+    if (vk == VK_RWIN) return KeyIndexName(kRightWindowsKeyIndex);
+    return KeyName(static_cast<int>(vk));
 }
 
 bool IsKeyFlags(std::uint32_t flags) {
@@ -110,7 +109,7 @@ MacroEventEditor::HookResult MacroEventEditor::OnHookKey(std::uint32_t vk, std::
     }
     if (IsKeyFlags(flags)) {
         std::uint8_t usage = 0;
-        VkToHid(static_cast<int>(vk), usage);
+        KeyUsage(static_cast<int>(vk), usage);
         const bool press = flags == kHookKeyPressed || flags == kHookExtendedKeyPressed;
         const MacroEvent record = press ? MacroEvent::Press(EVENT_KEY, usage) : MacroEvent::Release(EVENT_KEY, usage);
         Insert(at, record, {KeyRowText(RecordedKeyName(vk)), press ? RowMark::Press : RowMark::Release});

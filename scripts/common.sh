@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils nsis"
+PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool x11-xkb-utils imagemagick python3 python3-pil fonts-dejavu-core procps x11-utils nsis openbox"
 
 install_packages() {
   local missing=()
@@ -70,20 +70,38 @@ start_display() {
   return 1
 }
 
-# test_environment: a virtual X display and a throw-away Wine prefix for the tests and the
-# other programs run under them; both go when the calling script exits.
+# start_window_manager: openbox on the display, as on a user's desktop, where menus, dialogs,
+# focus and drags go through a window manager; sets WM_PID. Returns once openbox has taken the
+# display. It keeps what it writes in HOME, which wine_environment has set.
+start_window_manager() {
+  openbox --sm-disable </dev/null >/dev/null 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  return 1
+}
+
+# test_environment: a virtual X display with a window manager and a throw-away Wine prefix for
+# the tests and the other programs run under them; all go when the calling script exits.
+# ORVANE_UNMANAGED=1 leaves the window manager out and lets Wine place every window itself.
 test_environment() {
   TEST_WORK=$(mktemp -d /tmp/orvane-tests.XXXXXX)
   trap end_test_environment EXIT
   unset DISPLAY
   start_display
   wine_environment "$TEST_WORK/prefix" "$TEST_WORK/home"
+  [ "${ORVANE_UNMANAGED:-0}" = 1 ] || start_window_manager
   start_wine
-  unmanaged_windows
+  [ "${ORVANE_UNMANAGED:-0}" = 1 ] && unmanaged_windows
+  return 0
 }
 
 end_test_environment() {
   stop_wine
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$TEST_WORK"
 }

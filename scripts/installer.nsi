@@ -6,6 +6,12 @@
 ; Silent install: setup.exe /S [/NODEMO] [/D=C:\path]   (/D last, unquoted)
 ; Silent uninstall: "<install folder>\Uninstall.exe" /S
 ; The user's data folder (Documents\Orvane) is created and never removed.
+;
+; The folder may be the one of the mouse's own software, which brings its own KBHook.dll and
+; hid.exe. Those two are installed only where none is yet, and the registry notes, per file, the
+; folder this installer put it in; the uninstaller removes only what is noted for its folder.
+; The tool and the simulator of the folder are closed by their windows before their files are
+; replaced or removed; what is still locked is renamed aside and goes at the next restart.
 
 Unicode true
 Target amd64-unicode
@@ -16,9 +22,99 @@ RequestExecutionLevel admin
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "x64.nsh"
+!include "WinMessages.nsh"
 
 !define PRODUCT "Orvane"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define TOOL_TITLE "${PRODUCT}"
+!define SERVICE_TITLE "Orvane_GamingMouse_HID"
+!define SYNCHRONIZE_AND_QUERY 0x00101000  ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION
+!define CLOSE_WAIT_MS 15000
+
+; The program files of this product beside OrvaneCfg.exe, one line each: always replaced and
+; always removed. `DO` is the macro run for each name.
+!macro ForEachProgramFile DO
+  !insertmacro ${DO} "OrvaneCfg.exe"
+  !insertmacro ${DO} "LICENSE.txt"
+!macroend
+
+; A running program's image cannot be overwritten or deleted on Windows, but it can be renamed:
+; the old copy is moved aside and removed at the next restart.
+!macro MoveAsideIfLocked NAME
+  ${If} ${FileExists} "$INSTDIR\${NAME}"
+    Delete "$INSTDIR\${NAME}"
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+      Delete "$INSTDIR\${NAME}.old"
+      Rename "$INSTDIR\${NAME}" "$INSTDIR\${NAME}.old"
+      Delete /REBOOTOK "$INSTDIR\${NAME}.old"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+!macro InstallProgramFile NAME
+  !insertmacro MoveAsideIfLocked "${NAME}"
+  File "${STAGE}\${NAME}"
+!macroend
+
+!macro RemoveProgramFile NAME
+  Delete /REBOOTOK "$INSTDIR\${NAME}"
+!macroend
+
+; A file that other software may have put into the folder: installed (and noted) only when the
+; folder has none, or has the one this installer put there before.
+!macro InstallSharedFile NAME SOURCE
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "Installed ${NAME}"
+  ${If} ${FileExists} "$INSTDIR\${NAME}"
+  ${AndIf} $0 != "$INSTDIR"
+    DetailPrint "Kept $INSTDIR\${NAME} of other software"
+  ${Else}
+    !insertmacro MoveAsideIfLocked "${NAME}"
+    File "${SOURCE}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Installed ${NAME}" "$INSTDIR"
+  ${EndIf}
+!macroend
+
+!macro RemoveSharedFile NAME
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "Installed ${NAME}"
+  ${If} $0 == "$INSTDIR"
+    Delete /REBOOTOK "$INSTDIR\${NAME}"
+  ${EndIf}
+!macroend
+
+; Closes the program of this folder that owns the window, by the window (as the run command
+; does), and waits until its process has ended. A window of a program elsewhere is left alone.
+!macro CloseProgram CLASS TITLE IMAGE
+  FindWindow $0 "${CLASS}" "${TITLE}"
+  ${If} $0 != 0
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE_AND_QUERY}, i 0, i r1) p .r2'
+    ${If} $2 != 0
+      StrCpy $3 ""
+      System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
+      ${If} $3 == "$INSTDIR\${IMAGE}"
+        DetailPrint "Closing $3"
+        SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+        System::Call 'kernel32::WaitForSingleObject(p r2, i ${CLOSE_WAIT_MS})'
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; The tool, and the simulator where this installer put it; the service of other software runs on.
+!macro CloseRunningPrograms
+  !insertmacro CloseProgram "#32770" "${TOOL_TITLE}" "OrvaneCfg.exe"
+  ReadRegStr $4 HKLM "${UNINSTALL_KEY}" "Installed hid.exe"
+  ${If} $4 == "$INSTDIR"
+    !insertmacro CloseProgram "" "${SERVICE_TITLE}" "hid.exe"
+  ${EndIf}
+!macroend
+
+!macro TellAboutRestart
+  ${If} ${RebootFlag}
+    MessageBox MB_ICONINFORMATION "Some files were in use; they are replaced or removed when Windows restarts." /SD IDOK
+  ${EndIf}
+!macroend
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -43,10 +139,11 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "See LICENSE.txt"
 
 Section "Configuration tool" SectionTool
   SectionIn RO
+  SetRegView 64
+  Call CloseRunningPrograms
   SetOutPath "$INSTDIR"
-  File "${STAGE}\OrvaneCfg.exe"
-  File "${STAGE}\KBHook.dll"
-  File "${STAGE}\LICENSE.txt"
+  !insertmacro ForEachProgramFile InstallProgramFile
+  !insertmacro InstallSharedFile "KBHook.dll" "${STAGE}\KBHook.dll"
   File /r "${STAGE}\images"
 
   ; The tool expects the shared data folders of the device service to exist.
@@ -59,7 +156,6 @@ Section "Configuration tool" SectionTool
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
 
   WriteUninstaller "$INSTDIR\Uninstall.exe"
-  SetRegView 64
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT} configuration tool"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\OrvaneCfg.exe"
@@ -72,14 +168,27 @@ SectionEnd
 
 ; The simulator plays the mouse's device service; the tool starts it from its own folder.
 Section "Demo without a mouse" SectionDemo
+  SetRegView 64
   SetOutPath "$INSTDIR"
-  File "${STAGE}\demo\hid.exe"
+  !insertmacro InstallSharedFile "hid.exe" "${STAGE}\demo\hid.exe"
+SectionEnd
+
+Section "-Restart note"
+  !insertmacro TellAboutRestart
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${SectionTool} "The configuration tool, its pictures and texts, and the keyboard hook library."
-  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDemo} "A device simulator that plays the mouse, so that the tool can be tried without one. Leave it out when the mouse's own service is installed in the same folder."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDemo} "A device simulator that plays the mouse, so that the tool can be tried without one. A hid.exe already in the folder, such as the mouse's own service, is kept."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Function CloseRunningPrograms
+  !insertmacro CloseRunningPrograms
+FunctionEnd
+
+Function un.CloseRunningPrograms
+  !insertmacro CloseRunningPrograms
+FunctionEnd
 
 Function .onInit
   ${IfNot} ${RunningX64}
@@ -96,23 +205,21 @@ Function .onInit
 FunctionEnd
 
 Section "Uninstall"
-  ; A running simulator would keep its program file.
-  ${If} ${FileExists} "$INSTDIR\hid.exe"
-    ExecWait '"$INSTDIR\hid.exe" quit'
-  ${EndIf}
-  Delete "$INSTDIR\OrvaneCfg.exe"
-  Delete "$INSTDIR\KBHook.dll"
-  Delete "$INSTDIR\hid.exe"
-  Delete "$INSTDIR\LICENSE.txt"
-  RMDir /r "$INSTDIR\images"
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR"
+  SetRegView 64
+  ; A running tool or simulator would keep its program file.
+  Call un.CloseRunningPrograms
+  !insertmacro ForEachProgramFile RemoveProgramFile
+  !insertmacro RemoveSharedFile "KBHook.dll"
+  !insertmacro RemoveSharedFile "hid.exe"
+  RMDir /r /REBOOTOK "$INSTDIR\images"
+  Delete /REBOOTOK "$INSTDIR\Uninstall.exe"
+  RMDir /REBOOTOK "$INSTDIR"
 
   SetShellVarContext all
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
 
-  SetRegView 64
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  !insertmacro TellAboutRestart
 SectionEnd

@@ -19,11 +19,15 @@ DIST=${ORVANE_DIST:-$ROOT/dist}
 VERSION=$(sed -n 's/^project(Orvane VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 NAME=Orvane-$VERSION
 
+# The programs that lie beside the tool in both packages; the installer's script lists how each
+# is installed (its own files always, KBHook.dll and hid.exe only where no other software's are).
+PROGRAMS=(OrvaneCfg.exe KBHook.dll)
+
 STAGE=$(mktemp -d /tmp/orvane-package.XXXXXX)
 trap 'rm -rf "$STAGE"' EXIT
 TREE=$STAGE/Orvane
 mkdir -p "$TREE/demo" "$DIST"
-cp "$ORVANE_BIN/OrvaneCfg.exe" "$ORVANE_BIN/KBHook.dll" "$TREE/"
+for program in "${PROGRAMS[@]}"; do cp "$ORVANE_BIN/$program" "$TREE/"; done
 cp "$ORVANE_BIN/hid.exe" "$TREE/demo/"
 cp -r "$ORVANE_BIN/images" "$TREE/"
 cp "$ROOT/LICENSE.txt" "$TREE/"

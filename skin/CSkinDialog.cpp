@@ -9,6 +9,13 @@ void StartWindowDrag(HWND window, int x, int y) {
     ::PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
 }
 
+// The physical state of the primary button: a posted drag runs before the release that is
+// already queued, so the message queue's own key state still says "down" after a plain click.
+static bool PrimaryButtonHeld() {
+    int button = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return (::GetAsyncKeyState(button) & 0x8000) != 0;
+}
+
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent, SkinPaintDC::Mode paintMode, BOOL eraseResult)
     : CDialog(templateId, parent), paintMode(paintMode), eraseResult(eraseResult) {}
 
@@ -27,6 +34,11 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         // OnSurfacePressed(int x, int y)
         OnSurfacePressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        break;
+    case WM_NCLBUTTONDOWN:
+        // A drag that starts after its button was released (a click) would have a window
+        // manager move the window with the pointer until the next click.
+        if (wParam == HTCAPTION && !PrimaryButtonHeld()) return 0;
         break;
     case WM_DESTROY: {
         LRESULT result = CDialog::WindowProc(message, wParam, lParam);

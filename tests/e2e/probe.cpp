@@ -7,6 +7,8 @@
 //   probe owned <title>                    the same of the visible window the titled one owns
 //                                          (its dialog, whatever the dialog's title)
 //   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
+//   probe look <title>                     "style exstyle iconic foreground" (foreground: 1 when
+//                                          the window or a window it owns is the active one)
 //   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
 //   probe post <title> <msg> <wp> <lp>     PostMessage
 //   probe count <title>                    the number of top-level windows with the title
@@ -156,6 +158,14 @@ int wmain(int argc, wchar_t** argv) {
         ::EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
         if (!search.found) return 1;
         PrintInfo(search.found);
+        return 0;
+    }
+    if (command == L"look") {
+        HWND active = ::GetForegroundWindow();
+        const bool foreground = active && (active == hwnd || ::GetWindow(active, GW_OWNER) == hwnd);
+        std::wprintf(L"%lu %lu %d %d\n", static_cast<unsigned long>(::GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                     static_cast<unsigned long>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE)), ::IsIconic(hwnd) ? 1 : 0,
+                     foreground ? 1 : 0);
         return 0;
     }
     if (command == L"children") {

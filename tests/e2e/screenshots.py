@@ -53,8 +53,9 @@ def click_at(x, y):
 
 
 def window_rectangles(program):
-    """The screen rectangles (x, y, width, height) of the program's windows that are shown."""
-    tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True,
+    """The screen rectangles (x, y, width, height) of the program's windows that are shown (a
+    window manager keeps them inside frames of its own, so the whole tree is searched)."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True,
                           timeout=30).stdout
     rectangles = []
     for line in tree.splitlines():

@@ -1,6 +1,8 @@
 """The Windows installer built by scripts/package.sh: a silent install under Wine, the installed
 tool started from its Start menu entry and closed, and a silent uninstall that leaves only the
-user's data behind."""
+user's data behind; an install into the folder of the mouse's own software, which keeps that
+software's KBHook.dll and hid.exe; an upgrade and an uninstall while the tool and the simulator
+run."""
 import os
 import shutil
 import subprocess
@@ -15,9 +17,21 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DRIVE_C = os.path.join(os.environ.get("WINEPREFIX", ""), "drive_c")
 INSTALL_FOLDER = os.path.join(DRIVE_C, "Program Files", "Orvane")
 START_MENU = os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Orvane")
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
+INSTALL_FOLDER_WINDOWS = r"C:\Program Files\Orvane"
 PROGRAM_FILES = ["OrvaneCfg.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
                  os.path.join("images", "0409", "strings", "skins.ini"),
                  os.path.join("images", "0409", "background", "423.png")]
+
+
+def read_bytes(path):
+    with open(path, "rb") as handle:
+        return handle.read()
+
+
+def write_bytes(path, content):
+    with open(path, "wb") as handle:
+        handle.write(content)
 
 
 class InstallerTest(ToolTestCase):
@@ -40,6 +54,8 @@ class InstallerTest(ToolTestCase):
         if count_windows(TITLE):
             Window(TITLE).post(WM_CLOSE)
         super().tearDown()
+        # A failed test must not leave the notes of installed files to the next one.
+        wine("reg", "delete", UNINSTALL_KEY, "/f", "/reg:64")
         shutil.rmtree(INSTALL_FOLDER, ignore_errors=True)
         shutil.rmtree(START_MENU, ignore_errors=True)
 
@@ -47,12 +63,26 @@ class InstallerTest(ToolTestCase):
         code, _ = wine(self.setup, "/S", *options, timeout=180)
         self.assertEqual(0, code, "the silent install failed")
 
-    def uninstall(self):
+    def uninstall(self, kept=()):
+        """Uninstalls silently; the install folder must be gone, or hold only `kept`."""
         code, _ = wine(os.path.join(INSTALL_FOLDER, "Uninstall.exe"), "/S", timeout=60)
         self.assertEqual(0, code)
+
         # The uninstaller runs from a copy of itself and ends on its own time.
-        gone = wait_until(lambda: not os.path.exists(INSTALL_FOLDER), 60)
-        self.assertTrue(gone, "left behind: %s" % (os.listdir(INSTALL_FOLDER) if not gone else ""))
+        def left():
+            return sorted(os.listdir(INSTALL_FOLDER)) if os.path.exists(INSTALL_FOLDER) else []
+        self.assertTrue(wait_until(lambda: left() == sorted(kept), 60), "left behind: %s" % left())
+        self.assertEqual(bool(kept), os.path.exists(INSTALL_FOLDER))
+
+    def start_installed(self, name):
+        """Starts an installed program by its Windows path, as the tool starts the simulator."""
+        self.processes.append(subprocess.Popen(
+            ["wine", INSTALL_FOLDER_WINDOWS + "\\" + name], stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+
+    def installed_programs_running(self):
+        result = subprocess.run(["pgrep", "-af", r"OrvaneCfg\.exe|hid\.exe"], capture_output=True, text=True)
+        return [line for line in result.stdout.splitlines() if "Program Files" in line]
 
     def installed_tool_runs(self):
         result = subprocess.run(["pgrep", "-af", "OrvaneCfg.exe"], capture_output=True, text=True)
@@ -90,6 +120,60 @@ class InstallerTest(ToolTestCase):
             self.assertTrue(os.path.exists(os.path.join(INSTALL_FOLDER, name)), name)
         self.assertFalse(os.path.exists(os.path.join(INSTALL_FOLDER, "hid.exe")))
         self.uninstall()
+
+    def test_beside_other_software_its_hook_library_and_service_are_kept_and_left(self):
+        os.makedirs(INSTALL_FOLDER)
+        theirs = {"KBHook.dll": b"the mouse's own keyboard hook",
+                  # Their service runs: a program of its own (bytes after the image change nothing).
+                  "hid.exe": read_bytes(os.path.join(BIN, "hid.exe")) + b"the mouse's own service"}
+        for name, content in theirs.items():
+            write_bytes(os.path.join(INSTALL_FOLDER, name), content)
+        self.start_installed("hid.exe")
+        self.assertTrue(wait_for_window(SERVICE_TITLE, 60), "their service did not start")
+
+        self.install()
+        for name, content in theirs.items():
+            self.assertEqual(content, read_bytes(os.path.join(INSTALL_FOLDER, name)), "%s was replaced" % name)
+        self.assertEqual(read_bytes(os.path.join(BIN, "OrvaneCfg.exe")),
+                         read_bytes(os.path.join(INSTALL_FOLDER, "OrvaneCfg.exe")))
+        self.assertEqual(1, count_windows(SERVICE_TITLE), "their service was closed")
+
+        self.uninstall(kept=theirs.keys())
+        for name, content in theirs.items():
+            self.assertEqual(content, read_bytes(os.path.join(INSTALL_FOLDER, name)))
+        self.assertEqual(1, count_windows(SERVICE_TITLE), "their service was closed")
+
+    def test_an_upgrade_closes_the_running_tool_and_simulator_and_replaces_their_files(self):
+        self.install()
+        # What an older version left: the same files with other bytes.
+        for name in ("OrvaneCfg.exe", "KBHook.dll", "hid.exe", "LICENSE.txt"):
+            with open(os.path.join(INSTALL_FOLDER, name), "ab") as old:
+                old.write(b"older version")
+        self.start_installed("OrvaneCfg.exe")
+        self.assertTrue(wait_for_window(TITLE, 60), "the installed tool did not start")
+        self.assertTrue(wait_for_window(SERVICE_TITLE, 60), "the installed tool did not start the simulator")
+
+        self.install()
+
+        self.assertEqual(0, count_windows(TITLE), "the tool still runs")
+        self.assertEqual(0, count_windows(SERVICE_TITLE), "the simulator still runs")
+        self.assertEqual([], self.installed_programs_running())
+        for name, source in (("OrvaneCfg.exe", BIN), ("KBHook.dll", BIN), ("hid.exe", BIN), ("LICENSE.txt", ROOT)):
+            self.assertEqual(read_bytes(os.path.join(source, name)), read_bytes(os.path.join(INSTALL_FOLDER, name)),
+                             "%s was not replaced" % name)
+        self.uninstall()
+
+    def test_an_uninstall_while_the_tool_and_the_simulator_run_leaves_no_program_file(self):
+        self.install()
+        self.start_installed("OrvaneCfg.exe")
+        self.assertTrue(wait_for_window(TITLE, 60), "the installed tool did not start")
+        self.assertTrue(wait_for_window(SERVICE_TITLE, 60), "the installed tool did not start the simulator")
+
+        self.uninstall()
+
+        self.assertEqual(0, count_windows(TITLE), "the tool still runs")
+        self.assertEqual(0, count_windows(SERVICE_TITLE), "the simulator still runs")
+        self.assertEqual([], self.installed_programs_running())
 
     def test_the_zip_holds_the_tool_beside_its_files_and_the_simulator_apart(self):
         with zipfile.ZipFile(self.archive) as archive:

@@ -12,6 +12,7 @@ from harness import (APPLY, BIN, EXPORT, IMPORT, PROFILE_TABS, RESET, RESET_ALL,
 # Client points of the controls used here.
 ACCELERATION_RIGHT_END = (967, 228)
 POLLING_1000 = (898, 449)
+SURFACE = (60, 400)
 
 
 class MainWindowTest(MainWindowCase):
@@ -35,6 +36,24 @@ class MainWindowTest(MainWindowCase):
         xdotool("key", "Return")
 
     # --- the tests ---
+
+    def test_a_click_on_the_surface_stays_and_a_drag_moves_the_window(self):
+        start = self.window.info()
+        self.window.click(*SURFACE)
+        self.window.click(*POLLING_1000)
+        self.assertEqual((start["x"], start["y"]), (self.window.info()["x"], self.window.info()["y"]),
+                         "a click on the surface moved the window")
+
+        xdotool("mousemove", "--sync", start["x"] + SURFACE[0], start["y"] + SURFACE[1])
+        time.sleep(0.2)
+        xdotool("mousedown", "1")
+        time.sleep(0.2)
+        for step in range(1, 6):
+            xdotool("mousemove", "--sync", start["x"] + SURFACE[0] + 12 * step, start["y"] + SURFACE[1] + 8 * step)
+            time.sleep(0.1)
+        xdotool("mouseup", "1")
+        self.assertTrue(wait_until(lambda: (self.window.info()["x"], self.window.info()["y"]) ==
+                                   (start["x"] + 60, start["y"] + 40)), self.window.info())
 
     def test_switch_profile_move_a_slider_and_apply(self):
         self.assertEqual("2", self.profile(2)["GROUP"]["LedMode1"], "the factory lighting mode")

@@ -166,6 +166,28 @@ TEST_F(DevicePresence, SecondPresenceRestartsTheBlinkFromTheBeginning) {
     EXPECT_EQ("ShowDevicePresentLabel 0", view.calls.front()) << "the first tick after a restart hides the label";
 }
 
+// A message dropped by the system (the service runs elevated) is told apart from a missing or
+// hung service.
+TEST(DeviceLink, ARefusedSendIsToldApartFromAMissingService) {
+    struct Case {
+        BOOL sent;
+        DWORD error;
+        ServiceReply reply;
+    };
+    const Case cases[] = {
+        {TRUE, ERROR_SUCCESS, ServiceReply::Answered},
+        {TRUE, ERROR_ACCESS_DENIED, ServiceReply::Answered},
+        {FALSE, ERROR_TIMEOUT, ServiceReply::Missing},
+        {FALSE, ERROR_INVALID_WINDOW_HANDLE, ServiceReply::Missing},
+        {FALSE, ERROR_ACCESS_DENIED, ServiceReply::Refused},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.reply, ServiceReplyOf(c.sent, c.error)) << c.sent << " " << c.error;
+}
+
+TEST(DeviceLink, TheServiceIsStartedByItsQuotedFullPath) {
+    EXPECT_EQ(L"\"C:\\Program Files\\Orvane\\hid.exe\"", ServiceCommandLine(L"C:\\Program Files\\Orvane\\"));
+}
+
 TEST(DeviceLink, ApplyDoneTickUnlocksTheBottomRowOnce) {
     ProfileSet profiles{};
     DeviceRecordingView view;

@@ -25,6 +25,7 @@ public:
     void ShowPollingRate(int code) override { Record("ShowPollingRate", code); }
     void ApplyLedMode(int mode) override { Record("ApplyLedMode", mode); }
     void SetSensitivitySlider(int position) override { Record("SetSensitivitySlider", position); }
+    void ShowServiceRightsWarning() override { calls.push_back("ShowServiceRightsWarning"); }
 
 private:
     void Record(const char* name, long long value) { calls.push_back(std::string(name) + " " + std::to_string(value)); }

@@ -38,9 +38,35 @@ TEST(HookLibrary, MissingLibraryLeavesEveryEntryPointNullAndTheCallsAreSkipped) 
 
     EXPECT_EQ(nullptr, functions.library);
     for (const void* entryPoint : EntryPoints(functions)) EXPECT_EQ(nullptr, entryPoint);
-    functions.Install(nullptr);
+    EXPECT_FALSE(functions.Install(nullptr));
     functions.Enable(true);
     functions.Remove();
+}
+
+// What the dialogs tell the user: no file, or a file that is no loadable hook library (an
+// antivirus may leave a stub or a damaged copy behind).
+TEST(HookLibrary, WhyNoKeysCanBeReadIsNoted) {
+    struct Case {
+        const char* what;
+        const char* fileBytes;  // null: no KBHook.dll
+        HookProblem problem;
+    };
+    const Case cases[] = {
+        {"no file", nullptr, HookProblem::LibraryMissing},
+        {"text instead of a library", "quarantined\r\n", HookProblem::LibraryBlocked},
+        {"an empty file", "", HookProblem::LibraryBlocked},
+    };
+    for (const Case& c : cases) {
+        TestFolder folder;
+        AppDirectoryScope scope(folder.Path());
+        if (c.fileBytes) TestFolder::WriteBytes(folder.File(L"KBHook.dll"), c.fileBytes);
+
+        HookFunctions functions = LoadHookLibrary();
+
+        EXPECT_EQ(c.problem, functions.problem) << c.what;
+        EXPECT_FALSE(functions.Install(nullptr)) << c.what;
+        EXPECT_EQ(c.problem, functions.problem) << c.what << ": Install keeps the first reason";
+    }
 }
 
 TEST(HookLibrary, LibraryBesideTheExecutableGivesAllFiveEntryPointsAndStaysLoaded) {
@@ -50,6 +76,7 @@ TEST(HookLibrary, LibraryBesideTheExecutableGivesAllFiveEntryPointsAndStaysLoade
     HookFunctions second = LoadHookLibrary();
 
     ASSERT_NE(nullptr, first.library);
+    EXPECT_EQ(HookProblem::None, first.problem);
     for (const void* entryPoint : EntryPoints(first)) EXPECT_NE(nullptr, entryPoint);
     EXPECT_EQ(first.library, second.library);
     EXPECT_EQ(EntryPoints(first), EntryPoints(second));

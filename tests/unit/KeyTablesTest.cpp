@@ -82,7 +82,65 @@ TEST(KeyTables, HidUsageNameIsTheLongNameOfItsKey) {
         {0x58, L"Num Enter"}, {0x28, L"Enter"}, {0x2C, L"Space Bar"}, {0x31, L"\\"},
         {0x00, L""},     {0x64, L""},      {0xFF, L""},  // no key: the name of VK 0, which is empty
     };
-    for (const NameCase& c : cases) EXPECT_STREQ(c.name, HidUsageName(c.value)) << std::hex << c.value;
+    for (const NameCase& c : cases) EXPECT_EQ(std::wstring(c.name), HidUsageName(c.value)) << std::hex << c.value;
+}
+
+// The typing block by scan code, a row of a US keyboard at a time.
+TEST(KeyTables, ScanCodesOfTheTypingBlockAndTheirUsages) {
+    const int pairs[][2] = {
+        {0x29, 0x35}, {0x02, 0x1E}, {0x0B, 0x27}, {0x0C, 0x2D}, {0x0D, 0x2E},
+        {0x10, 0x14}, {0x11, 0x1A}, {0x15, 0x1C}, {0x19, 0x13}, {0x1A, 0x2F}, {0x1B, 0x30}, {0x2B, 0x31},
+        {0x1E, 0x04}, {0x1F, 0x16}, {0x26, 0x0F}, {0x27, 0x33}, {0x28, 0x34},
+        {0x2C, 0x1D}, {0x2D, 0x1B}, {0x32, 0x10}, {0x33, 0x36}, {0x34, 0x37}, {0x35, 0x38},
+    };
+    for (const auto& p : pairs) {
+        std::uint8_t hid = 0;
+        ASSERT_TRUE(ScanCodeToHid(p[0], hid)) << std::hex << p[0];
+        EXPECT_EQ(p[1], hid) << std::hex << p[0];
+        int scanCode = 0;
+        ASSERT_TRUE(HidToScanCode(p[1], scanCode)) << std::hex << p[1];
+        EXPECT_EQ(p[0], scanCode) << std::hex << p[1];
+    }
+    // Outside the block: Escape, Enter, the modifiers, Space, the keypad (whose scan codes the
+    // navigation keys share without their prefix), the 102nd key, nothing.
+    for (int scanCode : {0x01, 0x0E, 0x0F, 0x1C, 0x1D, 0x2A, 0x36, 0x38, 0x39, 0x47, 0x53, 0xE053, 0xE035, 0x56,
+                         0x00, -1, 0x129}) {
+        std::uint8_t hid = 0x99;
+        EXPECT_FALSE(ScanCodeToHid(scanCode, hid)) << std::hex << scanCode;
+        EXPECT_EQ(0x99, hid);
+    }
+    for (int hid : {0x28, 0x29, 0x2C, 0x54, 0x58, 0x63, 0xE0, 0x64, 0x00, 0xFF}) {
+        int scanCode = -7;
+        EXPECT_FALSE(HidToScanCode(hid, scanCode)) << std::hex << hid;
+        EXPECT_EQ(-7, scanCode);
+    }
+}
+
+// The tests run on a US layout, where a key's place and its VK agree: every key the VK table
+// knows is stored as that table says, and every usage names the VK it came from.
+TEST(KeyTables, OnAUsLayoutKeysAreStoredAsTheirVkSays) {
+    int sendable = 0;
+    for (int vk = 0; vk < 0x100; ++vk) {
+        std::uint8_t byTable = 0, stored = 0;
+        const bool listed = VkToHid(vk, byTable);
+        const bool usable = KeyUsage(vk, stored);
+        EXPECT_EQ(listed, usable) << std::hex << vk;
+        if (!listed || !usable) continue;
+        ++sendable;
+        EXPECT_EQ(byTable, stored) << std::hex << vk;
+        int back = 0;
+        EXPECT_TRUE(UsageKey(stored, back));
+        EXPECT_EQ(vk, back) << std::hex << vk;
+    }
+    EXPECT_EQ(104, sendable);
+}
+
+TEST(KeyTables, KeyNamesOnAUsLayout) {
+    const NameCase cases[] = {
+        {0x41, L"A"}, {0x31, L"1"}, {0xBA, L";"}, {0xDC, L"\\"}, {0xC0, L"`"},  // the character typed
+        {0x0D, L"Enter"}, {0x1B, L"ESC"}, {0x6F, L"Num /"}, {0xA2, L"Ctrl"}, {0xAD, L"Mute"}, {0x7C, L""},
+    };
+    for (const NameCase& c : cases) EXPECT_EQ(std::wstring(c.name), KeyName(c.value)) << std::hex << c.value;
 }
 
 TEST(KeyTables, VkShortNames) {

@@ -174,19 +174,37 @@ TEST_F(DeviceService, NothingIsSentWithoutServiceWindow) {
     AssignMacro(set, 0, 0, FUNC_MACRO, L"Fire");
     SendMacroButtons(set, L"Fire");
     SendMacroChanged(L"Fire");
-    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+    EXPECT_EQ(ServiceReply::Missing, SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
 }
 
 TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame) {
     HungService service;
     ASSERT_NE(nullptr, FindServiceWindow());
 
-    EXPECT_FALSE(SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
+    EXPECT_EQ(ServiceReply::Missing, SendToService(FindServiceWindow(), WM_SERVICE_APPLY, 0, 0));
     link.ApplyProfiles();
 
     EXPECT_TRUE(AllProfileFilesComplete());
     EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000"}), view.calls)
         << "the row is locked until the confirmation's time runs out";
+}
+
+// What the system answers a message to a service of a higher integrity level (an elevated one).
+ServiceReply RefusedByPrivilegeIsolation(HWND, UINT, WPARAM, LPARAM) {
+    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED);
+}
+
+// No confirmation can come from a service that never got the message.
+TEST_F(DeviceService, AnApplyTheServiceRefusesUnlocksTheRowAtOnceAndSaysWhy) {
+    RecordingService service;
+    DeviceLink refusedLink{view, WorkingProfiles, RefusedByPrivilegeIsolation};
+
+    refusedLink.ApplyProfiles();
+
+    EXPECT_TRUE(AllProfileFilesComplete());
+    EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000", "StopTimer 534",
+                                        "StopTimer 535", "EnableBottomButtons 1", "ShowServiceRightsWarning"}),
+              view.calls);
 }
 
 TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {

@@ -57,44 +57,102 @@ TEST_F(KeyDialogsTest, SingleKeyDialogCapturesAsTheHookReports) {
         const char* name;
         bool singleKeyOnly;
         std::vector<HookEvent> events;
-        bool enterInsteadOfOk;
+        bool clickOk;  // false: the events end the dialog
         INT_PTR result;
         const wchar_t* display;
         int keyCount;
         std::vector<int> keyData;
     };
     const Case cases[] = {
-        {"OK without a key is Cancel", true, {}, false, IDCANCEL, L"", 0, {}},
-        {"OK without a key in a combination", false, {}, false, IDCANCEL, L"", 0, {}},
-        {"left Ctrl then A", false, {{kLCtrl, kPress}, {'A', kPress}}, false, IDOK, L"Ctrl + A", 2,
+        {"OK without a key is Cancel", true, {}, true, IDCANCEL, L"", 0, {}},
+        {"OK without a key in a combination", false, {}, true, IDCANCEL, L"", 0, {}},
+        {"left Ctrl then A", false, {{kLCtrl, kPress}, {'A', kPress}}, true, IDOK, L"Ctrl + A", 2,
          {0xE0, 5, 0x80, 0x04, 5, 0x80, 0x04, 5, 0x00, 0xE0, 5, 0x00, 0, 0, 0}},
-        {"right Ctrl then A", false, {{kRCtrl, kPress}, {'A', kPress}}, false, IDOK, L"A", 1, {}},
+        {"right Ctrl then A", false, {{kRCtrl, kPress}, {'A', kPress}}, true, IDOK, L"A", 1, {}},
         {"releases keep the display", false,
-         {{kLCtrl, kPress}, {'A', kPress}, {'A', kRelease}, {kLCtrl, kRelease}}, false, IDOK, L"Ctrl + A", 2,
+         {{kLCtrl, kPress}, {'A', kPress}, {'A', kRelease}, {kLCtrl, kRelease}}, true, IDOK, L"Ctrl + A", 2,
          {0xE0, 5, 0x80, 0x04, 5, 0x80, 0x04, 5, 0x00, 0xE0, 5, 0x00, 0, 0, 0}},
-        {"a single key", true, {{'B', kPress}, {'B', kRelease}}, false, IDOK, L"B", 1, {}},
-        {"Enter ends with OK", true, {{'B', kPress}}, true, IDOK, L"B", 1, {}},
-        {"Enter in a combination builds its keys", false, {{kLCtrl, kPress}, {'B', kPress}}, true, IDOK,
-         L"Ctrl + B", 2, {0xE0, 5, 0x80, 0x05, 5, 0x80, 0x05, 5, 0x00, 0xE0, 5, 0x00, 0, 0, 0}},
+        {"a single key", true, {{'B', kPress}, {'B', kRelease}}, true, IDOK, L"B", 1, {}},
+        {"Enter after the key is released ends with OK", true,
+         {{'B', kPress}, {'B', kRelease}, {VK_RETURN, kPress}, {VK_RETURN, kRelease}}, false, IDOK, L"B", 1, {}},
+        {"Enter in a combination builds its keys", false,
+         {{kLCtrl, kPress}, {'B', kPress}, {'B', kRelease}, {kLCtrl, kRelease}, {VK_RETURN, kPress},
+          {VK_RETURN, kRelease}},
+         false, IDOK, L"Ctrl + B", 2, {0xE0, 5, 0x80, 0x05, 5, 0x80, 0x05, 5, 0x00, 0xE0, 5, 0x00, 0, 0, 0}},
+        {"Escape after the key is released cancels", true,
+         {{'B', kPress}, {'B', kRelease}, {VK_ESCAPE, kPress}, {VK_ESCAPE, kRelease}}, false, IDCANCEL, L"B", 1, {}},
     };
-    // Each case's first event differs from the last of the case before, which the dialogs remember.
     for (const Case& c : cases) {
         CSingleKey dialog(nullptr, L"title", L"message", c.singleKeyOnly);
         std::wstring shown = L"-";
         RunInNextModalLoop([&] {
-            for (const HookEvent& event : c.events) Hook(dialog, event);
-            shown = dialog.KeyDisplay().GetWindowText();
-            if (c.enterInsteadOfOk) {
-                PressEnter(dialog);
-            } else {
+            for (const HookEvent& event : c.events) {
+                shown = dialog.KeyDisplay().GetWindowText();
+                Hook(dialog, event);
+            }
+            if (c.clickOk) {
+                shown = dialog.KeyDisplay().GetWindowText();
                 Click(dialog.OkButton());
+            } else if (::IsWindow(dialog.m_hWnd)) {
+                // Still open: the events failed to end it.
+                ::EndDialog(dialog.m_hWnd, 0);
             }
         });
         EXPECT_EQ(c.result, dialog.DoModal()) << c.name;
-        if (!c.events.empty()) EXPECT_EQ(c.display, shown) << c.name;
+        if (!c.events.empty()) {
+            EXPECT_EQ(c.display, shown) << c.name;
+        }
         if (c.result != IDOK) continue;
         EXPECT_EQ(c.keyCount, dialog.capture.keyCount) << c.name;
-        if (c.keyCount == 1) EXPECT_NE(0xFF, dialog.capture.singleKeyHid) << c.name;
+        if (c.keyCount == 1) {
+            EXPECT_NE(0xFF, dialog.capture.singleKeyHid) << c.name;
+        }
+        EXPECT_EQ(c.keyData, std::vector<int>(dialog.capture.KeyData, dialog.capture.KeyData + c.keyData.size()))
+            << c.name;
+    }
+}
+
+// Real keys through the input hook library: the dialog sees each key's report before its key
+// message, and must take neither Enter nor Escape as a key when they confirm or cancel.
+TEST_F(KeyDialogsTest, TypedKeysThenEnterOrEscape) {
+    struct Case {
+        const char* name;
+        bool singleKeyOnly;
+        std::vector<HookEvent> keys;  // pressed and released through the system's input
+        INT_PTR result;
+        int keyCount;
+        int singleKeyHid;
+        std::vector<int> keyData;
+    };
+    const Case cases[] = {
+        {"B then Enter", true, {{'B', kPress}, {'B', kRelease}, {VK_RETURN, kPress}, {VK_RETURN, kRelease}}, IDOK,
+         1, 0x05, {}},
+        {"Ctrl + A then Enter", false,
+         {{kLCtrl, kPress}, {'A', kPress}, {'A', kRelease}, {kLCtrl, kRelease}, {VK_RETURN, kPress},
+          {VK_RETURN, kRelease}},
+         IDOK, 2, 0, {0xE0, 5, 0x80, 0x04, 5, 0x80, 0x04, 5, 0x00, 0xE0, 5, 0x00, 0, 0, 0}},
+        {"Enter assigned", true,
+         {{VK_RETURN, kPress}, {VK_RETURN, kRelease}, {VK_RETURN, kPress}, {VK_RETURN, kRelease}}, IDOK, 1, 0x28, {}},
+        {"Enter assigned in the next dialog too", true,
+         {{VK_RETURN, kPress}, {VK_RETURN, kRelease}, {VK_RETURN, kPress}, {VK_RETURN, kRelease}}, IDOK, 1, 0x28, {}},
+        {"Escape assigned", true,
+         {{VK_ESCAPE, kPress}, {VK_ESCAPE, kRelease}, {VK_RETURN, kPress}, {VK_RETURN, kRelease}}, IDOK, 1, 0x29, {}},
+        {"B then Escape", true, {{'B', kPress}, {'B', kRelease}, {VK_ESCAPE, kPress}, {VK_ESCAPE, kRelease}},
+         IDCANCEL, 0, 0, {}},
+    };
+    for (const Case& c : cases) {
+        CSingleKey dialog(nullptr, L"title", L"message", c.singleKeyOnly);
+        RunInNextModalLoop([&] {
+            for (const HookEvent& key : c.keys) SendKey(static_cast<WORD>(key.vk), key.flags == kRelease);
+            PumpMessages();
+            if (::IsWindow(dialog.m_hWnd)) ::EndDialog(dialog.m_hWnd, 0);
+        });
+        EXPECT_EQ(c.result, dialog.DoModal()) << c.name;
+        if (c.result != IDOK) continue;
+        EXPECT_EQ(c.keyCount, dialog.capture.keyCount) << c.name;
+        if (c.keyCount == 1) {
+            EXPECT_EQ(c.singleKeyHid, dialog.capture.singleKeyHid) << c.name;
+        }
         EXPECT_EQ(c.keyData, std::vector<int>(dialog.capture.KeyData, dialog.capture.KeyData + c.keyData.size()))
             << c.name;
     }
@@ -110,7 +168,42 @@ TEST_F(KeyDialogsTest, ARepeatedHookEventIsHandledOnce) {
         Click(dialog.CancelButton());
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_EQ((std::vector<LRESULT>{1, 0, 1}), answers);
+    // The release changes nothing either.
+    EXPECT_EQ((std::vector<LRESULT>{1, 0, 0}), answers);
+}
+
+TEST_F(KeyDialogsTest, AKeyTheMouseCannotSendLeavesTheField) {
+    CSingleKey dialog(nullptr, L"title", L"message", true);
+    dialog.capture.singleKeyHid = 0x04;
+    std::wstring shown;
+    LRESULT answer = 0;
+    RunInNextModalLoop([&] {
+        answer = Hook(dialog, {VK_VOLUME_MUTE, kPress});
+        Hook(dialog, {VK_VOLUME_MUTE, kRelease});
+        shown = dialog.KeyDisplay().GetWindowText();
+        Click(dialog.OkButton());
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal()) << "nothing was captured";
+    EXPECT_EQ(1, answer);
+    EXPECT_EQ(L"A", shown);
+    EXPECT_EQ(0x04, dialog.capture.singleKeyHid);
+}
+
+TEST_F(KeyDialogsTest, AClickOnTheKeyFieldCapturesEnter) {
+    CSingleKey dialog(nullptr, L"title", L"message", true);
+    std::wstring shown;
+    RunInNextModalLoop([&] {
+        Hook(dialog, {'B', kPress});
+        Hook(dialog, {'B', kRelease});
+        Click(dialog.KeyDisplay());
+        Hook(dialog, {VK_RETURN, kPress});
+        Hook(dialog, {VK_RETURN, kRelease});
+        shown = dialog.KeyDisplay().GetWindowText();
+        Click(dialog.OkButton());
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(L"Enter", shown);
+    EXPECT_EQ(0x28, dialog.capture.singleKeyHid);
 }
 
 TEST_F(KeyDialogsTest, SingleKeyDialogShowsTheSeededKeys) {
@@ -142,6 +235,41 @@ TEST_F(KeyDialogsTest, RapidFireMouseButtonWinsOverAKeyPressedBefore) {
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(1, dialog.fireTarget);
     EXPECT_EQ(241, dialog.capture.singleKeyHid);
+}
+
+TEST_F(KeyDialogsTest, RapidFireKeyboardAfterAMouseButtonStartsWithoutAKey) {
+    struct Case {
+        const char* name;
+        int seededTarget;
+        int seededKey;
+        std::vector<int> targets;       // the options clicked, the keyboard last
+        std::vector<HookEvent> events;  // then
+        INT_PTR result;
+        int singleKeyHid;
+    };
+    const Case cases[] = {
+        {"OK without a key leaves the record", 0, 0xF0, {3}, {}, IDCANCEL, 0},
+        {"OK without a key after the middle button", 2, 0xF2, {3}, {}, IDCANCEL, 0},
+        {"the record's key is gone after a mouse button", 3, 0x06, {1, 3}, {}, IDCANCEL, 0},
+        {"a key pressed then is the key", 1, 0xF1, {3}, {{'D', kPress}, {'D', kRelease}}, IDOK, 0x07},
+    };
+    for (const Case& c : cases) {
+        CFireKey dialog(nullptr, L"title", L"message");
+        dialog.fireTarget = c.seededTarget;
+        dialog.capture.singleKeyHid = static_cast<std::uint8_t>(c.seededKey);
+        std::wstring shown = L"-";
+        RunInNextModalLoop([&] {
+            for (int target : c.targets) Click(dialog.OptionBox(target));
+            shown = dialog.KeyDisplay().GetWindowText();
+            for (const HookEvent& event : c.events) Hook(dialog, event);
+            Click(dialog.OkButton());
+        });
+        EXPECT_EQ(c.result, dialog.DoModal()) << c.name;
+        EXPECT_EQ(L"", shown) << c.name;
+        if (c.result == IDOK) {
+            EXPECT_EQ(c.singleKeyHid, dialog.capture.singleKeyHid) << c.name;
+        }
+    }
 }
 
 TEST_F(KeyDialogsTest, RapidFireNumbersAsTyped) {

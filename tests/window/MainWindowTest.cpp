@@ -459,4 +459,88 @@ TEST_F(MainWindowTest, EnterInTheWarningBoxAnswersOkEvenWithCancelFocused) {
     shownBox = nullptr;
 }
 
+// What the warning box a timer of the test below finds over the main window shows.
+HWND boxOwner = nullptr;
+std::vector<std::wstring> boxTexts;
+
+BOOL CALLBACK CollectText(HWND child, LPARAM) {
+    wchar_t text[256] = L"";
+    ::GetWindowTextW(child, text, 256);
+    boxTexts.emplace_back(text);
+    return TRUE;
+}
+
+void CALLBACK ReadTheBoxAndPressEnter(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = ::GetLastActivePopup(boxOwner);
+    if (box == boxOwner) return;  // not shown yet: the timer comes again
+    ::KillTimer(nullptr, timer);
+    wchar_t title[256] = L"";
+    ::GetWindowTextW(box, title, 256);
+    boxTexts.emplace_back(title);
+    ::EnumChildWindows(box, CollectText, 0);
+    ::PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// An elevated tool hears the service only when its window lets the service's messages in; the
+// system reports a filter the window set already. Wine keeps no filter and leaves the status.
+TEST_F(MainWindowTest, TheServicesTwoMessagesPassTheMessageFilter) {
+    Open();
+    constexpr DWORD kUnset = 0xFFFFFFFF;
+    for (UINT message : {WM_DEVICE_PRESENCE, WM_DEVICE_SETTING}) {
+        CHANGEFILTERSTRUCT status{sizeof(status), kUnset};
+        EXPECT_TRUE(::ChangeWindowMessageFilterEx(window->m_hWnd, message, MSGFLT_ALLOW, &status)) << message;
+        if (status.ExtStatus != kUnset) {
+            EXPECT_EQ(DWORD{MSGFLTINFO_ALREADYALLOWED_FORWND}, status.ExtStatus) << message;
+        }
+    }
+}
+
+// The taskbar button minimises a window with a minimise box and a system menu; neither draws
+// anything on a window without caption and frame.
+TEST_F(MainWindowTest, MinimiseBoxAndSystemMenuButNoFrameAndASmallIconOfItsOwnSize) {
+    Open();
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window->m_hWnd, GWL_STYLE));
+    EXPECT_EQ(DWORD{WS_MINIMIZEBOX | WS_SYSMENU},
+              style & (WS_MINIMIZEBOX | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX));
+    RECT outer{}, client{};
+    ::GetWindowRect(window->m_hWnd, &outer);
+    ::GetClientRect(window->m_hWnd, &client);
+    EXPECT_EQ(outer.right - outer.left, client.right);
+    EXPECT_EQ(outer.bottom - outer.top, client.bottom);
+
+    struct IconCase {
+        WPARAM which;
+        int width, height;
+    };
+    const IconCase icons[] = {{ICON_SMALL, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)},
+                              {ICON_BIG, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)}};
+    for (const IconCase& icon : icons) {
+        auto handle = reinterpret_cast<HICON>(window->SendMessage(WM_GETICON, icon.which, 0));
+        ICONINFO info{};
+        ASSERT_TRUE(handle && ::GetIconInfo(handle, &info)) << icon.which;
+        BITMAP picture{};
+        ::GetObjectW(info.hbmColor, sizeof(picture), &picture);
+        EXPECT_EQ(icon.width, picture.bmWidth) << icon.which;
+        EXPECT_EQ(icon.height, picture.bmHeight) << icon.which;
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+    }
+}
+
+TEST_F(MainWindowTest, AServiceThatDropsTheToolsMessagesIsToldOfInAWarningBox) {
+    Open();
+    boxOwner = window->m_hWnd;
+    boxTexts.clear();
+    ::SetTimer(nullptr, 0, 100, ReadTheBoxAndPressEnter);
+
+    window->ShowServiceRightsWarning();
+
+    for (int id : {1, 32, 33}) {
+        const std::wstring text = LoadUiString(L"WARNING", id);
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_NE(boxTexts.end(), std::find(boxTexts.begin(), boxTexts.end(), text)) << id;
+    }
+    boxOwner = nullptr;
+}
+
 }  // namespace

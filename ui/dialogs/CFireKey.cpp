@@ -6,8 +6,6 @@
 #include <cwchar>
 
 namespace {
-LastHookEvent fireKeyLastEvent;
-
 constexpr UINT kCountFieldId = 0x5001;
 constexpr UINT kSpeedFieldId = 0x5002;
 constexpr int kFocusGained = 1;
@@ -25,7 +23,7 @@ int FieldValue(const CClrEdit& field) {
 }  // namespace
 
 CFireKey::CFireKey(CWnd* parent, std::wstring titleText, std::wstring messageText)
-    : CSingleKey(parent, std::move(titleText), std::move(messageText), true, fireKeyLastEvent) {}
+    : CSingleKey(parent, std::move(titleText), std::move(messageText), true) {}
 
 void CFireKey::CreateControls() {
     CSingleKey::CreateControls();
@@ -62,15 +60,22 @@ void CFireKey::ReleaseSkin() {
 
 BOOL CFireKey::OnInitDialog() {
     CSingleKey::OnInitDialog();
+    // A mouse button's record holds no key to show.
+    if (fireTarget != kKeyboardTarget) ForgetKey();
     SelectTarget(fireTarget);
     countField.SetWindowText(std::to_wstring(fireCount).c_str());
     speedField.SetWindowText(std::to_wstring(fireSpeed).c_str());
     return TRUE;
 }
 
+void CFireKey::ForgetKey() {
+    capture.Clear();
+    ShowKeys(L"");
+}
+
 void CFireKey::SelectTarget(int target) {
     for (size_t t = 0; t < optionBoxes.size(); ++t) optionBoxes[t].SetCheck(static_cast<int>(t) == target);
-    hook.Enable(target == kKeyboardTarget);
+    ReportKeys(target == kKeyboardTarget && editFocusCount == 0);
 }
 
 LRESULT CFireKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,13 +89,15 @@ LRESULT CFireKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CFireKey::OnEditFocus(int change) {
     if (change == kFocusGained) ++editFocusCount;
     if (change == kFocusLost) --editFocusCount;
-    hook.Enable(editFocusCount == 0 && fireTarget == kKeyboardTarget);
+    ReportKeys(editFocusCount == 0 && fireTarget == kKeyboardTarget);
 }
 
 BOOL CFireKey::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto control = reinterpret_cast<HWND>(lParam);
     for (size_t t = 0; t < optionBoxes.size(); ++t) {
         if (!control || control != optionBoxes[t].m_hWnd) continue;
+        // The keyboard chosen after a mouse button starts with no key.
+        if (t == kKeyboardTarget && fireTarget != kKeyboardTarget) ForgetKey();
         fireTarget = static_cast<int>(t);
         SelectTarget(fireTarget);
         if (fireTarget != kKeyboardTarget) capture.singleKeyHid = static_cast<std::uint8_t>(kLeftButton + t);
@@ -99,6 +106,11 @@ BOOL CFireKey::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CFireKey::OnOK() {
+    // The keyboard without a key shown stores nothing: the record stays as it was.
+    if (fireTarget == kKeyboardTarget && !capture.ShowsKey()) {
+        EndDialog(IDCANCEL);
+        return;
+    }
     capture.Finish();
     fireCount = FieldValue(countField);
     fireSpeed = FieldValue(speedField);

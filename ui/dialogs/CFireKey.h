@@ -27,7 +27,8 @@ public:
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Takes the numbers; unlike the single-key dialog, OK needs no key.
+    // Takes the numbers; OK needs no key for a mouse button, and cancels for the keyboard without
+    // a key shown.
     void OnOK() override;
 
     CBitmapBtn& OptionBox(int target) { return optionBoxes[static_cast<size_t>(target)]; }
@@ -41,6 +42,7 @@ protected:
 
 private:
     void SelectTarget(int target);
+    void ForgetKey();
     // OnEditFocus(int change): 1 a number field gained the focus, 2 one lost it
     void OnEditFocus(int change);
 

@@ -10,6 +10,7 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CSingleKeyDlg.h"
 #include "ui/dialogs/CWarningDlg.h"
+#include "ui/dialogs/SystemNotices.h"
 
 #include <algorithm>
 
@@ -220,7 +221,8 @@ void CMacroDlg::ReleaseSkin() {
 
 BOOL CMacroDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    hook = LoadHookLibrary();
+    hook = StartKeyHook(*this, false);
+    UpdateEnabling();
     return TRUE;
 }
 
@@ -306,9 +308,16 @@ void CMacroDlg::SaveSelectedMacro() {
     SaveMacroFile(MacroFilePath(name), settings);
 }
 
-void CMacroDlg::NotifyMacroChanged() { SendMacroChanged(SelectedMacroName()); }
+void CMacroDlg::NotifyMacroChanged() { TellIfServiceRefused(SendMacroChanged(SelectedMacroName())); }
 
-void CMacroDlg::NotifyMacroButtons() { SendMacroButtons(WorkingProfiles, SelectedMacroName()); }
+void CMacroDlg::NotifyMacroButtons() { TellIfServiceRefused(SendMacroButtons(WorkingProfiles, SelectedMacroName())); }
+
+void CMacroDlg::TellIfServiceRefused(ServiceReply reply) {
+    // Every change is sent; one notice for the editor's session is enough.
+    if (reply != ServiceReply::Refused || serviceRefusalTold) return;
+    serviceRefusalTold = true;
+    ShowServiceRightsNotice(this);
+}
 
 void CMacroDlg::SaveAndNotify() {
     if (SelectedMacroName().empty()) return;
@@ -329,6 +338,10 @@ void CMacroDlg::UpdateEnabling() {
              &fixedDelayEdit, &loopCountEdit}) {
         control->EnableWindow(enable);
     }
+    // Without the keyboard hook a recording would stay empty.
+    const bool keysReadable = hook.problem == HookProblem::None;
+    recordButton.EnableWindow(keysReadable);
+    insertRecordButton.EnableWindow(enable && keysReadable);
 }
 
 // --- boxes the editor asks ---
@@ -489,7 +502,10 @@ void CMacroDlg::StartRecording(bool insert) {
         ShowNotice(14);
         return;
     }
-    hook.Install(m_hWnd);
+    if (!InstallKeyHook(*this, hook)) {
+        UpdateEnabling();
+        return;
+    }
     SetRecordingLocked(true);
     hook.Enable(true);
     editor.StartRecording(insert);
@@ -581,6 +597,9 @@ LRESULT CMacroDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOOK_KEY:
         return OnHookKey(wParam, lParam) ? 1 : 0;
+    case WM_HOOK_NOTICE:
+        ShowHookNotice(this, wParam);
+        return 0;
     case WM_LIST_VALUE_EDITED:
         OnValueEdited(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;

@@ -3,6 +3,7 @@
 // delay options. Every change is written at once to the selected macro's file and reported to the
 // device service; OK and Cancel differ only in their result.
 #pragma once
+#include "device/DeviceService.h"
 #include "macro/HookFunctions.h"
 #include "macro/MacroEventEditor.h"
 #include "macro/MacroLibrary.h"
@@ -93,6 +94,7 @@ private:
     int LoopType() const;
     void CloseMouseMenu();
     void SetRecordingLocked(bool locked);
+    void TellIfServiceRefused(ServiceReply reply);
 
     // OnCommand for one control
     void OnControl(HWND control);
@@ -115,6 +117,7 @@ private:
 
     MacroLibrary library;
     HookFunctions hook;
+    bool serviceRefusalTold = false;
     DialogImages images;
     SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;
     GdiObject<HFONT> editFont;

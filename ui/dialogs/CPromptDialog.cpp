@@ -21,6 +21,11 @@ void CPromptDialog::CreateSkinLayout() {
     CreateControls();
 }
 
+void CPromptDialog::ShowNotice(const std::wstring& text) {
+    if (!messageLabel) return;
+    messageLabel->SetWindowText((text.empty() ? messageText : text).c_str());
+}
+
 BOOL CPromptDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto control = reinterpret_cast<HWND>(lParam);
     if (control && control == okButton.m_hWnd) {

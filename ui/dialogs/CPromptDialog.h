@@ -38,6 +38,8 @@ protected:
     void CreateSkinLayout() final;
     Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
     void ReleaseSkin() override { images.Release(); }
+    // Shows `text` in place of the prompt; "" shows the prompt again.
+    void ShowNotice(const std::wstring& text);
 
     DialogImages images;
 

@@ -2,19 +2,17 @@
 
 #include "framework/Messages.h"
 #include "res/resource.h"
+#include "text/LocalisedText.h"
+#include "ui/dialogs/SystemNotices.h"
 
 namespace {
-LastHookEvent singleKeyLastEvent;
+constexpr int kRefusedKeyNotice = 8;
 }  // namespace
 
 CSingleKey::CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messageText, bool singleKeyOnly)
-    : CSingleKey(parent, std::move(titleText), std::move(messageText), singleKeyOnly, singleKeyLastEvent) {}
-
-CSingleKey::CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messageText, bool singleKeyOnly,
-                       LastHookEvent& lastEvent)
     : CPromptDialog(IDD_EDITOR_DIALOG, parent, std::move(titleText), std::move(messageText),
                     SkinPaintDC::Mode::Buffered),
-      capture(singleKeyOnly, lastEvent) {}
+      capture(singleKeyOnly) {}
 
 void CSingleKey::CreateControls() {
     const ButtonImageSet ok = images.OkButton();
@@ -26,21 +24,34 @@ void CSingleKey::CreateControls() {
 
 BOOL CSingleKey::OnInitDialog() {
     CPromptDialog::OnInitDialog();
-    hook = LoadHookLibrary();
-    hook.Install(m_hWnd);
-    hook.Enable(true);
+    hook = StartKeyHook(*this, true);
+    ReportKeys(true);
     keyDisplay.SetText(capture.Start(), 0, kTextCentred);
     return TRUE;
+}
+
+void CSingleKey::ReportKeys(bool on) {
+    hook.Enable(on);
+    reporting = on && hook.installhook && hook.enablehook && hook.problem == HookProblem::None;
+}
+
+void CSingleKey::ShowKeys(const std::wstring& text) {
+    ShowNotice(L"");
+    keyDisplay.SetText(text, 0, kTextCentred);
 }
 
 LRESULT CSingleKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HOOK_KEY:
         return OnHookKey(static_cast<int>(wParam), static_cast<int>(lParam));
+    case WM_HOOK_NOTICE:
+        ShowHookNotice(this, wParam);
+        return 0;
     case WM_DESTROY: {
         LRESULT result = CPromptDialog::WindowProc(message, wParam, lParam);
         hook.Enable(false);
         hook.Remove();
+        reporting = false;
         return result;
     }
     default:
@@ -48,10 +59,34 @@ LRESULT CSingleKey::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+BOOL CSingleKey::PreTranslateMessage(MSG* message) {
+    // The hook reports every key before its key message comes; taken here as well, Enter would
+    // confirm and Escape cancel in the middle of a capture, and Tab or Space act on the controls.
+    if (reporting && message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST) return TRUE;
+    return CPromptDialog::PreTranslateMessage(message);
+}
+
+BOOL CSingleKey::OnCommand(WPARAM wParam, LPARAM lParam) {
+    auto control = reinterpret_cast<HWND>(lParam);
+    if (control && control == keyDisplay.m_hWnd) {
+        capture.Restart();
+        ShowNotice(L"");
+    }
+    return CPromptDialog::OnCommand(wParam, lParam);
+}
+
 LRESULT CSingleKey::OnHookKey(int vk, int flags) {
     std::wstring text;
-    if (!capture.OnHookKey(vk, flags, text)) return 0;
-    keyDisplay.SetText(text, 0, kTextCentred);
+    switch (capture.OnHookKey(vk, flags, text)) {
+    case KeyCapture::Answer::Ignored: return 0;
+    case KeyCapture::Answer::Shown: ShowKeys(text); break;
+    case KeyCapture::Answer::Refused:
+        ::MessageBeep(MB_ICONWARNING);
+        ShowNotice(LoadUiString(L"SINGLEKEY", kRefusedKeyNotice));
+        break;
+    case KeyCapture::Answer::Confirm: OnOK(); break;
+    case KeyCapture::Answer::Cancel: OnCancel(); break;
+    }
     return 1;
 }
 

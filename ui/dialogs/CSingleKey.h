@@ -1,7 +1,8 @@
 // The single-key dialog: the user presses a key, or left-hand modifiers and one key, and the
-// dialog shows their names; OK accepts them. Keys come from the input hook library, so Tab, the
-// Windows keys and the like are captured too. The caller seeds `capture` from the button record
-// before DoModal and reads it after IDOK.
+// dialog shows their names; OK, or Enter once every key is released, accepts them (KeyCapture
+// holds the rule). Keys come from the input hook library, so Tab, Enter, Escape, the Windows keys
+// and the like are captured too. The caller seeds `capture` from the button record before DoModal
+// and reads it after IDOK.
 #pragma once
 #include "keys/KeyCapture.h"
 #include "macro/HookFunctions.h"
@@ -18,27 +19,30 @@ public:
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Without a key pressed since the dialog opened, OK cancels.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* message) override;
+    // Without a key captured since the dialog opened, OK cancels: the record keeps what was shown.
     void OnOK() override;
 
     CBitmapBtn& KeyDisplay() { return keyDisplay; }
 
 protected:
-    // The fire-key dialog shares the capture but keeps its own memory of the last key event.
-    CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messageText, bool singleKeyOnly,
-               LastHookEvent& lastEvent);
-
     // --- override these ---
     virtual RECT KeyDisplayRect() const { return RECT{81, 145, 382, 171}; }
 
+    // --- not meant to be overridden ---
     void CreateControls() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback2.bmp"; }
+    // Switches the hook's reports on or off; while they are on, the keys are the hook's alone.
+    void ReportKeys(bool on);
+    void ShowKeys(const std::wstring& text);
 
     HookFunctions hook;
 
 private:
-    // OnHookKey(int vk, int flags): 1 when the key display changed
+    // OnHookKey(int vk, int flags): 1 when the dialog used the event
     LRESULT OnHookKey(int vk, int flags);
 
+    bool reporting = false;
     CBitmapBtn keyDisplay;
 };

@@ -12,7 +12,7 @@ constexpr int kVkLeftAlt = 164;
 
 std::wstring SingleKeyCaption(const ButtonAssignment& button) {
     int vk = 0;
-    if (!HidToVk(button.KeyData[0], vk)) return L"key";
+    if (!UsageKey(button.KeyData[0], vk)) return L"key";
     return VkShortName(vk);
 }
 
@@ -26,7 +26,7 @@ std::wstring CombinationCaption(const ButtonAssignment& button) {
     for (int slot = 0; slot < 5; ++slot) {
         int hid = button.KeyData[slot * 3];
         int vk = 0;
-        if (hid == 0 || !HidToVk(hid, vk)) continue;
+        if (hid == 0 || !UsageKey(hid, vk)) continue;
         bool modifier = false;
         for (int m = 0; m < 4; ++m) {
             if (vk == kModifiers[m]) noted[m] = modifier = true;
@@ -36,7 +36,7 @@ std::wstring CombinationCaption(const ButtonAssignment& button) {
     std::wstring caption;
     auto append = [&caption](int vk) {
         if (!caption.empty()) caption += L" + ";
-        caption += KeyIndexName(VkToKeyIndex(vk));
+        caption += KeyName(vk);
     };
     for (int m = 0; m < 4; ++m) {
         if (noted[m]) append(kModifiers[m]);

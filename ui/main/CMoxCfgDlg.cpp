@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
+#include "ui/dialogs/SystemNotices.h"
 #include "ui/main/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
@@ -34,8 +35,12 @@ CMoxCfgDlg::CMoxCfgDlg()
       pages(*this, layout, state, WorkingProfiles),
       buttonPage(*this, layout, state, WorkingProfiles),
       deviceLink(*this, WorkingProfiles) {
-    appIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    const HINSTANCE module = ::GetModuleHandleW(nullptr);
+    appIcon = static_cast<HICON>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    smallIcon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                                ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                LR_SHARED));
 }
 
 LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,6 +48,8 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
         LRESULT result = CSkinDialog::WindowProc(message, wParam, lParam);
         if (result == -1) return -1;
+        // An elevated tool would not hear a service that runs without elevation.
+        AllowServiceMessages(m_hWnd);
         deviceLink.StartDeviceService();
         return result;
     }
@@ -85,7 +92,7 @@ void CMoxCfgDlg::CreateSkinLayout() {
 BOOL CMoxCfgDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon ? smallIcon : appIcon));
     state.currentPage = 0;
     ShowPage(1);
     LoadProfiles(StagingProfiles);
@@ -289,3 +296,5 @@ void CMoxCfgDlg::ShowPollingRate(int code) {
 void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
 
 void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }
+
+void CMoxCfgDlg::ShowServiceRightsWarning() { ShowServiceRightsNotice(this); }

@@ -45,6 +45,7 @@ public:
     void ShowPollingRate(int code) override;
     void ApplyLedMode(int mode) override;
     void SetSensitivitySlider(int position) override;
+    void ShowServiceRightsWarning() override;
 
     // For the window's tests: what the pages show and the controls they show it with.
     const MainPageState& PageState() const { return state; }
@@ -64,7 +65,8 @@ private:
     // The second table: every match runs.
     void DispatchShared(HWND control);
 
-    HICON appIcon = nullptr;  // shared resource icon: the system owns it
+    HICON appIcon = nullptr;    // shared resource icons: the system owns them
+    HICON smallIcon = nullptr;  // the icon's own picture of the small icon size (title bar, taskbar)
     MainLayout layout;
     MainPageState state;
     ProfileSet StagingProfiles{};
