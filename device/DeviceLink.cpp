@@ -2,6 +2,7 @@
 
 #include "framework/Messages.h"
 #include "profile/ProfileFiles.h"
+#include "profile/ProfileRules.h"
 #include "profile/ProfileSet.h"
 
 #include <algorithm>
@@ -12,6 +13,17 @@ constexpr int kLedModes = 6;  // lighting modes 0 to 5
 ProfileRecord* ProfileAt(ProfileSet& profiles, int index) {
     if (index < 0 || index >= kProfileCount) return nullptr;
     return &profiles.Profiles[static_cast<size_t>(index)];
+}
+
+// Stores a value the service reports for the active profile only when the tool's own controls
+// could have set it; anything else would reach the device at the next apply.
+void StoreIfSound(ProfileSet& profiles, std::int32_t ProfileRecord::*field, int value) {
+    ProfileRecord* active = ProfileAt(profiles, profiles.GroupID);
+    if (!active) return;
+    ProfileRecord changed = *active;
+    changed.*field = value;
+    RepairProfile(changed, profiles.GroupID);
+    if (changed.*field == value) active->*field = value;
 }
 
 bool IsPollingCode(int value) {
@@ -78,14 +90,13 @@ void DeviceLink::OnDevicePresence() {
 
 void DeviceLink::OnDeviceSetting(int id, int value) {
     // The device changes its active profile; the pages show the current one.
-    ProfileRecord* active = ProfileAt(profiles, profiles.GroupID);
     ProfileRecord* shown = ProfileAt(profiles, view.CurrentProfile());
     switch (id) {
     case SETTING_RELOAD:
         if (value == 0) view.ReloadProfiles();
         break;
     case SETTING_DPI_STAGE:
-        if (active) active->DPI = value;
+        StoreIfSound(profiles, &ProfileRecord::DPI, value);
         if (shown) view.ShowCurrentStage(shown->DPI);
         break;
     case SETTING_PROFILE:
@@ -99,11 +110,11 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
         break;
     }
     case SETTING_LED_MODE:
-        if (active) active->LedMode1 = value;
+        StoreIfSound(profiles, &ProfileRecord::LedMode1, value);
         if (value >= 0 && value < kLedModes) view.ApplyLedMode(value);
         break;
     case SETTING_SENSITIVITY:
-        if (active) active->MouseSensitivity = value;
+        StoreIfSound(profiles, &ProfileRecord::MouseSensitivity, value);
         if (shown) view.SetSensitivitySlider(shown->MouseSensitivity);
         break;
     case SETTING_APPLY_DONE:

@@ -13,7 +13,7 @@ constexpr int kMissingLoopTime = 1;
 }  // namespace
 
 std::wstring MacroFilePath(const std::wstring& name) {
-    if (!MacroLibrary::IsValidMacroName(name)) return L"";
+    if (!MacroLibrary::IsMacroFileName(name)) return L"";
     return MacroFolder() + name + L".MSMACRO";
 }
 

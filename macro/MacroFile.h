@@ -5,9 +5,8 @@
 
 #include <string>
 
-// MacroFolder() + name + ".MSMACRO"; empty for a name that is not a plain file name
-// (MacroLibrary::IsValidMacroName). A library written elsewhere may hold names such as "..\x",
-// which would lead out of the macro folder.
+// MacroFolder() + name + ".MSMACRO"; empty for a name that would lead out of the macro folder
+// (MacroLibrary::IsMacroFileName). A library written elsewhere may hold names such as "..\x".
 std::wstring MacroFilePath(const std::wstring& name);
 
 // Writes every key of the file at `path` into a copy that then replaces the file whole

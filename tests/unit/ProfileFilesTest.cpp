@@ -39,17 +39,31 @@ protected:
         return names;
     }
 
-    // The set the tool shows when no profile file exists.
+    // The set the tool shows when no profile file exists: every field missing, then repaired.
     static void ExpectRepairedDefaults(const ProfileRecord& record, int profileIndex) {
         EXPECT_EQ(profileIndex == 0 ? 1 : 0, record.Group);
         EXPECT_EQ(2, record.PollingRate);
         EXPECT_EQ(5, record.DoubleClickSpeed);
         EXPECT_EQ(3, record.WheelScrollLines);
+        EXPECT_EQ(0, record.UniversalScrollEnabled);
         EXPECT_EQ(10, record.MouseSensitivity);
         EXPECT_EQ(1, record.Acceleration);
+        EXPECT_EQ(0, record.XYSensitivityEnabled);
+        EXPECT_EQ(10, record.OFASensitivity);
+        EXPECT_EQ(10, record.MouseSpeedX);
+        EXPECT_EQ(10, record.MouseSpeedY);
         EXPECT_EQ(0, record.LedColor1) << "an absent colour reads as 0, which is not repaired";
-        EXPECT_EQ(-1, record.LedMode1);
+        EXPECT_EQ(0, record.LedMode1) << "an absent mode reads as -1, which is repaired";
+        EXPECT_EQ(2, record.LedState1);
+        EXPECT_EQ(5, record.BreathState1);
+        EXPECT_EQ(5, record.FlashState1);
         EXPECT_EQ(0, record.LedDirect1);
+        EXPECT_EQ(0, record.ANGLE);
+        EXPECT_EQ(3, record.LIFT);
+        EXPECT_EQ(1, record.DPI);
+        EXPECT_EQ(14, record.DPICurrentX);
+        EXPECT_EQ(14, record.DPICurrentY);
+        EXPECT_EQ(5, record.DPIStageNum);
         ExpectDefaultStages(record, 0);
         ExpectDefaultButtons(record, 255, 255, 255);
     }
@@ -95,6 +109,31 @@ TEST_F(ProfileFiles, WithoutFilesTheProfilesAreTheRepairedDefaults) {
     EXPECT_EQ(0, WorkingProfiles.GroupID);
     for (int k = 0; k < kProfileCount; ++k) ExpectRepairedDefaults(WorkingProfiles.Profiles[k], k);
     EXPECT_TRUE(FileNames().empty()) << "loading wrote a file";
+}
+
+// Load and import repair alike: a profile without a primary button gets one on button 1.
+TEST_F(ProfileFiles, FilesWithoutLeftClickLoadAndImportWithLeftClickOnTheFirstButton) {
+    ProfileSet set = SampleSet();
+    for (ProfileRecord& record : set.Profiles) {
+        for (ButtonAssignment& button : record.Buttons) button.ButtonFunc = FUNC_RIGHT_CLICK;
+        record.Buttons[4].ButtonFunc = FUNC_MACRO;
+    }
+    WorkingProfiles = set;
+    SaveAllProfiles();
+    const std::wstring exported = folder.File(L"exported.pfd");
+    ExportProfile(set.Profiles[2], exported);
+
+    LoadProfiles(staging);
+    for (int k = 0; k < kProfileCount; ++k) {
+        ProfileRecord expected = set.Profiles[k];
+        expected.Buttons[0].ButtonFunc = FUNC_LEFT_CLICK;
+        EXPECT_TRUE(SameRecord(expected, WorkingProfiles.Profiles[k])) << "loaded profile " << k;
+    }
+    ProfileRecord imported = SampleRecord(1);
+    ImportProfile(exported, imported);
+    EXPECT_TRUE(RepairProfile(imported, 1));
+    EXPECT_EQ(FUNC_LEFT_CLICK, imported.Buttons[0].ButtonFunc);
+    for (int b = 1; b < kButtonCount; ++b) EXPECT_EQ(set.Profiles[2].Buttons[b].ButtonFunc, imported.Buttons[b].ButtonFunc);
 }
 
 TEST_F(ProfileFiles, SavedProfilesLoadBackIntoAnIdenticalWorkingCopy) {

@@ -90,7 +90,7 @@ TEST_F(FunctionMenuTest, PrimaryRuleAndTheCodesStored) {
         EXPECT_EQ(c.warned, warned) << c.code << " " << c.id;
         EXPECT_EQ(c.id == kMacroEditorEntryId, editorShown) << c.code << " " << c.id;
         EXPECT_EQ(c.stored, Shown().Buttons[c.record].ButtonFunc) << c.code << " " << c.id;
-        EXPECT_EQ(ButtonCaption(Shown().Buttons[c.record], {}), Caption(c.row)) << c.code << " " << c.id;
+        EXPECT_EQ(ButtonCaption(Shown().Buttons[c.record]), Caption(c.row)) << c.code << " " << c.id;
         EXPECT_EQ(nullptr, window->Buttons().OpenMenu());
         EXPECT_EQ(-1, window->Buttons().EditedButton());
     }

@@ -365,6 +365,28 @@ TEST_F(MacroDlgTest, NewMacroIsSelectedByName) {
     EXPECT_EQ(L"new", editor.macroList.GetText(editor.macroList.GetCurSel()));
 }
 
+// The library takes no new name: the macro shown keeps its events, boxes and file.
+TEST_F(MacroDlgTest, ANewNameTheLibraryRefusesLeavesTheSelectedMacroAsItWas) {
+    TestMacroDlg& editor = Open({{L"beta", kFive, 0, 0, L"9"}, {L"alpha", "84 04 00", 2}});
+    const std::wstring library = data->MacroFile(L"MacroSet.MSDB");
+    // Another program holds the library open for itself alone.
+    const HANDLE held = ::CreateFileW(library.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    editor.typedName = L"Zeta";
+    Click(editor.newMacroButton);
+    ::CloseHandle(held);
+    EXPECT_EQ(std::vector<int>{16}, editor.notices);
+    EXPECT_EQ((std::vector<std::wstring>{L"beta", L"alpha"}), Rows(editor.macroList));
+    EXPECT_EQ(0, editor.macroList.GetCurSel());
+    EXPECT_EQ(5, editor.eventList.GetCount());
+    EXPECT_EQ(L"9", editor.loopCountEdit.GetWindowText());
+    EXPECT_TRUE(editor.recordDelayBox.checked);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(MacroFilePath(L"Zeta").c_str()));
+
+    Click(editor.loopCountBox);  // the next change is written to beta, with its events
+    EXPECT_EQ(Hex(Block(kFive), 5), Stored(L"beta", 5));
+}
+
 TEST_F(MacroDlgTest, FifteenMacrosAreTheLimit) {
     std::vector<MacroSpec> macros;
     std::vector<std::wstring> names;

@@ -459,17 +459,26 @@ void CMacroDlg::NewMacro() {
     const std::wstring path = MacroFilePath(name);
     if (FileExists(path)) return;
 
-    editor.Clear();
-    ShowRows(-1);
-    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
-    delayType = DELAY_NONE;
-    loopCountEdit.SetWindowText(L"1");
-    SaveMacroFile(path, ShownSettings());
+    // The new macro's file holds what the cleared editor will show: no events, neither loop box.
+    MacroSettings cleared;
+    cleared.loopType = 2;
+    cleared.delayType = DELAY_NONE;
+    if (!SaveMacroFile(path, cleared)) {
+        ShowNotice(kFileNotWrittenMessage);
+        return;
+    }
+    // The selected macro keeps its events and boxes until the new one has its slot: cleared
+    // first, the next change would write an empty macro over it.
     if (library.AddMacroName(name) < 0) {
         ::DeleteFileW(path.c_str());
         ShowNotice(kLibraryFullMessage);
         return;
     }
+    editor.Clear();
+    ShowRows(-1);
+    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
+    delayType = DELAY_NONE;
+    loopCountEdit.SetWindowText(L"1");
     FillMacroList();
     const auto names = library.ReadMacroList();
     const auto found = std::find(names.begin(), names.end(), name);

@@ -1,5 +1,6 @@
 #include "ui/main/ButtonPage.h"
 
+#include "macro/MacroButtons.h"
 #include "macro/MacroLibrary.h"
 #include "profile/ProfileRules.h"
 #include "skin/SkinImages.h"
@@ -137,12 +138,13 @@ void ButtonPage::AskFireKey() {
 }
 
 void ButtonPage::RefreshButtonLabels() {
-    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
-    ProfileRecord& record = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
+    // Every profile, not only the one shown: an apply saves all five, and the device plays a
+    // macro button by its slot.
+    ResolveMacroButtons(profiles);
+    const ProfileRecord& record = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
     for (size_t row = 0; row < kRowRecords.size(); ++row) {
         CBitmapBtn& button = layout.functionButtons[row];
-        button.SetText(ButtonCaption(record.Buttons[static_cast<size_t>(kRowRecords[row])], macroNames), 0,
-                       kTextCentred);
+        button.SetText(ButtonCaption(record.Buttons[static_cast<size_t>(kRowRecords[row])]), 0, kTextCentred);
         button.UpdateWindow();
     }
 }

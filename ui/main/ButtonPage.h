@@ -22,7 +22,8 @@ public:
     void OnMenuPick(LPARAM choice);
     // Applies a menu choice to the button whose menu was open, then refreshes the captions.
     void ApplyMenuChoice(LPARAM choice);
-    // The caption, also the window text, of every function button, from the profile shown.
+    // Resolves the macro buttons of all five profiles against the library (ResolveMacroButtons),
+    // then sets the caption, also the window text, of every function button from the profile shown.
     void RefreshButtonLabels();
 
     // For the window's tests.

@@ -4,6 +4,7 @@
 #include "framework/CFileDialog.h"
 #include "framework/Folders.h"
 #include "framework/Messages.h"
+#include "macro/MacroButtons.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 #include "res/resource.h"
@@ -253,8 +254,10 @@ void CMoxCfgDlg::ImportCurrentProfile() {
 void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
-    // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairImportedProfile(record, state.currentProfile);
+    // A damaged or foreign file must not reach the device with unset or out-of-range values,
+    // nor with a macro button on a slot that holds another macro here.
+    RepairProfile(record, state.currentProfile);
+    ResolveMacroButtons(WorkingProfiles);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
