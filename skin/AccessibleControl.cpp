@@ -6,6 +6,10 @@
 #include <new>
 
 namespace {
+// The import library of oleacc.dll names IID_IAccessible too, as a function of the DLL; the
+// compiler's own copy of the identifier is the one that is sure to be the GUID.
+const IID& kAccessibleIid = __uuidof(IAccessible);
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 // A copy of `text` for the caller; E_OUTOFMEMORY when there is no memory for it.
@@ -20,7 +24,7 @@ LRESULT AccessibleControl::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
     // The object id travels in the low 32 bits; OBJID_CLIENT is negative.
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))) ||
+    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, kAccessibleIid, reinterpret_cast<void**>(&standard))) ||
         !standard) {
         return 0;
     }
@@ -30,7 +34,7 @@ LRESULT AccessibleControl::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     // The result holds its own reference; ours ends here.
-    const LRESULT result = ::LresultFromObject(IID_IAccessible, wParam, object);
+    const LRESULT result = ::LresultFromObject(kAccessibleIid, wParam, object);
     object->Release();
     return result < 0 ? 0 : result;
 }
@@ -59,7 +63,7 @@ bool AccessibleControl::FactsFor(const VARIANT& child, AccessibleFacts& facts) c
 
 STDMETHODIMP AccessibleControl::QueryInterface(REFIID iid, void** object) {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kAccessibleIid) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
