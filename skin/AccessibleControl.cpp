@@ -68,8 +68,11 @@ STDMETHODIMP AccessibleControl::QueryInterface(REFIID iid, void** object) {
         AddRef();
         return S_OK;
     }
-    // The window and the children enumeration (IOleWindow, IEnumVARIANT) are the standard object's.
-    return standard->QueryInterface(iid, object);
+    // The window and the children are the standard object's. Nothing else is passed on: a marshaller
+    // of the standard object (IMarshal) would hand clients the standard object instead of this one.
+    if (iid == IID_IOleWindow || iid == IID_IEnumVARIANT) return standard->QueryInterface(iid, object);
+    *object = nullptr;
+    return E_NOINTERFACE;
 }
 
 STDMETHODIMP_(ULONG) AccessibleControl::AddRef() { return ++references; }
