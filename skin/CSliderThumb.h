@@ -63,7 +63,7 @@ private:
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.
     void EndDrag(bool releaseCapture);
     void ReportValue();
-    // Tells accessibility clients of the thumb and of its bar that the value is now `newValue`.
+    // Stores `newValue`; a change is announced to accessibility clients of the thumb and of its bar.
     void StoreValue(int newValue);
 
     SliderAxis axis;
