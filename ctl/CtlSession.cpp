@@ -8,6 +8,7 @@
 #include "functions/FunctionChoice.h"
 #include "keys/KeyCapture.h"
 #include "keys/KeyTables.h"
+#include "macro/MacroButtons.h"
 #include "macro/MacroLibrary.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
@@ -103,6 +104,8 @@ int CtlSession::Run(const CtlRequest& request) {
     }
     ProfileSet staging{};
     LoadProfiles(staging);
+    // As the window shows them: a macro button follows its macro by name.
+    ResolveMacroButtons(WorkingProfiles);
     const ProfileReport report(WorkingProfiles, macroNames, request.json);
     switch (request.command) {
     case CtlCommand::List: output = report.List(); return kExitDone;
@@ -317,8 +320,10 @@ int CtlSession::Import(const CtlRequest& request, ProfileRecord& record) {
         return Refuse(L"cannot read '" + request.path + L"': the path of an existing .pfd file is accepted");
     }
     ImportProfile(path, record);
-    // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairImportedProfile(record, request.profile);
+    // A damaged or foreign file must not reach the device with unset or out-of-range values,
+    // nor with a macro button on a slot that holds another macro here.
+    RepairProfile(record, request.profile);
+    ResolveMacroButtons(WorkingProfiles);
     output = ProfileText(request.profile) + L" imported from " + path + L"\n";
     return kExitDone;
 }

@@ -112,7 +112,7 @@ std::wstring ProfileReport::ButtonsText(const ProfileRecord& record) const {
     std::wstring text;
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment button = record.Buttons[static_cast<size_t>(b)];
-        text += L"  button " + Number(b + 1) + L": " + ButtonCaption(button, macroNames);
+        text += L"  button " + Number(b + 1) + L": " + ButtonCaption(button);
         if (button.ButtonFunc == FUNC_FIRE_KEY && !FireKeyName(button).empty()) {
             const FireKeySeed seed = FireKeySeedOf(button);
             text += L", " + FireKeyName(button) + L", count " + Number(seed.count) + L", speed " + Number(seed.speed);
@@ -126,7 +126,7 @@ std::wstring ProfileReport::ButtonsJson(const ProfileRecord& record) const {
     std::wstring text = L"[";
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment button = record.Buttons[static_cast<size_t>(b)];
-        const std::wstring caption = ButtonCaption(button, macroNames);
+        const std::wstring caption = ButtonCaption(button);
         if (b > 0) text += L", ";
         text += L"{\"button\": " + Number(b + 1) + L", \"code\": " + Number(button.ButtonFunc) + L", \"function\": " +
                 Quoted(caption);
