@@ -1,6 +1,7 @@
 #include "skin/CBitmapBtn.h"
 
 #include "framework/Messages.h"
+#include "skin/AccessibleControl.h"
 #include "skin/GdiObject.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
@@ -44,8 +45,12 @@ void CBitmapBtn::SetText(const std::wstring& text, int xOffset, int mode) {
 void CBitmapBtn::SetCheck(BOOL value) {
     if (value == checked) return;
     checked = value;
-    if (m_hWnd) Invalidate(TRUE);
+    if (!m_hWnd) return;
+    Invalidate(TRUE);
+    AccessibleControl::NotifyStateChange(m_hWnd);
 }
+
+AccessibleFacts CBitmapBtn::Accessibility() const { return ButtonFacts(accessibleRole, checkBoxMode != 0, checked != 0); }
 
 LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -79,6 +84,9 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_GETOBJECT:
+        if (LRESULT object = AccessibleControl::Answer(m_hWnd, wParam, lParam)) return object;
+        break;
     default:
         break;
     }
@@ -171,6 +179,7 @@ void CBitmapBtn::OnMouseMove(UINT flags, POINT point) {
 void CBitmapBtn::OnCheckBoxRelease() {
     checked = !checked;
     Invalidate(TRUE);
+    AccessibleControl::NotifyStateChange(m_hWnd);
     HWND parent = ::GetParent(m_hWnd);
     const int id = ::GetDlgCtrlID(m_hWnd);
     // Last: the parent may destroy the button while handling the click.

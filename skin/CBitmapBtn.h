@@ -7,15 +7,19 @@
 // Posts WM_BUTTON_HOVER(button window, 0) to its parent after every mouse move it handles. A click
 // reaches the parent as WM_COMMAND BN_CLICKED: from the system in push-button mode, sent by the
 // button at the release in check-box mode.
+//
+// Accessibility clients learn its role (accessibleRole with checkBoxMode) and whether it is
+// checked; the name they read is the window text.
 #pragma once
 #include "framework/CButton.h"
+#include "skin/AccessibleSource.h"
 #include "skin/BitmapBtnLook.h"
 
 #include <gdiplus.h>
 
 #include <string>
 
-class CBitmapBtn : public CButton {
+class CBitmapBtn : public CButton, public AccessibleSource {
 public:
     // Set by the owner after creation.
     BOOL fillBackground = 0;       // fill the client area with backgroundColor under the image
@@ -41,6 +45,7 @@ public:
     COLORREF pressedTextColor = RGB(255, 0, 0);
     COLORREF backgroundColor = RGB(0, 0, 0);
     BOOL squareImage = 0;          // the image fills a square whose side is the client height
+    ButtonRole accessibleRole = ButtonRole::Button;
 
     // Replaces the four images without repainting; the images stay their owner's.
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled);
@@ -49,6 +54,8 @@ public:
     std::wstring GetText() const { return caption; }
     // Repaints only when the value changes.
     void SetCheck(BOOL value);
+
+    AccessibleFacts Accessibility() const override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

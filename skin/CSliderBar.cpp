@@ -1,6 +1,7 @@
 #include "skin/CSliderBar.h"
 
 #include "framework/Messages.h"
+#include "skin/AccessibleControl.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"
@@ -61,6 +62,9 @@ LRESULT CSliderBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 0;
+    case WM_GETOBJECT:
+        if (LRESULT object = AccessibleControl::Answer(m_hWnd, wParam, lParam)) return object;
+        break;
     default:
         break;
     }

@@ -1,15 +1,17 @@
 // The bar of an image slider: a child of a page that paints the track image, creates and holds
 // the thumb, and reports values to the page with WM_SLIDER_CHANGED(value, id), posted: on every
 // left-button press and release on the bar itself, and for every report of its thumb.
+// Accessibility clients read it as a slider with the thumb's value and the range.
 #pragma once
 #include "framework/CWnd.h"
+#include "skin/AccessibleSource.h"
 #include "skin/CSliderThumb.h"
 
 #include <gdiplus.h>
 
 #include <memory>
 
-class CSliderBar : public CWnd {
+class CSliderBar : public CWnd, public AccessibleSource {
 public:
     int sliderId = 0;
     Gdiplus::Image* trackImage = nullptr;          // borrowed: the owner loads one image for several bars
@@ -29,6 +31,8 @@ public:
     void SetPos(int value);
     // Shows `image` from now on; the image stays its owner's.
     void SetTrackImage(Gdiplus::Image* image);
+
+    AccessibleFacts Accessibility() const override { return SliderFacts(thumb->value, minValue, maxValue); }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -1,6 +1,7 @@
 #include "skin/CSliderThumb.h"
 
 #include "framework/Messages.h"
+#include "skin/AccessibleControl.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"
 #include "skin/SkinRegion.h"
@@ -37,7 +38,7 @@ int CSliderThumb::CrossAxisLeft() const { return trackMinX + (offsetRight ? kOff
 
 void CSliderThumb::SetPos(int newValue) {
     if (newValue < minValue || newValue > maxValue) newValue = minValue;
-    value = newValue;
+    StoreValue(newValue);
     if (!m_hWnd) return;
     if (axis == SliderAxis::Horizontal) {
         const int left = trackMinX + ThumbOffsetForValue(value, Range(), trackMaxX - trackMinX, thumbWidth);
@@ -76,6 +77,9 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_GETOBJECT:
+        if (LRESULT object = AccessibleControl::Answer(m_hWnd, wParam, lParam)) return object;
+        break;
     default:
         break;
     }
@@ -116,12 +120,20 @@ void CSliderThumb::EndDrag(bool releaseCapture) {
 void CSliderThumb::ReportValue() {
     const RECT rect = RectInBar();
     if (axis == SliderAxis::Horizontal) {
-        value = ValueFromThumbOffset(rect.left - trackMinX, Range(), trackMaxX - trackMinX, thumbWidth);
+        StoreValue(ValueFromThumbOffset(rect.left - trackMinX, Range(), trackMaxX - trackMinX, thumbWidth));
         ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
     } else {
-        value = ValueFromThumbOffset(rect.top - trackMinY, Range(), trackMaxY - trackMinY, thumbHeight);
+        StoreValue(ValueFromThumbOffset(rect.top - trackMinY, Range(), trackMaxY - trackMinY, thumbHeight));
         ::SendMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
     }
+}
+
+void CSliderThumb::StoreValue(int newValue) {
+    if (newValue == value) return;
+    value = newValue;
+    if (!m_hWnd) return;
+    AccessibleControl::NotifyValueChange(m_hWnd);
+    AccessibleControl::NotifyValueChange(::GetParent(m_hWnd));
 }
 
 void CSliderThumb::Paint() {

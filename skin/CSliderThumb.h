@@ -1,16 +1,18 @@
 // The thumb of an image slider: a child of its bar that paints the thumb image and can be dragged
 // along the bar. At the end of a drag it reports the value under it to the bar with
 // WM_SLIDER_CHANGED(value, id): posted by a horizontal thumb, sent by a vertical one. Nothing is
-// reported while it moves.
+// reported while it moves. To accessibility clients thumb and bar are both the slider: its value
+// and its range.
 #pragma once
 #include "framework/CWnd.h"
+#include "skin/AccessibleSource.h"
 #include "skin/SkinImages.h"
 #include "skin/SliderMath.h"
 
 
 enum class SliderAxis { Horizontal, Vertical };
 
-class CSliderThumb : public CWnd {
+class CSliderThumb : public CWnd, public AccessibleSource {
 public:
     explicit CSliderThumb(SliderAxis axis) : axis(axis) {}
 
@@ -44,6 +46,8 @@ public:
     void SetPos(int newValue);
     SliderAxis Axis() const { return axis; }
 
+    AccessibleFacts Accessibility() const override { return SliderFacts(value, minValue, maxValue); }
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -59,6 +63,8 @@ private:
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.
     void EndDrag(bool releaseCapture);
     void ReportValue();
+    // Stores `newValue`; a change is announced to accessibility clients of the thumb and of its bar.
+    void StoreValue(int newValue);
 
     SliderAxis axis;
 };

@@ -1,5 +1,6 @@
 #include "skin/CStaticTrans.h"
 
+#include "skin/AccessibleControl.h"
 #include "skin/SkinFont.h"
 
 std::unique_ptr<CStaticTrans> CStaticTrans::CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text,
@@ -32,6 +33,9 @@ HFONT CStaticTrans::LabelFont() {
 
 LRESULT CStaticTrans::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT) InvalidateUnder(TRUE);
+    if (message == WM_GETOBJECT) {
+        if (LRESULT object = AccessibleControl::Answer(m_hWnd, wParam, lParam)) return object;
+    }
     return CStatic::WindowProc(message, wParam, lParam);
 }
 

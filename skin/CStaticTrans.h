@@ -1,15 +1,16 @@
 // A text label drawn straight onto the parent's picture (transparent), or on a solid colour.
 // Changing its text has the parent repaint the picture under it first, so no trace of the old
-// text stays.
+// text stays. Accessibility clients read it as static text named by its text.
 #pragma once
 #include "framework/CStatic.h"
+#include "skin/AccessibleSource.h"
 #include "skin/CachedSolidBrush.h"
 #include "skin/GdiObject.h"
 
 #include <memory>
 #include <string>
 
-class CStaticTrans : public CStatic {
+class CStaticTrans : public CStatic, public AccessibleSource {
 public:
     static constexpr int kTransparent = -1;
 
@@ -26,6 +27,8 @@ public:
 
     // Has the parent repaint its picture under the label, without erasing.
     void InvalidateUnderLabel() const { InvalidateUnder(FALSE); }
+
+    AccessibleFacts Accessibility() const override { return LabelFacts(); }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

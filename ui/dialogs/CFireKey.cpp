@@ -36,6 +36,7 @@ void CFireKey::CreateControls() {
         CreateSkinButton(box, *this, kOptionBoxRects[t],
                          ButtonImageSet{boxImage.get(), boxImage.get(), tickedImage.get(), boxImage.get()});
         box.checkBoxMode = 1;
+        box.accessibleRole = ButtonRole::Option;
         box.squareImage = 1;
         box.textVisible = 1;
         box.textMode = kTextLeft;

@@ -35,6 +35,7 @@ void CreateTab(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonI
                const std::wstring& text, COLORREF background) {
     CreateTextButton(button, parent, rect, images, text, background);
     button.checkBoxMode = 1;
+    button.accessibleRole = ButtonRole::Tab;
 }
 
 // A square box image with its caption beside it. Pages 1 and 3 use offset 9 and height 14,
@@ -215,6 +216,7 @@ void MainLayout::CreateCheckBoxes(CWnd& window) {
     Gdiplus::Image* ticked = checkBoxImages[1].get();
     auto create = [&](CBitmapBtn& button, const RECT& rect, int textId) {
         CreateCheckBox(button, window, rect, {box, ticked, ticked, box}, General(textId), 9, 14);
+        button.accessibleRole = ButtonRole::Option;
     };
     for (int i = 0; i < 4; ++i) create(pollingButtons[i], Rect(725 + 55 * i, 441, 778 + 55 * i, 457), 6 + i);
     for (int i = 0; i < 3; ++i) {
