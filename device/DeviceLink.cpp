@@ -2,6 +2,7 @@
 
 #include "framework/Messages.h"
 #include "profile/ProfileFiles.h"
+#include "profile/ProfileRules.h"
 #include "profile/ProfileSet.h"
 
 #include <algorithm>
@@ -12,6 +13,17 @@ constexpr int kLedModes = 6;  // lighting modes 0 to 5
 ProfileRecord* ProfileAt(ProfileSet& profiles, int index) {
     if (index < 0 || index >= kProfileCount) return nullptr;
     return &profiles.Profiles[static_cast<size_t>(index)];
+}
+
+// Stores a value the service reports for the active profile only when the tool's own controls
+// could have set it; anything else would reach the device at the next apply.
+void StoreIfSound(ProfileSet& profiles, std::int32_t ProfileRecord::*field, int value) {
+    ProfileRecord* active = ProfileAt(profiles, profiles.GroupID);
+    if (!active) return;
+    ProfileRecord changed = *active;
+    changed.*field = value;
+    RepairProfile(changed, profiles.GroupID);
+    if (changed.*field == value) active->*field = value;
 }
 
 bool IsPollingCode(int value) {
@@ -31,18 +43,31 @@ void DeviceLink::StartDeviceService() {
 
 void DeviceLink::ApplyProfiles() {
     HWND service = FindServiceWindow();
+    if (service != answeringService) {
+        // Another service owes none of the answers the last one did.
+        answeringService = service;
+        lateAnswers = 0;
+    }
     if (!service) {
         // Nobody would confirm, and a locked row would stay locked until the tool restarts.
-        SaveAllProfiles();
+        if (!SaveAllProfiles()) view.ShowSaveFailedWarning();
         view.StopTimer(TIMER_STATUS_BLINK);
         view.ShowDevicePresentLabel(false);
         view.ShowDeviceAbsentLabel(true);
         return;
     }
     view.EnableBottomButtons(false);
-    SaveAllProfiles();
+    if (!SaveAllProfiles()) {
+        // The service would program the mouse from files that are not what the user sees.
+        view.ShowSaveFailedWarning();
+        UnlockBottomRow();
+        return;
+    }
+    // The service may answer before the send returns.
+    applyWaiting = true;
     view.StartTimer(TIMER_APPLY_UNCONFIRMED, kApplyConfirmMilliseconds);
     if (send(service, WM_SERVICE_APPLY, 0, 0) == ServiceReply::Refused) {
+        applyWaiting = false;
         UnlockBottomRow();
         view.ShowServiceRightsWarning();
     }
@@ -65,14 +90,13 @@ void DeviceLink::OnDevicePresence() {
 
 void DeviceLink::OnDeviceSetting(int id, int value) {
     // The device changes its active profile; the pages show the current one.
-    ProfileRecord* active = ProfileAt(profiles, profiles.GroupID);
     ProfileRecord* shown = ProfileAt(profiles, view.CurrentProfile());
     switch (id) {
     case SETTING_RELOAD:
         if (value == 0) view.ReloadProfiles();
         break;
     case SETTING_DPI_STAGE:
-        if (active) active->DPI = value;
+        StoreIfSound(profiles, &ProfileRecord::DPI, value);
         if (shown) view.ShowCurrentStage(shown->DPI);
         break;
     case SETTING_PROFILE:
@@ -86,15 +110,15 @@ void DeviceLink::OnDeviceSetting(int id, int value) {
         break;
     }
     case SETTING_LED_MODE:
-        if (active) active->LedMode1 = value;
+        StoreIfSound(profiles, &ProfileRecord::LedMode1, value);
         if (value >= 0 && value < kLedModes) view.ApplyLedMode(value);
         break;
     case SETTING_SENSITIVITY:
-        if (active) active->MouseSensitivity = value;
+        StoreIfSound(profiles, &ProfileRecord::MouseSensitivity, value);
         if (shown) view.SetSensitivitySlider(shown->MouseSensitivity);
         break;
     case SETTING_APPLY_DONE:
-        view.StartTimer(TIMER_APPLY_DONE, kLinkTimerMilliseconds);
+        OnApplyDone();
         break;
     default:
         break;
@@ -106,6 +130,11 @@ bool DeviceLink::OnTimer(UINT_PTR id) {
         OnBlinkTick();
         return true;
     }
+    if (id == TIMER_APPLY_UNCONFIRMED && applyWaiting) {
+        // Its answer may still come; it must not unlock the apply after it.
+        applyWaiting = false;
+        ++lateAnswers;
+    }
     if (id == TIMER_APPLY_DONE || id == TIMER_APPLY_UNCONFIRMED) {
         UnlockBottomRow();
         return true;
@@ -113,10 +142,22 @@ bool DeviceLink::OnTimer(UINT_PTR id) {
     return false;
 }
 
+void DeviceLink::OnApplyDone() {
+    // Answers come in the order of the applies, so a late one belongs to an apply given up on.
+    if (lateAnswers > 0) {
+        --lateAnswers;
+        return;
+    }
+    if (!applyWaiting) return;
+    applyWaiting = false;
+    view.StartTimer(TIMER_APPLY_DONE, kLinkTimerMilliseconds);
+}
+
 void DeviceLink::UnlockBottomRow() {
     view.StopTimer(TIMER_APPLY_DONE);
     view.StopTimer(TIMER_APPLY_UNCONFIRMED);
     view.EnableBottomButtons(true);
+    if (!ReadDeviceFlag()) view.EnableApplyButton(false);
 }
 
 void DeviceLink::OnBlinkTick() {

@@ -27,9 +27,11 @@ public:
     void StartDeviceService();
     // Writes the five profile files and tells the service. While the service works the
     // bottom-row buttons are locked: until it reports SETTING_APPLY_DONE, or for
-    // kApplyConfirmMilliseconds at most. Without a service window the row stays enabled and the
-    // device is shown as absent. A service that refuses the message (it runs with other rights)
-    // cannot answer: the row is unlocked at once and the user is told why.
+    // kApplyConfirmMilliseconds at most; the row then unlocks with Apply enabled only while the
+    // device flag says the mouse is there. Without a service window the files are still written,
+    // the row stays enabled and the device is shown as absent. Files that could not be written
+    // are not applied: the user is warned and the row unlocks. A service that refuses the message
+    // (it runs with other rights) cannot answer: the row is unlocked at once and the user is told why.
     void ApplyProfiles();
 
     // OnDevicePresence()
@@ -46,10 +48,14 @@ public:
 
 private:
     void OnBlinkTick();
+    void OnApplyDone();
     void UnlockBottomRow();
 
     DeviceLinkView& view;
     ProfileSet& profiles;
     ServiceSender send;
     int blinkCount = 0;
+    bool applyWaiting = false;  // an apply sent and neither confirmed nor given up on
+    int lateAnswers = 0;        // confirmations still owed for applies given up on
+    HWND answeringService = nullptr;  // looked up anew for every apply; only compared
 };

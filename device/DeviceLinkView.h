@@ -21,7 +21,7 @@ public:
 
     // The loading sequence from the profile files, then every page and button label refreshed.
     virtual void ReloadProfiles() = 0;
-    // The profile tab radio: tabs, currentProfile and GroupID; the pages are not refreshed.
+    // The profile tab radio: tabs, currentProfile and GroupID; then every page and button label shows it.
     virtual void SelectProfile(int profile) = 0;
     // "Current Stage : %d" with the number of the stage index, which comes unchecked from the device.
     virtual void ShowCurrentStage(int stageIndex) = 0;
@@ -30,6 +30,8 @@ public:
     // The lighting page's option groups for a mode 0 to 5.
     virtual void ApplyLedMode(int mode) = 0;
     virtual void SetSensitivitySlider(int position) = 0;
+    // The profile files could not be written, so nothing was sent to the mouse.
+    virtual void ShowSaveFailedWarning() = 0;
     // The service runs with other rights than the tool and drops its messages.
     virtual void ShowServiceRightsWarning() = 0;
 };

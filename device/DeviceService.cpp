@@ -10,9 +10,9 @@
 
 HWND FindServiceWindow() { return ::FindWindowW(nullptr, SERVICE_WINDOW_TITLE); }
 
-ServiceReply ServiceReplyOf(BOOL sent, DWORD error) {
+ServiceReply ServiceReplyOf(BOOL sent, DWORD error, bool windowStillThere) {
     if (sent) return ServiceReply::Answered;
-    return error == ERROR_ACCESS_DENIED ? ServiceReply::Refused : ServiceReply::Missing;
+    return error == ERROR_ACCESS_DENIED && windowStillThere ? ServiceReply::Refused : ServiceReply::Missing;
 }
 
 ServiceReply SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -21,7 +21,8 @@ ServiceReply SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lPa
     ::SetLastError(ERROR_SUCCESS);
     const LRESULT sent = ::SendMessageTimeoutW(service, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                                kServiceReplyMilliseconds, &ignored);
-    return ServiceReplyOf(sent != 0, ::GetLastError());
+    const DWORD error = ::GetLastError();
+    return ServiceReplyOf(sent != 0, error, ::IsWindow(service) != FALSE);
 }
 
 std::wstring ServiceCommandLine(const std::wstring& toolDirectory) { return L"\"" + toolDirectory + L"hid.exe\""; }

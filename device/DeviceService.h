@@ -36,8 +36,9 @@ enum class ServiceReply {
 };
 
 HWND FindServiceWindow();
-// The reply of a SendMessageTimeoutW result and the error it left.
-ServiceReply ServiceReplyOf(BOOL sent, DWORD error);
+// The reply of a SendMessageTimeoutW result, the error it left and whether the service's window
+// still exists after it: a service that ended during the send can leave "access denied" too.
+ServiceReply ServiceReplyOf(BOOL sent, DWORD error, bool windowStillThere);
 // Sends a message to a service window found before.
 ServiceReply SendToService(HWND service, UINT message, WPARAM wParam, LPARAM lParam);
 using ServiceSender = ServiceReply (*)(HWND service, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cwchar>
+#include <string>
 
 wchar_t AppDirectory[kFolderChars];
 wchar_t DataFolder[kFolderChars];
@@ -38,4 +39,11 @@ void InitFolders() {
     bool haveDocuments =
         SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, 0, documents));
     BuildFolders(modulePath, haveDocuments ? documents : nullptr, AppDirectory, DataFolder);
+}
+
+void CreateDataFolders() {
+    const std::wstring data(DataFolder, wcsnlen(DataFolder, kFolderChars));
+    if (data.empty()) return;
+    ::CreateDirectoryW(data.c_str(), nullptr);
+    ::CreateDirectoryW((data + L"MacroDB").c_str(), nullptr);
 }

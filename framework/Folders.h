@@ -11,6 +11,10 @@ extern wchar_t DataFolder[kFolderChars];
 
 void InitFolders();
 
+// Creates DataFolder and its subfolder "MacroDB" where they are missing (the installer makes them
+// only for the account that installs). Failures are left to the writes that follow to report.
+void CreateDataFolders();
+
 // The two folder strings for an executable path and a documents folder (null when the system
 // could not tell one). A documents folder too long for the product folder falls back to the
 // executable's directory, as an unavailable one does.

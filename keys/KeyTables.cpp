@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cwchar>
 #include <iterator>
 
 namespace {
@@ -283,4 +284,17 @@ std::wstring HidUsageName(int hid) {
     int vk = 0;
     UsageKey(hid, vk);
     return KeyName(vk);
+}
+
+bool HidFromKeyName(const std::wstring& name, std::uint8_t& hid) {
+    if (name.empty()) return false;
+    for (const VkHidPair& pair : VkHidTable) {
+        const VkName* shortName = LastMatch(kShortNames, [&pair](const VkName& n) { return n.vk == pair.vk; });
+        if (_wcsicmp(name.c_str(), HidUsageName(pair.hid).c_str()) == 0 ||
+            (shortName && _wcsicmp(name.c_str(), shortName->name) == 0)) {
+            hid = static_cast<std::uint8_t>(pair.hid);
+            return true;
+        }
+    }
+    return false;
 }

@@ -52,3 +52,8 @@ std::wstring VkShortName(int vk);
 // Name shown for a stored HID usage in dialogs, labels and macro events: the name of its key on
 // the current layout. "" for a usage without a key.
 std::wstring HidUsageName(int hid);
+
+// The HID usage a key name stands for: the name of a key as HidUsageName gives it, or its compact
+// name (VkShortName's list), letter case ignored; the reverse of the names shown. Returns false
+// and leaves `hid` as it was for a name of no key with a usage.
+bool HidFromKeyName(const std::wstring& name, std::uint8_t& hid);

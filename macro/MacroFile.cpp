@@ -13,24 +13,26 @@ constexpr int kMissingLoopTime = 1;
 }  // namespace
 
 std::wstring MacroFilePath(const std::wstring& name) {
-    if (!MacroLibrary::IsValidMacroName(name)) return L"";
+    if (!MacroLibrary::IsMacroFileName(name)) return L"";
     return MacroFolder() + name + L".MSMACRO";
 }
 
-void SaveMacroFile(const std::wstring& path, const MacroSettings& settings) {
+bool SaveMacroFile(const std::wstring& path, const MacroSettings& settings) {
     // An empty path would make the system's profile functions use a file of the Windows folder.
-    if (path.empty()) return;
+    if (path.empty()) return false;
     const int count = std::clamp(settings.eventCount, 0, MACRO_EVENTS_MAX);
     MacroEvents events{};
     std::copy(settings.events.begin(), settings.events.begin() + count, events.begin());
 
-    IniFile file(path);
-    file.WriteString(kSection, L"MacroFilePath", path.c_str());
-    file.WriteInt(kSection, L"LoopTime", LoopCountValue(settings.loopCountText));
-    file.WriteInt(kSection, L"LoopType", settings.loopType);
-    file.WriteInt(kSection, L"DelayType", settings.delayType);
-    file.WriteInt(kSection, L"Count", count);
-    file.WriteStruct(kSection, kEventsKey, events.data(), sizeof(events));
+    return ReplaceIniFile(path, [&](const IniFile& file) {
+        bool written = file.WriteString(kSection, L"MacroFilePath", path.c_str());
+        written &= file.WriteInt(kSection, L"LoopTime", LoopCountValue(settings.loopCountText));
+        written &= file.WriteInt(kSection, L"LoopType", settings.loopType);
+        written &= file.WriteInt(kSection, L"DelayType", settings.delayType);
+        written &= file.WriteInt(kSection, L"Count", count);
+        written &= file.WriteStruct(kSection, kEventsKey, events.data(), sizeof(events));
+        return written;
+    });
 }
 
 MacroSettings ReadMacroFile(const std::wstring& name) {

@@ -5,14 +5,14 @@
 
 #include <string>
 
-// MacroFolder() + name + ".MSMACRO"; empty for a name that is not a plain file name
-// (MacroLibrary::IsValidMacroName). A library written elsewhere may hold names such as "..\x",
-// which would lead out of the macro folder.
+// MacroFolder() + name + ".MSMACRO"; empty for a name that would lead out of the macro folder
+// (MacroLibrary::IsMacroFileName). A library written elsewhere may hold names such as "..\x".
 std::wstring MacroFilePath(const std::wstring& name);
 
-// Writes every key of the file at `path`, each flushed at once; creates the file when needed.
-// Records from settings.eventCount on are written as zero. An empty path writes nothing.
-void SaveMacroFile(const std::wstring& path, const MacroSettings& settings);
+// Writes every key of the file at `path` into a copy that then replaces the file whole
+// (ReplaceIniFile); creates the file when needed. Records from settings.eventCount on are written
+// as zero. False when the file could not be written (it stays as it was) or the path is empty.
+bool SaveMacroFile(const std::wstring& path, const MacroSettings& settings);
 
 // The macro of that name. Missing keys give loop count 1, loop type 0 and delay type 2; a
 // missing or damaged event block gives no events. The events come back compacted: the n-th

@@ -63,7 +63,8 @@ int MacroLibrary::AddMacroName(const std::wstring& name) const {
     for (int slot = 0; slot < MACRO_SLOTS; ++slot) {
         if (GetMacroName(slot).empty()) {
             file.WriteString(kSection, SlotKey(slot).c_str(), name.c_str());
-            return slot;
+            // A write can fail (a read-only file, a full disk); only a name that is there counts.
+            return GetMacroName(slot) == name ? slot : -1;
         }
     }
     return -1;
@@ -82,15 +83,28 @@ std::wstring MacroLibrary::GetMacroName(int slot) const {
 
 int MacroLibrary::CountMacros() const { return static_cast<int>(ReadMacroList().size()); }
 
+bool MacroLibrary::IsReadable() const {
+    const HANDLE handle = ::CreateFileW(file.Path().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    ::CloseHandle(handle);
+    return true;
+}
+
 bool MacroLibrary::IsValidMacroName(const std::wstring& name) {
-    if (name.empty() || name.size() > kMacroNameMaxChars) return false;
+    if (!IsMacroFileName(name) || name.size() > kMacroNameMaxChars) return false;
     for (wchar_t c : name) {
-        if (c < L' ' || std::wcschr(L"<>:\"/\\|?*", c)) return false;
+        if (c < L' ' || std::wcschr(L"<>\"|?*", c)) return false;
     }
     // The profile functions drop blanks around a value, and quotes around it when reading.
-    if (name.front() == L' ' || name.back() == L' ') return false;
-    // Windows drops a trailing dot from a file name, so "." and ".." name folders and "a." the file "a".
-    if (name.back() == L'.') return false;
+    if (name.front() == L' ') return false;
     if (name.size() >= 2 && name.front() == L'\'' && name.back() == L'\'') return false;
-    return !IsDeviceName(name) && FitsCodePage(name);
+    return FitsCodePage(name);
+}
+
+bool MacroLibrary::IsMacroFileName(const std::wstring& name) {
+    if (name.empty() || name.find_first_of(L"\\/:") != std::wstring::npos) return false;
+    // Windows drops a trailing dot or blank from a file name, so "." and ".." name folders.
+    if (name.back() == L'.' || name.back() == L' ') return false;
+    return !IsDeviceName(name);
 }

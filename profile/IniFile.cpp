@@ -5,6 +5,9 @@
 #include <vector>
 
 namespace {
+// Writes the system's cached profile file out and forgets it.
+void FlushProfileCache() { ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr); }
+
 bool IsHexDigit(wchar_t c) {
     return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f');
 }
@@ -36,18 +39,40 @@ bool IniFile::ReadStruct(const wchar_t* section, const wchar_t* key, void* buffe
     return true;
 }
 
-void IniFile::WriteInt(const wchar_t* section, const wchar_t* key, int value) const {
+bool IniFile::WriteInt(const wchar_t* section, const wchar_t* key, int value) const {
     wchar_t text[16];
     std::swprintf(text, 16, L"%d", value);
-    WriteString(section, key, text);
+    return WriteString(section, key, text);
 }
 
-void IniFile::WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
-    ::WritePrivateProfileStringW(section, key, value, path.c_str());
-    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr);
+bool IniFile::WriteString(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
+    const bool written = ::WritePrivateProfileStringW(section, key, value, path.c_str()) != FALSE;
+    if (flush == Flush::EveryWrite) FlushProfileCache();
+    return written;
 }
 
-void IniFile::WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const {
-    ::WritePrivateProfileStructW(section, key, const_cast<void*>(data), size, path.c_str());
-    ::WritePrivateProfileStructW(nullptr, nullptr, nullptr, 0, nullptr);
+bool IniFile::WriteStruct(const wchar_t* section, const wchar_t* key, const void* data, UINT size) const {
+    const bool written = ::WritePrivateProfileStructW(section, key, const_cast<void*>(data), size, path.c_str()) != FALSE;
+    if (flush == Flush::EveryWrite) ::WritePrivateProfileStructW(nullptr, nullptr, nullptr, 0, nullptr);
+    return written;
+}
+
+bool ReplaceIniFile(const std::wstring& path, const std::function<bool(const IniFile&)>& write) {
+    const std::wstring copy = path + L".tmp";
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // A read-only file is not replaced, whatever rights the tool has.
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
+        if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE)) return false;
+    } else if (!::DeleteFileW(copy.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return false;
+    }
+    bool written = write(IniFile(copy, IniFile::Flush::ByOwner));
+    FlushProfileCache();
+    // One rename, which the system does whole, and refuses while another program holds the file
+    // without letting it be replaced. (ReplaceFileW is not one step everywhere: Wine's removes
+    // the old file before it moves the copy in, and keeps neither when that move fails.)
+    if (written) written = ::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    if (!written) ::DeleteFileW(copy.c_str());
+    return written;
 }

@@ -5,6 +5,7 @@
 #include "profile/ProfileRules.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <iterator>
 
@@ -12,6 +13,9 @@ namespace {
 const wchar_t kGroupSection[] = L"GROUP";
 const wchar_t kStagesKey[] = L"DPIStageValue";
 const wchar_t kMacroNameKey[] = L"MacroName";
+
+// Room for a full path made of a folder string and a chosen file name.
+constexpr DWORD kMaxPathChars = 1024;
 
 // An imported macro name is cut here; the library's names are at most 20 characters.
 constexpr std::size_t kImportedMacroNameChars = 50;
@@ -78,19 +82,22 @@ void CopyMacroName(const std::wstring& text, std::size_t limit, wchar_t (&name)[
     std::copy_n(text.begin(), length, name);
 }
 
-void WriteRecord(const IniFile& file, const ProfileRecord& record, Layout layout) {
-    for (const IntegerKey& key : kIntegerKeys) file.WriteInt(kGroupSection, key.key, record.*key.field);
-    file.WriteStruct(kGroupSection, kStagesKey, record.DPIStageValue.data(), sizeof record.DPIStageValue);
+// False when any value could not be written; the writing goes on regardless.
+bool WriteRecord(const IniFile& file, const ProfileRecord& record, Layout layout) {
+    bool written = true;
+    for (const IntegerKey& key : kIntegerKeys) written &= file.WriteInt(kGroupSection, key.key, record.*key.field);
+    written &= file.WriteStruct(kGroupSection, kStagesKey, record.DPIStageValue.data(), sizeof record.DPIStageValue);
     for (int b = 0; b < kButtonCount; ++b) {
         const ButtonAssignment& button = record.Buttons[b];
         const std::wstring section = ButtonSection(b);
         for (const ButtonKey& key : kButtonKeys) {
-            if (HasKey(key, layout)) file.WriteInt(section.c_str(), key.key, button.*key.field);
+            if (HasKey(key, layout)) written &= file.WriteInt(section.c_str(), key.key, button.*key.field);
         }
         const std::wstring name(button.MacroName, wcsnlen(button.MacroName, kMacroNameChars));
-        file.WriteString(section.c_str(), kMacroNameKey, name.c_str());
-        file.WriteStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);
+        written &= file.WriteString(section.c_str(), kMacroNameKey, name.c_str());
+        written &= file.WriteStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);
     }
+    return written;
 }
 
 void ReadRecord(const IniFile& file, ProfileRecord& record, Layout layout) {
@@ -111,19 +118,56 @@ void ReadRecord(const IniFile& file, ProfileRecord& record, Layout layout) {
         file.ReadStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);
     }
 }
+
+// The full form of a path, and for an existing file its long form; empty when the system cannot
+// make it full.
+std::wstring FullPath(const std::wstring& path) {
+    wchar_t full[kMaxPathChars] = L"";
+    const DWORD length = ::GetFullPathNameW(path.c_str(), kMaxPathChars, full, nullptr);
+    if (length == 0 || length >= kMaxPathChars) return L"";
+    wchar_t longForm[kMaxPathChars] = L"";
+    const DWORD longLength = ::GetLongPathNameW(full, longForm, kMaxPathChars);
+    return longLength > 0 && longLength < kMaxPathChars ? longForm : full;
+}
+
+// The first `length` characters of both are the same but for case, as the file system compares.
+bool SameStart(const std::wstring& a, const std::wstring& b, std::size_t length) {
+    if (a.size() < length || b.size() < length || length > static_cast<std::size_t>(INT_MAX)) return false;
+    const int count = static_cast<int>(length);
+    return ::CompareStringOrdinal(a.c_str(), count, b.c_str(), count, TRUE) == CSTR_EQUAL;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) { return a.size() == b.size() && SameStart(a, b, a.size()); }
 }  // namespace
+
+bool IsProtectedDataFile(const std::wstring& path) {
+    const std::wstring candidate = FullPath(path);
+    if (candidate.empty()) return false;
+    for (int k = 0; k < kProfileCount; ++k) {
+        if (SamePath(candidate, FullPath(ProfileFilePath(k)))) return true;
+    }
+    std::wstring macroFolder = FullPath(std::wstring(DataFolder, wcsnlen(DataFolder, kFolderChars)) + L"MacroDB");
+    if (macroFolder.empty()) return false;
+    if (macroFolder.back() == L'\\') macroFolder.pop_back();
+    const std::size_t length = macroFolder.size();
+    return SamePath(candidate, macroFolder) ||
+           (candidate.size() > length && candidate[length] == L'\\' && SameStart(candidate, macroFolder, length));
+}
 
 std::wstring ProfileFilePath(int profileIndex) {
     return std::wstring(DataFolder, wcsnlen(DataFolder, kFolderChars)) + L"RSProfile" +
            std::to_wstring(profileIndex + 1) + L".pfd";
 }
 
-void SaveAllProfiles() {
+bool SaveAllProfiles() {
+    bool saved = true;
     for (int k = 0; k < kProfileCount; ++k) {
-        const IniFile file(ProfileFilePath(k));
-        file.WriteInt(kGroupSection, L"GroupID", WorkingProfiles.GroupID);
-        WriteRecord(file, WorkingProfiles.Profiles[k], Layout::ProfileFile);
+        saved &= ReplaceIniFile(ProfileFilePath(k), [k](const IniFile& file) {
+            const bool groupWritten = file.WriteInt(kGroupSection, L"GroupID", WorkingProfiles.GroupID);
+            return WriteRecord(file, WorkingProfiles.Profiles[k], Layout::ProfileFile) && groupWritten;
+        });
     }
+    return saved;
 }
 
 void LoadAllProfiles(ProfileSet& set) {
@@ -142,8 +186,8 @@ void LoadProfiles(ProfileSet& staging) {
     ValidateProfiles(staging);
 }
 
-void ExportProfile(const ProfileRecord& record, const std::wstring& path) {
-    WriteRecord(IniFile(path), record, Layout::Exported);
+bool ExportProfile(const ProfileRecord& record, const std::wstring& path) {
+    return ReplaceIniFile(path, [&record](const IniFile& file) { return WriteRecord(file, record, Layout::Exported); });
 }
 
 void ImportProfile(const std::wstring& path, ProfileRecord& record) {

@@ -1,11 +1,11 @@
 #include "profile/ProfileRules.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace {
 enum class Check {
-    None,      // kept as loaded, -1 included
     Range,     // repaired when outside low..high, compared as unsigned so that -1 is too large
     MinusOne,  // repaired only when -1
 };
@@ -20,7 +20,8 @@ struct FieldRule {
 };
 
 // Every integer field but Group, whose repair depends on the profile and which a reset keeps.
-// DPI is a stage index, so 5 is repaired as well: it would name a sixth stage.
+// DPI is a stage index, so 5 is repaired as well: it would name a sixth stage. LedMode1 and
+// LedDirect1 get the values a profile holds before it is loaded.
 const FieldRule kFieldRules[] = {
     // field                                  check            low high repaired  reset
     {&ProfileRecord::PollingRate,            Check::Range,    0,  8,   2,        2},
@@ -33,11 +34,11 @@ const FieldRule kFieldRules[] = {
     {&ProfileRecord::OFASensitivity,         Check::Range,    0,  10,  10,       10},
     {&ProfileRecord::MouseSpeedX,            Check::Range,    0,  10,  10,       10},
     {&ProfileRecord::MouseSpeedY,            Check::Range,    0,  10,  10,       10},
-    {&ProfileRecord::LedMode1,               Check::None,     0,  0,   0,        2},
+    {&ProfileRecord::LedMode1,               Check::Range,    0,  5,   0,        2},
     {&ProfileRecord::LedState1,              Check::Range,    1,  44,  2,        2},
     {&ProfileRecord::BreathState1,           Check::Range,    1,  10,  5,        5},
     {&ProfileRecord::FlashState1,            Check::Range,    1,  10,  5,        5},
-    {&ProfileRecord::LedDirect1,             Check::None,     0,  0,   0,        0},
+    {&ProfileRecord::LedDirect1,             Check::Range,    0,  1,   0,        0},
     {&ProfileRecord::LedColor1,              Check::MinusOne, 0,  0,   0x0000FF, 0x0000FF},
     {&ProfileRecord::ANGLE,                  Check::Range,    0,  1,   0,        0},
     {&ProfileRecord::LIFT,                   Check::Range,    1,  5,   3,        3},
@@ -47,20 +48,11 @@ const FieldRule kFieldRules[] = {
     {&ProfileRecord::DPIStageNum,            Check::Range,    5,  5,   5,        5},
 };
 
-// Values a load keeps as they come, which an imported file must not bring in out of range: they
-// become the values a profile holds before it is loaded.
-const FieldRule kImportRules[] = {
-    // field                                  check            low high repaired  reset (unused)
-    {&ProfileRecord::LedMode1,               Check::Range,    0,  5,   0,        2},
-    {&ProfileRecord::LedDirect1,             Check::Range,    0,  1,   0,        0},
-};
-
 bool Fails(const FieldRule& rule, std::int32_t value) {
     const auto unsignedValue = static_cast<std::uint32_t>(value);
     switch (rule.check) {
         case Check::Range: return unsignedValue < rule.low || unsignedValue > rule.high;
         case Check::MinusOne: return value == -1;
-        case Check::None: return false;
     }
     return false;
 }
@@ -72,8 +64,61 @@ bool Repair(ProfileRecord& record, const FieldRule& rule) {
     return true;
 }
 
-// The codes the function menu can store; anything else is unset or damaged.
-bool IsStorableFunction(std::uint8_t code) { return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST; }
+// The codes the function menu can store; anything else is unset, damaged, or one of the codes
+// that only open a sub-menu.
+bool IsStorableFunction(std::uint8_t code) {
+    const bool opensSubMenu = code == FUNC_BASIC_MENU || code == FUNC_ADVANCED_MENU || code == FUNC_MEDIA_MENU ||
+                              code == FUNC_DPI_MENU || code == FUNC_RATE_MENU;
+    return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST && !opensSubMenu;
+}
+
+bool IsFlag(std::int32_t value) { return value == 0 || value == 1; }
+
+bool IsStageCode(std::int32_t code) { return code >= kLowestStageCode && code <= kHighestStageCode; }
+
+// A stage as the DPI page could have left it. A stage without an X code (the whole value
+// missing, for one) takes part in the cycle with its default code.
+void RepairStage(DpiStage& stage, std::int32_t defaultCode) {
+    if (stage.X == 0) {
+        stage.Enabled = 1;
+        stage.X = stage.Y = defaultCode;
+    }
+    if (!IsStageCode(stage.X)) stage.X = defaultCode;
+    if (!IsStageCode(stage.Y)) stage.Y = defaultCode;
+    if (!IsFlag(stage.Enabled)) stage.Enabled = 0;
+    if (!IsFlag(stage.Linked)) stage.Linked = 0;
+    // One slider edits a linked stage, so X and Y cannot differ.
+    if (stage.Linked == 1) stage.Y = stage.X;
+}
+
+// One stage always stays in the device's cycle, and the current stage is one of the cycle.
+void RepairStageSet(ProfileRecord& record) {
+    auto& stages = record.DPIStageValue;
+    for (int s = 0; s < kDpiStageCount; ++s) RepairStage(stages[s], kDefaultStageCodes[s]);
+    const auto enabled = [](const DpiStage& stage) { return stage.Enabled == 1; };
+    if (std::none_of(stages.begin(), stages.end(), enabled)) stages[0].Enabled = 1;
+    if (!enabled(stages[static_cast<std::size_t>(record.DPI)])) {
+        record.DPI = static_cast<std::int32_t>(std::find_if(stages.begin(), stages.end(), enabled) - stages.begin());
+    }
+}
+
+// Every code outside the menu's becomes the button's default; and a profile keeps a primary
+// button, without which the user could not even click the tool to mend it.
+void RepairButtons(ProfileRecord& record) {
+    for (int b = 0; b < kButtonCount; ++b) {
+        ButtonAssignment& button = record.Buttons[b];
+        if (!IsStorableFunction(button.ButtonFunc)) button.ButtonFunc = kDefaultButtonFuncs[b];
+    }
+    if (!HasOtherPrimaryButton(record, -1)) record.Buttons[0].ButtonFunc = FUNC_LEFT_CLICK;
+}
+
+bool SameStagesAndButtons(const ProfileRecord& a, const ProfileRecord& b) {
+    if (std::memcmp(&a.DPIStageValue, &b.DPIStageValue, sizeof a.DPIStageValue) != 0) return false;
+    for (int k = 0; k < kButtonCount; ++k) {
+        if (a.Buttons[k].ButtonFunc != b.Buttons[k].ButtonFunc) return false;
+    }
+    return a.DPI == b.DPI;
+}
 }  // namespace
 
 void SetProfileDefaults(ProfileSet& set) {
@@ -95,6 +140,7 @@ void SetProfileDefaults(ProfileSet& set) {
 }
 
 bool RepairProfile(ProfileRecord& record, int profileIndex) {
+    const ProfileRecord before = record;
     bool repaired = false;
     if (record.Group == -1) {
         record.Group = profileIndex == 0 ? 1 : 0;
@@ -103,30 +149,9 @@ bool RepairProfile(ProfileRecord& record, int profileIndex) {
     for (const FieldRule& rule : kFieldRules) {
         if (Repair(record, rule)) repaired = true;
     }
-    for (int s = 0; s < kDpiStageCount; ++s) {
-        DpiStage& stage = record.DPIStageValue[s];
-        if (stage.X == 0) {
-            stage.Enabled = 1;
-            stage.X = stage.Y = kDefaultStageCodes[s];
-            repaired = true;
-        }
-    }
-    for (int b = 0; b < kButtonCount; ++b) {
-        ButtonAssignment& button = record.Buttons[b];
-        if (!IsStorableFunction(button.ButtonFunc)) {
-            button.ButtonFunc = kDefaultButtonFuncs[b];
-            repaired = true;
-        }
-    }
-    return repaired;
-}
-
-bool RepairImportedProfile(ProfileRecord& record, int profileIndex) {
-    bool repaired = RepairProfile(record, profileIndex);
-    for (const FieldRule& rule : kImportRules) {
-        if (Repair(record, rule)) repaired = true;
-    }
-    return repaired;
+    RepairStageSet(record);
+    RepairButtons(record);
+    return repaired || !SameStagesAndButtons(before, record);
 }
 
 bool RepairProfileSet(ProfileSet& set) {

@@ -7,15 +7,14 @@
 // KeyNumber 0, and empty key data and macro name.
 void SetProfileDefaults(ProfileSet& set);
 
-// Repairs the out-of-range values of profile `profileIndex` (0 to 4) after a load: each integer
-// field by its rule, each stage without an X code, and each button function outside 1 to 55
-// (unset, or a code no menu entry gives), which becomes the button's default. Returns whether
-// anything changed.
+// Repairs profile `profileIndex` (0 to 4) after a load or an import, so that every value is one
+// the tool's own controls could have set: each integer field by its rule; each stage's codes to
+// 2 to 80 (its default code otherwise), its flags to 0 or 1 (0 otherwise), a linked stage's Y to
+// its X, a set without an enabled stage gets stage 1 enabled, and DPI names an enabled stage;
+// each button function the menu cannot store (unset, a sub-menu's code, above 55) becomes the
+// button's default, and a profile without a Left click gets it on button record 0. Returns
+// whether anything changed.
 bool RepairProfile(ProfileRecord& record, int profileIndex);
-
-// Repairs a profile read from an exported file, which may come from anywhere: RepairProfile, and
-// LedMode1 outside 0 to 5 and LedDirect1 outside 0 and 1 become 0, as before a load.
-bool RepairImportedProfile(ProfileRecord& record, int profileIndex);
 
 // Repairs `set` after a load: a GroupID outside 0 to 4 becomes 0, and every profile is repaired by
 // RepairProfile. Returns whether anything changed. The tool and the device simulator both repair

@@ -57,6 +57,9 @@ constexpr std::array<std::int32_t, 4> kPollingCodes = {8, 4, 2, 1};
 
 // DPI code of each stage when nothing else is known: stages 1 to 5 (a code c is c x 100 dpi).
 constexpr std::array<std::int32_t, kDpiStageCount> kDefaultStageCodes = {8, 16, 24, 40, 80};
+// The DPI codes a stage can hold, as the DPI sliders set them.
+constexpr std::int32_t kLowestStageCode = 2;
+constexpr std::int32_t kHighestStageCode = 80;
 
 struct DpiStage {
     std::int32_t Enabled;  // 1: the stage takes part in the device's DPI cycle

@@ -35,6 +35,7 @@ RequestExecutionLevel admin
 ; always removed. `DO` is the macro run for each name.
 !macro ForEachProgramFile DO
   !insertmacro ${DO} "OrvaneCfg.exe"
+  !insertmacro ${DO} "OrvaneCtl.exe"
   !insertmacro ${DO} "LICENSE.txt"
 !macroend
 

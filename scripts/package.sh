@@ -21,7 +21,7 @@ NAME=Orvane-$VERSION
 
 # The programs that lie beside the tool in both packages; the installer's script lists how each
 # is installed (its own files always, KBHook.dll and hid.exe only where no other software's are).
-PROGRAMS=(OrvaneCfg.exe KBHook.dll)
+PROGRAMS=(OrvaneCfg.exe OrvaneCtl.exe KBHook.dll)
 
 STAGE=$(mktemp -d /tmp/orvane-package.XXXXXX)
 trap 'rm -rf "$STAGE"' EXIT

@@ -196,7 +196,7 @@ void CListBoxEx::CloseEditor(bool commit) {
 }
 
 bool CListBoxEx::OnLeftButtonDown(LPARAM point) {
-    if (ignoreMouse || GetCurSel() == LB_ERR) return false;
+    if (ignoreMouse) return false;
     CloseEditor(true);
     const int row = RowAt(point);
     if (row >= 0) SetCurSel(row);
@@ -242,7 +242,9 @@ LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
         if (ignoreMouse) return 0;
         break;
+    case LB_RESETCONTENT:
     case WM_DESTROY:
+        // The row the editor belongs to is going: the editor goes too, storing nothing.
         if (IsEditing()) editor.DestroyWindow();
         editRow = -1;
         break;

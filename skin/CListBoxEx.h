@@ -1,6 +1,7 @@
 // The owner-drawn list of the macro editor: dark rows of one height, a press or release arrow in
 // front of key rows, clicks reported to its owner, no keyboard navigation, and an in-place number
 // editor for a row's value. Rows hold their text and a datum only; the owner knows their meaning.
+// Emptying the list (LB_RESETCONTENT) closes an open editor without storing its value.
 //
 // Posts to notifyWindow (to the parent with lParam 0 when there is none):
 //   WM_LIST_CLICK(row, datum)        left press on a row, with notifyOnClick

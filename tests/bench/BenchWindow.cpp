@@ -47,14 +47,28 @@ double BenchWindow::WriteProfileFiles() {
 }
 
 double BenchWindow::SendApplyMessage() {
-    // Locked as the apply locks it; the confirmation unlocks it.
-    window.Layout().applyButton.EnableWindow(FALSE);
     HWND service = FindServiceWindow();
     Stopwatch clock;
     SendToService(service, WM_SERVICE_APPLY, 0, 0);
     const double milliseconds = clock.Milliseconds();
-    WaitForUnlock();
+    WaitForConfirmation();
     return milliseconds;
+}
+
+void BenchWindow::WaitForConfirmation() {
+    // The window takes a confirmation only for an apply of its own, so the answer to a bare
+    // message is looked for in the queue.
+    Stopwatch waiting;
+    bool confirmed = false;
+    while (!confirmed && waiting.Milliseconds() < kApplyConfirmLimitMilliseconds) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            confirmed |= message.message == WM_DEVICE_SETTING && message.wParam == SETTING_APPLY_DONE;
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
 }
 
 void BenchWindow::WaitForUnlock() {

@@ -22,7 +22,7 @@ public:
     double Apply();
     // The two parts of an apply, each timed on its own: the five profile files written as the
     // apply writes them, and the apply message from its sending until the service's answer (then
-    // waits, not timed, for the confirmation as Apply does).
+    // waits, not timed, for the service's confirmation).
     double WriteProfileFiles();
     double SendApplyMessage();
 
@@ -36,6 +36,8 @@ public:
 private:
     // Runs the messages until the service's confirmation has unlocked the bottom row.
     void WaitForUnlock();
+    // Runs the messages until the service's confirmation has come.
+    void WaitForConfirmation();
 
     CMoxCfgDlg window;
 };

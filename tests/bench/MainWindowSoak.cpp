@@ -2,7 +2,7 @@
 
 #include "support/MenuClicks.h"
 #include "support/WindowTestSupport.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/FunctionMenu.h"
 
 #include <functional>
 

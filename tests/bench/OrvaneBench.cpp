@@ -2,9 +2,10 @@
 // times an apply, the window region and a full repaint, and runs a long session on the main window;
 // then prints one table. Run by scripts/bench.sh, never by the tests: the figures are times.
 //
-//   orvane_bench [--starts N] [--cycles N]
+//   orvane_bench [--starts N] [--cycles N] [--only switch]
 //     --starts  measured starts of each program (default 7)
 //     --cycles  cycles of the long session (default 1000; measured again after the first 10)
+//     --only    switch: only the command line's row
 #include "framework/Folders.h"
 #include "bench/BenchTable.h"
 #include "bench/BenchWindow.h"
@@ -13,6 +14,7 @@
 #include "bench/SimulatorSession.h"
 #include "bench/StartPhases.h"
 #include "bench/Stopwatch.h"
+#include "profile/ProfileSet.h"
 #include "skin/GdiplusSession.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
@@ -34,17 +36,21 @@ constexpr double kApplyGoalMilliseconds = 100;
 constexpr double kRegionGoalMilliseconds = 10;
 constexpr double kRepaintGoalMilliseconds = 8;
 constexpr double kMemoryGoalMegabytes = 15;
+constexpr double kSwitchRatioGoal = 2;
+constexpr DWORD kServiceReadMilliseconds = 1000;
 // Below this the private memory of a long session counts as not grown: the heap rounds.
 constexpr double kMemoryNoiseMegabytes = 1;
 
 struct Options {
     int starts = 7;
     int cycles = 1000;
+    bool switchOnly = false;
 };
 
 Options ReadOptions(int argc, wchar_t** argv) {
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::wcscmp(argv[i], L"--only") == 0) options.switchOnly = std::wcscmp(argv[i + 1], L"switch") == 0;
         const int value = static_cast<int>(std::wcstol(argv[i + 1], nullptr, 10));
         if (value <= 0) continue;
         if (std::wcscmp(argv[i], L"--starts") == 0) options.starts = value;
@@ -104,6 +110,34 @@ void AddStart(BenchTable& table, const StartFigures& starts) {
               L"at most " + Number(kStartRatioGoal, 1) + L"x", starts.measured > 0 && ratio <= kStartRatioGoal);
 }
 
+// The command line's switch, which loads, saves and applies all five profiles, against a console
+// program that only starts and exits, in turn, after one run of each that warms the caches.
+void MeasureSwitch(BenchTable& table, int starts) {
+    const std::wstring directory = AppDirectory;
+    const ProgramStart bare(L"\"" + directory + L"bench_bare_console.exe\"", L"");
+    bare.RunToExit(kStartLimitMilliseconds);
+    ProgramStart(L"\"" + directory + L"OrvaneCtl.exe\" switch 1", L"").RunToExit(kStartLimitMilliseconds);
+    std::vector<double> switchTimes, bareTimes;
+    for (int i = 0; i < starts; ++i) {
+        const ProgramStart command(L"\"" + directory + L"OrvaneCtl.exe\" switch " + std::to_wstring(i % kProfileCount + 1),
+                                   L"");
+        // The simulator reads the five files after each apply; the next switch would wait for it.
+        ::Sleep(kServiceReadMilliseconds);
+        const double bareRun = bare.RunToExit(kStartLimitMilliseconds);
+        const double switchRun = command.RunToExit(kStartLimitMilliseconds);
+        if (bareRun < 0 || switchRun < 0) continue;
+        bareTimes.push_back(bareRun);
+        switchTimes.push_back(switchRun);
+    }
+    const double switchMilliseconds = Median(switchTimes), bareMilliseconds = Median(bareTimes);
+    const double ratio = bareMilliseconds > 0 ? switchMilliseconds / bareMilliseconds : 0;
+    table.Add(L"OrvaneCtl switch: start to exit, five files saved and applied (median of " +
+                  std::to_wstring(switchTimes.size()) + L")",
+              Milliseconds(switchMilliseconds) + L" = " + Number(ratio, 2) + L"x",
+              L"bare console program, start to exit: " + Milliseconds(bareMilliseconds),
+              L"under " + Number(kSwitchRatioGoal, 1) + L"x", !switchTimes.empty() && ratio < kSwitchRatioGoal);
+}
+
 void AddMemory(BenchTable& table, const StartFigures& starts) {
     const double extra = starts.toolMegabytes - starts.bareMegabytes;
     table.Add(L"private memory after start", Megabytes(starts.toolMegabytes) + L" = +" + Megabytes(extra),
@@ -140,7 +174,7 @@ void MeasureWindow(BenchTable& table, BenchWindow& window) {
               Milliseconds(repaint), L"", L"under " + Milliseconds(kRepaintGoalMilliseconds),
               repaint < kRepaintGoalMilliseconds);
     const double apply = MedianOf(kTimedRepetitions, [&window] { return window.Apply(); });
-    table.Add(L"apply: five profile files written with a flush per value, then the message (median of " +
+    table.Add(L"apply: five profile files each written into a copy that replaces it, then the message (median of " +
                   std::to_wstring(kTimedRepetitions) + L")",
               Milliseconds(apply), L"", L"under " + Milliseconds(kApplyGoalMilliseconds),
               apply < kApplyGoalMilliseconds);
@@ -184,6 +218,12 @@ int wmain(int argc, wchar_t** argv) {
     SimulatorSession service(AppDirectory);
     if (!service.Running()) Progress(L"the device simulator did not start; applies go unanswered");
     BenchTable table;
+    if (options.switchOnly) {
+        Progress(L"command line");
+        MeasureSwitch(table, options.starts);
+        std::fputws(table.Text().c_str(), stdout);
+        return 0;
+    }
 
     Progress(L"starts");
     const StartFigures starts = MeasureStarts(options.starts);
@@ -200,6 +240,8 @@ int wmain(int argc, wchar_t** argv) {
         Progress(L"long session");
         AddSoak(table, MainWindowSoak(window).Run(options.cycles, kEarlyCycles));
     }
+    Progress(L"command line");
+    MeasureSwitch(table, options.starts);
     std::fputws(table.Text().c_str(), stdout);
     return 0;
 }

@@ -76,3 +76,29 @@ StartResult ProgramStart::Run(DWORD limitMilliseconds) const {
     ::WaitForSingleObject(process.info.hProcess, 10000);
     return result;
 }
+
+double ProgramStart::RunToExit(DWORD limitMilliseconds) const {
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    SECURITY_ATTRIBUTES inherited{sizeof(inherited), nullptr, TRUE};
+    HANDLE nul = ::CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                               OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+    ProcessHandles process;
+    Stopwatch clock;
+    const BOOL started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                                          &process.info);
+    double milliseconds = -1;
+    DWORD exitCode = 1;
+    if (started && ::WaitForSingleObject(process.info.hProcess, limitMilliseconds) == WAIT_OBJECT_0) {
+        if (::GetExitCodeProcess(process.info.hProcess, &exitCode) && exitCode == 0) milliseconds = clock.Milliseconds();
+    } else if (started) {
+        ::TerminateProcess(process.info.hProcess, 0);
+        ::WaitForSingleObject(process.info.hProcess, 10000);
+    }
+    if (nul != INVALID_HANDLE_VALUE) ::CloseHandle(nul);
+    return milliseconds;
+}

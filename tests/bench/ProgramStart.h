@@ -21,6 +21,10 @@ public:
     // Starts the program, waits at most `limitMilliseconds` for its first complete paint, then
     // ends it and waits for it to be gone.
     StartResult Run(DWORD limitMilliseconds) const;
+    // Starts a console program with its output thrown away and times it until it has ended;
+    // negative when it did not start, failed, or did not end within `limitMilliseconds` (it is
+    // ended then).
+    double RunToExit(DWORD limitMilliseconds) const;
 
 private:
     std::wstring commandLine;

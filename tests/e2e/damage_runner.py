@@ -14,7 +14,6 @@ import sys
 import tempfile
 import time
 
-from damaged_files import button_function_repaired, repaired, FIELD_NAMES
 from harness import (APPLY, BIN, PAGE_TABS, SERVICE_TITLE, TITLE, WARNING_OK, WARNING_SIZE, WM_CLOSE, Window,
                      click_screen, count_windows, pick_from_macro_menu, point_documents_at, wait_for_window,
                      wait_until, wait_until_gone, wine, xdotool)
@@ -211,35 +210,31 @@ class DamageRunner:
         return files
 
     def check_profiles(self, case):
-        """The applied files, as the next load reads them: repaired, and as the case expects."""
+        """The applied files, as the next load reads them: every value one the tool's controls
+        could have set (the tool's own repair leaves it as it is), and what the repair makes of
+        the values the case's readable files held."""
         code, out = wine(os.path.join(BIN, "profiledump.exe"))
-        values = dict((name, int(value)) for name, value in (line.split() for line in out.splitlines()))
+        values = parse_values(out)
         if code != 0 or not values:
             self.problem("the profile files could not be read back")
             return
-        if not 0 <= values["GroupID"] <= 4:
-            self.problem("GroupID %d" % values["GroupID"])
-        for k in range(5):
-            for field in FIELD_NAMES:
-                value = values["%d.%s" % (k + 1, field)]
-                if repaired(field, value, k) != value:
-                    self.problem("profile %d %s %d is not repaired" % (k + 1, field, value))
-            for s in range(1, 6):
-                if values["%d.stage%d.X" % (k + 1, s)] == 0:
-                    self.problem("profile %d stage %d has no DPI code" % (k + 1, s))
-            for b in range(8):
-                code = values["%d.button%d.ButtonFunc" % (k + 1, b + 1)]
-                if button_function_repaired(code, b) != code:
-                    self.problem("profile %d button %d function %d is not repaired" % (k + 1, b + 1, code))
+        sound = repaired_values(values)
+        for name, value in sorted(values.items()):
+            if sound.get(name) != value:
+                self.problem("%s %d breaks the rule (the repair makes it %s)" % (name, value, sound.get(name)))
         with open(os.path.join(case, "case.json"), encoding="utf-8") as record:
-            expected = json.load(record)["expected"]
-        for name, value in sorted(expected.items()):
-            # A macro button whose macro the library does not list (the case may have damaged the
-            # library) falls back to the function of code 16 once its profile is shown.
-            if name.endswith(".ButtonFunc") and (value, values.get(name)) == (MACRO_FUNCTION, MACRO_GONE_FUNCTION):
+            read = json.load(record)["read"]
+        expected = repaired_values(read)
+        for name in sorted(read):
+            # A macro button takes its macro's slot, and falls back to the function of code 16
+            # when the library (the case may have damaged it) does not list its macro.
+            if name.endswith(".KeyNumber"):
                 continue
-            if values.get(name) != value:
-                self.problem("%s is %s, expected %s" % (name, values.get(name), value))
+            if name.endswith(".ButtonFunc") and (expected[name], values.get(name)) == (MACRO_FUNCTION,
+                                                                                       MACRO_GONE_FUNCTION):
+                continue
+            if values.get(name) != expected[name]:
+                self.problem("%s is %s, expected %s" % (name, values.get(name), expected[name]))
 
     def close(self):
         """Ends the simulator the tool started and puts back the sound texts."""
@@ -252,6 +247,18 @@ class DamageRunner:
     def write_strings(self, name, content):
         with open(os.path.join(self.strings, name), "wb") as target:
             target.write(content)
+
+
+def parse_values(out):
+    return dict((name, int(value)) for name, value in (line.split() for line in out.splitlines()))
+
+
+def repaired_values(values):
+    """What the tool's repair makes of a set of "name value" pairs (profiledump --repair)."""
+    text = "".join("%s %d\n" % item for item in sorted(values.items()))
+    result = subprocess.run(["wine", os.path.join(BIN, "profiledump.exe"), "--repair"], input=text,
+                            capture_output=True, text=True, errors="replace", timeout=60)
+    return parse_values(result.stdout)
 
 
 class CaseEnded(Exception):

@@ -3,8 +3,9 @@
 A case is one data folder (the five profile files, the macro library and macro files) and, in
 some cases, the two localisation files, each file damaged the way a disk or another program
 damages them. Every file of a case carries at least one damage; case.json lists them per file,
-and for profile files whose damage leaves the file readable it lists the values the tool must
-hold after loading, repairing and applying them.
+and for profile files whose damage leaves the file readable it lists the values a load reads from
+them ("read", named as profiledump prints them); after the tool has repaired and applied them the
+files must hold what the tool's repair makes of those values.
 
     python3 damaged_files.py --seed 1 --files 1000 OUTPUT_FOLDER
 
@@ -47,55 +48,8 @@ FIELD_NAMES = [name for name, _ in PROFILE_FIELDS]
 # What an absent key reads as.
 MISSING = dict({name: -1 for name in FIELD_NAMES}, LedColor1=0, LedDirect1=0)
 STORED_FUNCTIONS = [1, 2, 3, 4, 5, 6, 7, 11, 12, 14] + list(range(16, 56))
-DEFAULT_FUNCTIONS = [1, 2, 3, 4, 5, 48, 49, 12]
-STAGE_CODES = [8, 16, 24, 40, 80]
-
-
-def within(low, high, fallback):
-    return lambda value: value if low <= value <= high else fallback
-
-
-def at_most(high, fallback):
-    # Compared as unsigned, so a negative value is too large.
-    return lambda value: value if 0 <= value <= high else fallback
-
-
-# The repair a load applies to each integer field; a repaired value is left alone by it.
-REPAIRS = {
-    "PollingRate": at_most(8, 2),
-    "DoubleClickSpeed": at_most(10, 5),
-    "WheelScrollLines": within(1, 63, 3),
-    "UniversalScrollEnabled": within(0, 1, 0),
-    "MouseSensitivity": within(1, 20, 10),
-    "Acceleration": within(1, 4, 1),
-    "XYSensitivityEnabled": within(0, 1, 0),
-    "OFASensitivity": at_most(10, 10),
-    "MouseSpeedX": at_most(10, 10),
-    "MouseSpeedY": at_most(10, 10),
-    "LedMode1": lambda value: value,
-    "LedState1": within(1, 44, 2),
-    "BreathState1": within(1, 10, 5),
-    "FlashState1": within(1, 10, 5),
-    "LedDirect1": lambda value: value,
-    "LedColor1": lambda value: 0x0000FF if value == -1 else value,
-    "ANGLE": at_most(1, 0),
-    "LIFT": within(1, 5, 3),
-    "DPI": at_most(5, 1),
-    "DPICurrentX": within(2, 80, 14),
-    "DPICurrentY": within(2, 80, 14),
-    "DPIStageNum": lambda value: 5,
-}
-
-
-def repaired(field, value, profile):
-    if field == "Group":
-        return (1 if profile == 0 else 0) if value == -1 else value
-    return REPAIRS[field](value)
-
-
-def button_function_repaired(code, button):
-    """An unset code, or one no menu gives, becomes the button's default."""
-    return code if 1 <= code <= 55 else DEFAULT_FUNCTIONS[button]
+BUTTON_FIELDS = ["ButtonID", "ButtonFunc", "LoopNumber", "KeyNumber"]
+STAGE_FIELDS = ["Enabled", "X", "Y", "Linked"]
 
 
 # Names another program may leave where a file name is expected.
@@ -155,8 +109,8 @@ def sound_profile(rng, k, macros):
         ini.set("GROUP", name, values[name])
     stages = []
     for s in range(5):
-        code = rng.randint(2, 80)
-        stages.append([1, code, code if rng.random() < 0.5 else rng.randint(2, 80), rng.randint(0, 1)])
+        code, linked = rng.randint(2, 80), rng.randint(0, 1)
+        stages.append([1, code, code if linked or rng.random() < 0.5 else rng.randint(2, 80), linked])
     data = b"".join(v.to_bytes(4, "little", signed=True) for stage in stages for v in stage)
     ini.set("GROUP", "DPIStageValue", struct_text(data))
     buttons = []
@@ -171,7 +125,7 @@ def sound_profile(rng, k, macros):
             ini.set(section, key, value)
         ini.set(section, "MacroName", name)
         ini.set("GROUP", section, struct_text(bytes(189)))
-    return ini, values, buttons
+    return ini, values, stages, buttons
 
 
 def sound_library(rng):
@@ -408,36 +362,38 @@ def damage(rng, ini, kind, readable=False):
     return data, done
 
 
-def expected_profile(k, values, buttons, damages):
-    """The values a readable damaged profile file holds after a load and an apply."""
-    read = dict(values)
-    button_functions = [b["ButtonFunc"] for b in buttons]
+def read_profile(k, values, stages, buttons, damages):
+    """The values a load reads from a readable damaged profile file, before any repair."""
+    read = {"%d.%s" % (k + 1, field): value for field, value in values.items()}
+    for s, stage in enumerate(stages):
+        read.update(("%d.stage%d.%s" % (k + 1, s + 1, field), value) for field, value in zip(STAGE_FIELDS, stage))
+    for b, button in enumerate(buttons):
+        read.update(("%d.button%d.%s" % (k + 1, b + 1, field), button[field]) for field in BUTTON_FIELDS)
+
+    def place(key, value, missing):
+        section, _, field = key.partition(".")
+        if section == "GROUP" and field in values:
+            read["%d.%s" % (k + 1, field)] = missing if value is None else value
+        elif section == "GROUP" and field == "DPIStageValue" and value is None:
+            read.update(("%d.stage%d.%s" % (k + 1, s + 1, name), 0) for s in range(5) for name in STAGE_FIELDS)
+        elif section.startswith("ButtonAssigned_") and field in BUTTON_FIELDS:
+            read["%d.button%s.%s" % (k + 1, section.rsplit("_", 1)[1], field)] = 255 if value is None else value & 0xFF
+
     for name, detail in damages:
         if name == "out_of_range":
             for key, value in detail.items():
-                section, _, field = key.partition(".")
-                if section == "GROUP" and field in read:
-                    read[field] = value
-                elif field == "ButtonFunc":
-                    button_functions[int(section.rsplit("_", 1)[1]) - 1] = value & 0xFF
+                place(key, value, None)
         elif name == "missing_keys":
             for key in detail:
-                section, _, field = key.partition(".")
-                if section == "GROUP" and field in read:
-                    read[field] = MISSING[field]
-                elif field == "ButtonFunc":
-                    button_functions[int(section.rsplit("_", 1)[1]) - 1] = 255
-    expected = {"%d.%s" % (k + 1, field): repaired(field, value, k) for field, value in read.items()}
-    for b, code in enumerate(button_functions):
-        expected["%d.button%d.ButtonFunc" % (k + 1, b + 1)] = button_function_repaired(code, b)
-    return expected
+                place(key, None, MISSING.get(key.partition(".")[2]))
+    return read
 
 
 def make_case(rng, folder):
     data = os.path.join(folder, "data")
     macro_folder = os.path.join(data, "MacroDB")
     os.makedirs(macro_folder)
-    record = {"files": {}, "expected": {}}
+    record = {"files": {}, "read": {}}
 
     def write(relative, content, damages):
         with open(os.path.join(folder, relative), "wb") as out:
@@ -454,11 +410,11 @@ def make_case(rng, folder):
 
     readable = rng.sample(range(5), rng.randint(1, 3))
     for k in range(5):
-        ini, values, buttons = sound_profile(rng, k, macros)
+        ini, values, stages, buttons = sound_profile(rng, k, macros)
         content, damages = damage(rng, ini, "profile", readable=k in readable)
         write(os.path.join("data", "RSProfile%d.pfd" % (k + 1)), content, damages)
         if k in readable:
-            record["expected"].update(expected_profile(k, values, buttons, damages))
+            record["read"].update(read_profile(k, values, stages, buttons, damages))
 
     if rng.random() < 0.3:
         os.makedirs(os.path.join(folder, "strings"))

@@ -5,11 +5,20 @@
 //   1.PollingRate 4                  profile 1 to 5, then the field
 //   1.stage1.X 8                     stage 1 to 5: Enabled, X, Y, Linked
 //   1.button1.ButtonFunc 1           button 1 to 8: ButtonID, ButtonFunc, LoopNumber, KeyNumber
+//
+// With --repair it reads such lines from its input instead, into a set prepared as before a
+// load (names not given keep those values), and prints the set as the tool's repair leaves it.
+// The tests take the rule from here rather than keeping a copy of it.
 #include "framework/Folders.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 struct Field {
@@ -42,30 +51,69 @@ const Field kFields[] = {
     {"DPICurrentY", &ProfileRecord::DPICurrentY},
     {"DPIStageNum", &ProfileRecord::DPIStageNum},
 };
-}  // namespace
 
-int wmain() {
-    InitFolders();
-    static ProfileSet set;
-    SetProfileDefaults(set);
-    LoadAllProfiles(set);
-    std::printf("GroupID %d\n", set.GroupID);
+// One printed value: an int32 field or a button byte of the set.
+struct Value {
+    std::string name;
+    std::int32_t* integer;
+    std::uint8_t* byte;
+};
+
+std::vector<Value> Values(ProfileSet& set) {
+    std::vector<Value> values{{"GroupID", &set.GroupID, nullptr}};
     for (int k = 0; k < kProfileCount; ++k) {
-        const ProfileRecord& record = set.Profiles[static_cast<size_t>(k)];
-        for (const Field& field : kFields) std::printf("%d.%s %d\n", k + 1, field.name, record.*field.member);
+        ProfileRecord& record = set.Profiles[static_cast<size_t>(k)];
+        const std::string profile = std::to_string(k + 1) + ".";
+        for (const Field& field : kFields) values.push_back({profile + field.name, &(record.*field.member), nullptr});
         for (int s = 0; s < kDpiStageCount; ++s) {
-            const DpiStage& stage = record.DPIStageValue[static_cast<size_t>(s)];
-            std::printf("%d.stage%d.Enabled %d\n%d.stage%d.X %d\n%d.stage%d.Y %d\n%d.stage%d.Linked %d\n", k + 1,
-                        s + 1, stage.Enabled, k + 1, s + 1, stage.X, k + 1, s + 1, stage.Y, k + 1, s + 1,
-                        stage.Linked);
+            DpiStage& stage = record.DPIStageValue[static_cast<size_t>(s)];
+            const std::string prefix = profile + "stage" + std::to_string(s + 1) + ".";
+            values.push_back({prefix + "Enabled", &stage.Enabled, nullptr});
+            values.push_back({prefix + "X", &stage.X, nullptr});
+            values.push_back({prefix + "Y", &stage.Y, nullptr});
+            values.push_back({prefix + "Linked", &stage.Linked, nullptr});
         }
         for (int b = 0; b < kButtonCount; ++b) {
-            const ButtonAssignment& button = record.Buttons[static_cast<size_t>(b)];
-            std::printf("%d.button%d.ButtonID %d\n%d.button%d.ButtonFunc %d\n%d.button%d.LoopNumber %d\n"
-                        "%d.button%d.KeyNumber %d\n",
-                        k + 1, b + 1, button.ButtonID, k + 1, b + 1, button.ButtonFunc, k + 1, b + 1,
-                        button.LoopNumber, k + 1, b + 1, button.KeyNumber);
+            ButtonAssignment& button = record.Buttons[static_cast<size_t>(b)];
+            const std::string prefix = profile + "button" + std::to_string(b + 1) + ".";
+            values.push_back({prefix + "ButtonID", nullptr, &button.ButtonID});
+            values.push_back({prefix + "ButtonFunc", nullptr, &button.ButtonFunc});
+            values.push_back({prefix + "LoopNumber", nullptr, &button.LoopNumber});
+            values.push_back({prefix + "KeyNumber", nullptr, &button.KeyNumber});
         }
+    }
+    return values;
+}
+
+// "name value" lines; a name the set does not have, or a line without a number, is skipped.
+void ReadValues(ProfileSet& set) {
+    std::map<std::string, Value> byName;
+    for (const Value& value : Values(set)) byName.emplace(value.name, value);
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin)) {
+        char name[128];
+        long number = 0;
+        if (std::sscanf(line, "%127s %ld", name, &number) != 2) continue;
+        const auto found = byName.find(name);
+        if (found == byName.end()) continue;
+        if (found->second.integer) *found->second.integer = static_cast<std::int32_t>(number);
+        if (found->second.byte) *found->second.byte = static_cast<std::uint8_t>(number);
+    }
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    static ProfileSet set;
+    SetProfileDefaults(set);
+    if (argc > 1 && std::wcscmp(argv[1], L"--repair") == 0) {
+        ReadValues(set);
+        RepairProfileSet(set);
+    } else {
+        InitFolders();
+        LoadAllProfiles(set);
+    }
+    for (const Value& value : Values(set)) {
+        std::printf("%s %d\n", value.name.c_str(), value.integer ? *value.integer : int{*value.byte});
     }
     return 0;
 }

@@ -24,7 +24,7 @@ BREATH_SPEED_FAST = (671, 418)
 
 def thumb_centre(slider_left, slider_width, code):
     """Where a DPI slider (bar 235 to 450 high, 13-pixel thumb, positions 2 to 80) shows a code."""
-    position = 81 - code
+    position = 82 - code
     top = 235 + (215 - 13) * (position - 2) // 78
     return slider_left + slider_width // 2, top + 6
 

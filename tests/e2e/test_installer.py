@@ -19,7 +19,7 @@ INSTALL_FOLDER = os.path.join(DRIVE_C, "Program Files", "Orvane")
 START_MENU = os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Orvane")
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
 INSTALL_FOLDER_WINDOWS = r"C:\Program Files\Orvane"
-PROGRAM_FILES = ["OrvaneCfg.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
+PROGRAM_FILES = ["OrvaneCfg.exe", "OrvaneCtl.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
                  os.path.join("images", "0409", "strings", "skins.ini"),
                  os.path.join("images", "0409", "background", "423.png")]
 

@@ -11,6 +11,7 @@ from harness import (MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, ToolTestCase, Window, cl
 
 EDITOR_TITLE = "Macro Editor"
 NAME_BOX_TITLE = "New Macro"
+NOTICE_TITLE = "Warning"
 MACRO = "Keys"
 
 APPLY = (465, 665)
@@ -126,6 +127,34 @@ class MacroEditorTest(ToolTestCase):
         self.assertEqual({"ButtonFunc": "11", "KeyNumber": "0", "LoopNumber": "3", "MacroName": MACRO},
                          {key: assigned[0][key] for key in ("ButtonFunc", "KeyNumber", "LoopNumber", "MacroName")})
         self.assertEqual(lines, self.macro_lines(), "assigning and applying report no macro change")
+
+    def test_alt_f4_while_recording_stops_and_keeps_the_recording(self):
+        self.pick_from_macro_menu(1, 0)
+        self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
+        time.sleep(1.0)
+        self.editor_click(NEW_MACRO)
+        self.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
+        time.sleep(0.5)
+        xdotool("type", "--delay", 80, MACRO)
+        xdotool("key", "Return")
+        self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
+        time.sleep(0.5)
+
+        self.editor_click(RECORD)
+        xdotool("key", "--delay", 150, "a")
+        time.sleep(0.5)
+        Window(EDITOR_TITLE).focus()
+        xdotool("key", "alt+F4")
+        # The keys of the gesture itself may be recorded unreleased: the notice says so, and Enter
+        # closes it.
+        if wait_for_window(NOTICE_TITLE, seconds=5):
+            time.sleep(0.5)
+            xdotool("key", "Return")
+        self.assertTrue(wait_until_gone(EDITOR_TITLE), "the macro editor stayed open")
+
+        macro = read_ini(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO"))["Setting"]
+        self.assertTrue(macro["MacroSetting_0"].startswith("840400040400"), macro)
+        self.assertIn("received WM_SERVICE_MACRO_CHANGED 0 0", self.macro_lines())
 
 
 if __name__ == "__main__":

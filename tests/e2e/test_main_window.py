@@ -25,6 +25,13 @@ class MainWindowTest(MainWindowCase):
         time.sleep(0.2)
         xdotool("click", "1")
 
+    def warning_box_shown(self):
+        dialog = self.window.shown_dialog()
+        return dialog is not None and (dialog["width"], dialog["height"]) == WARNING_SIZE
+
+    def profile_bytes(self):
+        return [open(os.path.join(self.data_folder, "RSProfile%d.pfd" % n), "rb").read() for n in range(1, 6)]
+
     def choose_file(self, title, name):
         """Types a file name into the system's file dialog and confirms it."""
         self.assertTrue(wait_for_window(title), "the %s dialog did not open" % title)
@@ -154,6 +161,49 @@ class MainWindowTest(MainWindowCase):
         self.assertEqual("3", times_shown, "the present label blinks three times: %s" % report)
         self.assertEqual(1, len(report) - 1, "only the present label blinks: %s" % report)
         self.assertEqual("0", visible_at_end, "the blink ends hidden")
+
+    def test_export_over_a_live_profile_file_is_refused(self):
+        before = self.profile_bytes()
+        self.window.click(*POLLING_1000)
+        self.window.click(*EXPORT)
+        self.choose_file("Save As", "RSProfile2.pfd")
+        # The system asks first whether to replace the file (Wine titles that box "Error"); yes.
+        self.assertTrue(wait_for_window("Error", 15), "the system did not ask before replacing")
+        xdotool("key", "Return")
+        self.assertTrue(wait_until(self.warning_box_shown), "no warning box")
+        self.answer_warning_box_with_ok()
+        self.assertTrue(wait_until(lambda: not self.warning_box_shown()))
+        self.assertEqual(before, self.profile_bytes(), "a live profile file was written")
+        self.assertEqual([], [n for n in os.listdir(self.data_folder) if n.endswith(".tmp")])
+        self.assertTrue(self.control_at(APPLY)["enabled"])
+
+    def test_apply_into_read_only_profile_files_warns_sends_nothing_and_unlocks(self):
+        paths = [os.path.join(self.data_folder, "RSProfile%d.pfd" % n) for n in range(1, 6)]
+        before = self.profile_bytes()
+        applies = len(self.applies())
+        for path in paths:
+            os.chmod(path, 0o444)
+        os.chmod(self.data_folder, 0o555)
+        try:
+            self.window.click(*ACCELERATION_RIGHT_END)
+            self.window.click(*APPLY)
+            self.assertTrue(wait_until(self.warning_box_shown), "no warning box")
+            self.answer_warning_box_with_ok()
+            self.assertTrue(wait_until(lambda: not self.warning_box_shown()))
+            for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
+                self.assertTrue(wait_until(lambda: self.control_at(point)["enabled"]), point)
+        finally:
+            os.chmod(self.data_folder, 0o755)
+            for path in paths:
+                os.chmod(path, 0o644)
+        self.assertEqual(before, self.profile_bytes())
+        self.assertEqual(applies, len(self.applies()), "an apply was sent for files that were not written")
+        self.assertEqual([], [n for n in os.listdir(self.data_folder) if n.endswith(".tmp")])
+
+        # Once the files can be written again, the same edit is applied.
+        self.apply_and_wait()
+        self.assertEqual("4", self.profile(1)["GROUP"]["Acceleration"])
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -48,8 +48,10 @@ const SettingCase kSettingCases[] = {
     {"dpi stage of the active profile", 1, 1, SETTING_DPI_STAGE, 2, &ProfileRecord::DPI, 1, 2, {"ShowCurrentStage 2"}},
     {"dpi stage shown for the current profile", 0, 3, SETTING_DPI_STAGE, 4, &ProfileRecord::DPI, 0, 4,
      {"ShowCurrentStage 3"}},
-    {"dpi stage is stored unchecked", 1, 1, SETTING_DPI_STAGE, INT_MAX, &ProfileRecord::DPI, 1, INT_MAX,
-     {"ShowCurrentStage 2147483647"}},
+    {"a dpi stage past the fifth is ignored", 1, 1, SETTING_DPI_STAGE, INT_MAX, &ProfileRecord::DPI, 1, 1,
+     {"ShowCurrentStage 1"}},
+    {"a negative dpi stage is ignored", 3, 3, SETTING_DPI_STAGE, -1, &ProfileRecord::DPI, 3, 3,
+     {"ShowCurrentStage 3"}},
     {"dpi stage without an active profile", -1, 2, SETTING_DPI_STAGE, 2, nullptr, 0, 0, {"ShowCurrentStage 2"}},
     {"profile", 1, 1, SETTING_PROFILE, 3, nullptr, 0, 0, {"SelectProfile 3"}},
     {"profile past the fifth", 1, 1, SETTING_PROFILE, 5, nullptr, 0, 0, {}},
@@ -62,13 +64,17 @@ const SettingCase kSettingCases[] = {
     {"polling -1 stores 2", 2, 2, SETTING_POLLING, -1, &ProfileRecord::PollingRate, 2, 2, {"ShowPollingRate 2"}},
     {"led mode", 3, 0, SETTING_LED_MODE, 1, &ProfileRecord::LedMode1, 3, 1, {"ApplyLedMode 1"}},
     {"led mode 5", 3, 3, SETTING_LED_MODE, 5, &ProfileRecord::LedMode1, 3, 5, {"ApplyLedMode 5"}},
-    {"led mode 6 is stored, not shown", 3, 3, SETTING_LED_MODE, 6, &ProfileRecord::LedMode1, 3, 6, {}},
-    {"led mode -1 is stored, not shown", 3, 3, SETTING_LED_MODE, -1, &ProfileRecord::LedMode1, 3, -1, {}},
+    {"led mode 6 is ignored", 3, 3, SETTING_LED_MODE, 6, &ProfileRecord::LedMode1, 3, 4, {}},
+    {"led mode -1 is ignored", 3, 3, SETTING_LED_MODE, -1, &ProfileRecord::LedMode1, 3, 4, {}},
     {"sensitivity", 4, 4, SETTING_SENSITIVITY, 7, &ProfileRecord::MouseSensitivity, 4, 7,
      {"SetSensitivitySlider 7"}},
+    {"sensitivity 21 is ignored", 4, 4, SETTING_SENSITIVITY, 21, &ProfileRecord::MouseSensitivity, 4, 14,
+     {"SetSensitivitySlider 14"}},
+    {"sensitivity 0 is ignored", 4, 4, SETTING_SENSITIVITY, 0, &ProfileRecord::MouseSensitivity, 4, 14,
+     {"SetSensitivitySlider 14"}},
     {"sensitivity of another profile", 4, 1, SETTING_SENSITIVITY, 7, &ProfileRecord::MouseSensitivity, 4, 7,
      {"SetSensitivitySlider 11"}},
-    {"apply done", 0, 0, SETTING_APPLY_DONE, 0, nullptr, 0, 0, {"StartTimer 534 500"}},
+    {"apply done with no apply waiting", 0, 0, SETTING_APPLY_DONE, 0, nullptr, 0, 0, {}},
     {"unknown id", 0, 0, 13, 5, nullptr, 0, 0, {}},
     {"another unknown id", 0, 0, 1, 0, nullptr, 0, 0, {}},
 };
@@ -85,6 +91,20 @@ TEST(DeviceLink, EverySettingIdChangesTheWorkingCopyAndShowsWhatTheTableSays) {
 
         EXPECT_EQ(0, std::memcmp(&expected, &profiles, sizeof(ProfileSet))) << c.what;
         EXPECT_EQ(c.calls, view.calls) << c.what;
+    }
+}
+
+// The device's current stage is one of its cycle; a stage the user took out of it is ignored.
+TEST(DeviceLink, ADpiStageOutsideTheCycleIsIgnored) {
+    for (int stage = 0; stage < kDpiStageCount; ++stage) {
+        ProfileSet profiles = DistinctProfiles(2);
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            profiles.Profiles[2].DPIStageValue[static_cast<size_t>(s)] = DpiStage{s == 3 ? 0 : 1, 8, 8, 0};
+        }
+        DeviceRecordingView view;
+        view.currentProfile = 2;
+        DeviceLink(view, profiles).OnDeviceSetting(SETTING_DPI_STAGE, stage);
+        EXPECT_EQ(stage == 3 ? 2 : stage, profiles.Profiles[2].DPI) << stage;
     }
 }
 
@@ -152,41 +172,41 @@ TEST(DeviceLink, ARefusedSendIsToldApartFromAMissingService) {
     struct Case {
         BOOL sent;
         DWORD error;
+        bool windowStillThere;
         ServiceReply reply;
     };
     const Case cases[] = {
-        {TRUE, ERROR_SUCCESS, ServiceReply::Answered},
-        {TRUE, ERROR_ACCESS_DENIED, ServiceReply::Answered},
-        {FALSE, ERROR_TIMEOUT, ServiceReply::Missing},
-        {FALSE, ERROR_INVALID_WINDOW_HANDLE, ServiceReply::Missing},
-        {FALSE, ERROR_ACCESS_DENIED, ServiceReply::Refused},
+        {TRUE, ERROR_SUCCESS, true, ServiceReply::Answered},
+        {TRUE, ERROR_ACCESS_DENIED, true, ServiceReply::Answered},
+        {FALSE, ERROR_TIMEOUT, true, ServiceReply::Missing},
+        {FALSE, ERROR_INVALID_WINDOW_HANDLE, false, ServiceReply::Missing},
+        {FALSE, ERROR_ACCESS_DENIED, true, ServiceReply::Refused},
+        // A service killed during the send: Wine reports access denied for it.
+        {FALSE, ERROR_ACCESS_DENIED, false, ServiceReply::Missing},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.reply, ServiceReplyOf(c.sent, c.error)) << c.sent << " " << c.error;
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.reply, ServiceReplyOf(c.sent, c.error, c.windowStillThere))
+            << c.sent << " " << c.error << " " << c.windowStillThere;
+    }
 }
 
 TEST(DeviceLink, TheServiceIsStartedByItsQuotedFullPath) {
     EXPECT_EQ(L"\"C:\\Program Files\\Orvane\\hid.exe\"", ServiceCommandLine(L"C:\\Program Files\\Orvane\\"));
 }
 
-TEST(DeviceLink, ApplyDoneTickUnlocksTheBottomRowOnce) {
-    ProfileSet profiles{};
-    DeviceRecordingView view;
-    DeviceLink link(view, profiles);
+// Each unlock leaves Apply as the device flag says; here there is no macro library, so no mouse.
+TEST(DeviceLink, BothLockTimersUnlockTheBottomRowWithApplyFollowingTheDeviceFlag) {
+    for (UINT_PTR timer : {TIMER_APPLY_DONE, TIMER_APPLY_UNCONFIRMED}) {
+        ProfileSet profiles{};
+        DeviceRecordingView view;
+        DeviceLink link(view, profiles);
 
-    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_DONE));
-    EXPECT_FALSE(link.OnTimer(99));
+        EXPECT_TRUE(link.OnTimer(timer));
+        EXPECT_FALSE(link.OnTimer(99));
 
-    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
-}
-
-// A service that never confirms an apply must not keep the bottom row locked.
-TEST(DeviceLink, AnUnconfirmedApplyUnlocksTheBottomRowWhenItsTimerRunsOut) {
-    ProfileSet profiles{};
-    DeviceRecordingView view;
-    DeviceLink link(view, profiles);
-
-    EXPECT_TRUE(link.OnTimer(TIMER_APPLY_UNCONFIRMED));
-
-    EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"}), view.calls);
+        EXPECT_EQ((Calls{"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1", "EnableApplyButton 0"}),
+                  view.calls)
+            << timer;
+    }
 }
 }  // namespace

@@ -25,6 +25,7 @@ public:
     void ShowPollingRate(int code) override { Record("ShowPollingRate", code); }
     void ApplyLedMode(int mode) override { Record("ApplyLedMode", mode); }
     void SetSensitivitySlider(int position) override { Record("SetSensitivitySlider", position); }
+    void ShowSaveFailedWarning() override { calls.push_back("ShowSaveFailedWarning"); }
     void ShowServiceRightsWarning() override { calls.push_back("ShowServiceRightsWarning"); }
 
 private:

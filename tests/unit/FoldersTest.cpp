@@ -1,5 +1,7 @@
 #include "framework/Folders.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -58,5 +60,33 @@ TEST(Folders, InitFoldersUsesTheRunningExecutable) {
     std::wstring data(DataFolder);
     ASSERT_GE(data.size(), 8u);
     EXPECT_EQ(L"\\Orvane\\", data.substr(data.size() - 8));
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A user other than the one who installed has no data folder yet; writes into it would fail.
+TEST(Folders, TheDataFolderAndItsMacroFolderAreCreatedWhenMissing) {
+    TestFolder documents;
+    const std::wstring data = documents.Path() + L"Orvane\\";
+    wcscpy_s(DataFolder, kFolderChars, data.c_str());
+    CreateDataFolders();
+    EXPECT_TRUE(IsFolder(data));
+    EXPECT_TRUE(IsFolder(data + L"MacroDB"));
+
+    // Present folders and what they hold stay as they are.
+    TestFolder::WriteBytes(data + L"MacroDB\\MacroSet.MSDB", "[MACRO_LIST]\r\n");
+    CreateDataFolders();
+    EXPECT_EQ("[MACRO_LIST]\r\n", TestFolder::ReadBytes(data + L"MacroDB\\MacroSet.MSDB"));
+
+    // A file where the folder should be is left alone; the saves report it.
+    const std::wstring blocked = documents.Path() + L"Blocked\\";
+    TestFolder::WriteBytes(documents.Path() + L"Blocked", "x");
+    wcscpy_s(DataFolder, kFolderChars, blocked.c_str());
+    CreateDataFolders();
+    EXPECT_EQ("x", TestFolder::ReadBytes(documents.Path() + L"Blocked"));
+    DataFolder[0] = L'\0';
 }
 }  // namespace

@@ -1,9 +1,9 @@
-#include "ui/main/FunctionChoice.h"
+#include "functions/FunctionChoice.h"
 
 #include "MacroTestData.h"
 #include "macro/MacroFile.h"
 #include "profile/ProfileRules.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/FunctionMenu.h"
 
 #include <gtest/gtest.h>
 

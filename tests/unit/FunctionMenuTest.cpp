@@ -1,4 +1,4 @@
-#include "ui/main/FunctionMenu.h"
+#include "functions/FunctionMenu.h"
 
 #include "framework/Folders.h"
 #include "text/LocalisedText.h"

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 const wchar_t kSection[] = L"GROUP";
@@ -168,5 +169,103 @@ TEST(IniFile, ReadingAFileOfGarbageGivesTheDefaults) {
         EXPECT_FALSE(ini.ReadStruct(kSection, L"Data", buffer, sizeof buffer));
         EXPECT_EQ(bytes, TestFolder::ReadBytes(ini.Path())) << "reading changed the file";
     }
+}
+
+// What a save writes, in its order: integers, a binary value, strings in several sections.
+bool WriteSample(const IniFile& file) {
+    const unsigned char bytes[] = {0x01, 0x00, 0xFE};
+    bool written = file.WriteInt(kSection, L"GroupID", 2);
+    written &= file.WriteInt(kSection, L"acceleration", -1);
+    written &= file.WriteStruct(kSection, L"DPIStageValue", bytes, sizeof bytes);
+    written &= file.WriteInt(L"ButtonAssigned_1", L"ButtonFunc", 255);
+    written &= file.WriteString(L"ButtonAssigned_1", L"MacroName", L"M 1");
+    written &= file.WriteStruct(kSection, L"ButtonAssigned_1", bytes, sizeof bytes);
+    return written;
+}
+
+std::vector<std::wstring> FilesIn(const TestFolder& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder.File(L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+TEST(IniFile, AFileReplacedThroughItsCopyIsByteForByteTheFileWrittenInPlace) {
+    const std::string starts[] = {
+        "",  // no file yet
+        "[GROUP]\r\nGroupID=0\r\nAcceleration=3\r\n",
+        // The service's own keys and sections, in an order of its own, stay where they are.
+        "[Service]\r\nFirmware=1.2\r\n[ButtonAssigned_1]\r\nMacroName=old\r\nExtra=x\r\n[GROUP]\r\nDPI=1\r\n",
+        "; comment\r\n[group]\r\nGROUPID = 4\r\n\r\n[Other]\r\nA=1",
+    };
+    for (const std::string& start : starts) {
+        TestFolder folder;
+        const std::wstring inPlace = folder.File(L"in-place.pfd");
+        const std::wstring replaced = folder.File(L"replaced.pfd");
+        if (!start.empty()) {
+            TestFolder::WriteBytes(inPlace, start);
+            TestFolder::WriteBytes(replaced, start);
+        }
+        WriteSample(IniFile(inPlace));
+        EXPECT_TRUE(ReplaceIniFile(replaced, WriteSample)) << start;
+        EXPECT_EQ(TestFolder::ReadBytes(inPlace), TestFolder::ReadBytes(replaced)) << start;
+        EXPECT_EQ(2u, FilesIn(folder).size()) << start << ": the copy was left behind";
+    }
+}
+
+TEST(IniFile, WhileTheCopyIsWrittenTheFileIsTheOldOne) {
+    TestFolder folder;
+    const std::wstring path = folder.File(L"shared.pfd");
+    const std::string old = "[GROUP]\r\nGroupID=1\r\n";
+    TestFolder::WriteBytes(path, old);
+    std::string seenByAReader;
+    EXPECT_TRUE(ReplaceIniFile(path, [&](const IniFile& file) {
+        const bool written = WriteSample(file);
+        seenByAReader = TestFolder::ReadBytes(path);
+        return written;
+    }));
+    EXPECT_EQ(old, seenByAReader);
+    EXPECT_EQ(2, IniFile(path).ReadInt(kSection, L"GroupID", 0));
+}
+
+TEST(IniFile, AReplaceThatFailsLeavesTheOldFile) {
+    const std::string old = "[GROUP]\r\nGroupID=1\r\n[Service]\r\nKeep=1\r\n";
+    enum class Fault { WriteFails, HeldOpen, ReadOnly };
+    for (Fault fault : {Fault::WriteFails, Fault::HeldOpen, Fault::ReadOnly}) {
+        TestFolder folder;
+        const std::wstring path = folder.File(L"file.pfd");
+        TestFolder::WriteBytes(path, old);
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (fault == Fault::HeldOpen) {
+            // Another program reads it and lets nobody remove it meanwhile.
+            held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        }
+        if (fault == Fault::ReadOnly) {
+            ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        const bool replaced = ReplaceIniFile(path, [fault](const IniFile& file) {
+            return WriteSample(file) && fault != Fault::WriteFails;
+        });
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_FALSE(replaced) << static_cast<int>(fault);
+        EXPECT_EQ(old, TestFolder::ReadBytes(path)) << static_cast<int>(fault);
+        EXPECT_EQ(std::vector<std::wstring>{L"file.pfd"}, FilesIn(folder)) << static_cast<int>(fault);
+    }
+}
+
+TEST(IniFile, AReplaceWhereNoFileCanBeMadeReportsIt) {
+    TestFolder folder;
+    CreateDirectoryW(folder.File(L"folder.pfd").c_str(), nullptr);
+    EXPECT_FALSE(ReplaceIniFile(folder.File(L"folder.pfd"), WriteSample));
+    EXPECT_FALSE(ReplaceIniFile(folder.File(L"missing\\file.pfd"), WriteSample));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(folder.File(L"missing").c_str()));
+    EXPECT_TRUE(FilesIn(folder).empty());
 }
 }  // namespace

@@ -76,6 +76,24 @@ TEST(MacroFile, NamesThatAreNotPlainFileNamesHaveNoFile) {
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(L"C:\\y.MSMACRO"));
 }
 
+// Written by an earlier version or the device service: a name the editor would not give a new
+// macro, which still has its file to read, write and delete.
+TEST(MacroFile, NamesANewMacroCouldNotTakeKeepTheirFile) {
+    MacroDataFolder folder;
+    for (const std::wstring& name : {std::wstring(30, L'n'), std::wstring(L"\x10D0\x10D1"), std::wstring(L"'q'")}) {
+        ASSERT_FALSE(MacroLibrary::IsValidMacroName(name));
+        const std::wstring path = MacroFilePath(name);
+        ASSERT_EQ(folder.MacroFile(name + L".MSMACRO"), path);
+        SaveMacroFile(path, Settings(L"9", 1, 0, "84 04 00", 1));
+        EXPECT_EQ(L"9", ReadMacroFile(name).loopCountText);
+        EXPECT_EQ(1, ReadMacroFile(name).loopType);
+        EXPECT_EQ(1, ReadMacroFile(name).eventCount);
+        EXPECT_EQ(9, ReadMacroLoopTime(name));
+        DeleteMacroFile(name);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(path.c_str())) << "deleted";
+    }
+}
+
 TEST(MacroFile, KeyDownDelayKeyUpAsStored) {
     MacroDataFolder folder;
     const std::wstring path = MacroFilePath(L"Jump");

@@ -201,4 +201,56 @@ TEST(MacroLibrary, NamesThatCannotNameAFileOrReadBackAreRefused) {
     EXPECT_EQ(-1, library.AddMacroName(L""));
     EXPECT_EQ("", TestFolder::ReadBytes(folder.MacroFile(kLibrary))) << "nothing written for a refused name";
 }
+// A name already in the library only has to stay inside the macro folder.
+TEST(MacroLibrary, ANameFromTheLibraryNeedsOnlyToStayInTheMacroFolder) {
+    struct NameCase {
+        const wchar_t* name;
+        bool fileName;
+    };
+    const NameCase cases[] = {
+        {L"Macro 1", true},
+        {L"123456789012345678901234567890", true},  // longer than a new name may be
+        {L"\x10D0\x10D1", true},                     // outside the code page
+        {L"'quoted'", true},
+        {L" lead", true},
+        {L"a*b", true},
+        {L".hidden", true},
+        {L"COM10", true},
+        {L"", false},
+        {L"a/b", false},
+        {L"a\\b", false},
+        {L"..\\up", false},
+        {L"\\\\server\\share", false},
+        {L"C:x", false},
+        {L"C:\\x", false},
+        {L"a:stream", false},
+        {L".", false},
+        {L"..", false},
+        {L"trail.", false},
+        {L"trail ", false},
+        {L"CON", false},
+        {L"nul.txt", false},
+        {L"lpt9", false},
+        {L"Aux .x", false},
+    };
+    for (const NameCase& c : cases) {
+        EXPECT_EQ(c.fileName, MacroLibrary::IsMacroFileName(c.name)) << c.name;
+        if (!c.fileName) {
+            EXPECT_FALSE(MacroLibrary::IsValidMacroName(c.name)) << c.name;
+        }
+    }
+}
+TEST(MacroLibrary, ANameThatCannotBeWrittenIsNoSlot) {
+    MacroDataFolder folder;
+    const std::wstring path = folder.MacroFile(kLibrary);
+    TestFolder::WriteBytes(path, "[MACRO_LIST]\r\n0=Jump\r\n");
+    // Another program holds the file open for itself alone.
+    const HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    MacroLibrary library;
+    EXPECT_EQ(-1, library.AddMacroName(L"Run"));
+    ::CloseHandle(held);
+    EXPECT_EQ((Names{L"Jump"}), library.ReadMacroList());
+    EXPECT_EQ(1, library.AddMacroName(L"Run"));
+}
 }  // namespace

@@ -39,17 +39,31 @@ protected:
         return names;
     }
 
-    // The set the tool shows when no profile file exists.
+    // The set the tool shows when no profile file exists: every field missing, then repaired.
     static void ExpectRepairedDefaults(const ProfileRecord& record, int profileIndex) {
         EXPECT_EQ(profileIndex == 0 ? 1 : 0, record.Group);
         EXPECT_EQ(2, record.PollingRate);
         EXPECT_EQ(5, record.DoubleClickSpeed);
         EXPECT_EQ(3, record.WheelScrollLines);
+        EXPECT_EQ(0, record.UniversalScrollEnabled);
         EXPECT_EQ(10, record.MouseSensitivity);
         EXPECT_EQ(1, record.Acceleration);
+        EXPECT_EQ(0, record.XYSensitivityEnabled);
+        EXPECT_EQ(10, record.OFASensitivity);
+        EXPECT_EQ(10, record.MouseSpeedX);
+        EXPECT_EQ(10, record.MouseSpeedY);
         EXPECT_EQ(0, record.LedColor1) << "an absent colour reads as 0, which is not repaired";
-        EXPECT_EQ(-1, record.LedMode1);
+        EXPECT_EQ(0, record.LedMode1) << "an absent mode reads as -1, which is repaired";
+        EXPECT_EQ(2, record.LedState1);
+        EXPECT_EQ(5, record.BreathState1);
+        EXPECT_EQ(5, record.FlashState1);
         EXPECT_EQ(0, record.LedDirect1);
+        EXPECT_EQ(0, record.ANGLE);
+        EXPECT_EQ(3, record.LIFT);
+        EXPECT_EQ(1, record.DPI);
+        EXPECT_EQ(14, record.DPICurrentX);
+        EXPECT_EQ(14, record.DPICurrentY);
+        EXPECT_EQ(5, record.DPIStageNum);
         ExpectDefaultStages(record, 0);
         ExpectDefaultButtons(record, 255, 255, 255);
     }
@@ -97,6 +111,31 @@ TEST_F(ProfileFiles, WithoutFilesTheProfilesAreTheRepairedDefaults) {
     EXPECT_TRUE(FileNames().empty()) << "loading wrote a file";
 }
 
+// Load and import repair alike: a profile without a primary button gets one on button 1.
+TEST_F(ProfileFiles, FilesWithoutLeftClickLoadAndImportWithLeftClickOnTheFirstButton) {
+    ProfileSet set = SampleSet();
+    for (ProfileRecord& record : set.Profiles) {
+        for (ButtonAssignment& button : record.Buttons) button.ButtonFunc = FUNC_RIGHT_CLICK;
+        record.Buttons[4].ButtonFunc = FUNC_MACRO;
+    }
+    WorkingProfiles = set;
+    SaveAllProfiles();
+    const std::wstring exported = folder.File(L"exported.pfd");
+    ExportProfile(set.Profiles[2], exported);
+
+    LoadProfiles(staging);
+    for (int k = 0; k < kProfileCount; ++k) {
+        ProfileRecord expected = set.Profiles[k];
+        expected.Buttons[0].ButtonFunc = FUNC_LEFT_CLICK;
+        EXPECT_TRUE(SameRecord(expected, WorkingProfiles.Profiles[k])) << "loaded profile " << k;
+    }
+    ProfileRecord imported = SampleRecord(1);
+    ImportProfile(exported, imported);
+    EXPECT_TRUE(RepairProfile(imported, 1));
+    EXPECT_EQ(FUNC_LEFT_CLICK, imported.Buttons[0].ButtonFunc);
+    for (int b = 1; b < kButtonCount; ++b) EXPECT_EQ(set.Profiles[2].Buttons[b].ButtonFunc, imported.Buttons[b].ButtonFunc);
+}
+
 TEST_F(ProfileFiles, SavedProfilesLoadBackIntoAnIdenticalWorkingCopy) {
     ProfileSet saved = SampleSet();
     ButtonAssignment& longest = saved.Profiles[4].Buttons[7];
@@ -115,7 +154,7 @@ TEST_F(ProfileFiles, SavedProfilesLoadBackIntoAnIdenticalWorkingCopy) {
 
 TEST_F(ProfileFiles, SavingAgainReplacesTheValuesInPlace) {
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_TRUE(SaveAllProfiles());
     const std::string first = TestFolder::ReadBytes(ProfileFilePath(1));
     WorkingProfiles.Profiles[1].LIFT = 1;
     SaveAllProfiles();
@@ -390,7 +429,7 @@ TEST_F(ProfileFiles, DamagedFilesLoadWithoutCrashAndAreLeftAlone) {
 TEST_F(ProfileFiles, AMissingDataFolderLoadsDefaultsAndIsNotCreated) {
     UseDataFolder(folder.Path() + L"missing\\");
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_FALSE(SaveAllProfiles());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(folder.File(L"missing").c_str()));
 
     LoadProfiles(staging);
@@ -419,7 +458,7 @@ TEST_F(ProfileFiles, FilesThatCannotBeWrittenLoadAndAreLeftUnchanged) {
     EXPECT_EQ(4, WorkingProfiles.Profiles[4].PollingRate);
 
     WorkingProfiles = SampleSet();
-    SaveAllProfiles();
+    EXPECT_FALSE(SaveAllProfiles()) << "a file held open was reported as written";
     CloseHandle(held);
     EXPECT_EQ(content, TestFolder::ReadBytes(ProfileFilePath(4)));
     if (readOnlyHolds) {
@@ -427,5 +466,50 @@ TEST_F(ProfileFiles, FilesThatCannotBeWrittenLoadAndAreLeftUnchanged) {
     }
     EXPECT_NE(std::string::npos, TestFolder::ReadBytes(ProfileFilePath(2)).find("\r\nLIFT=3\r\n"));
     SetFileAttributesW(ProfileFilePath(3).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ProfileFiles, TheLiveFilesAndTheMacroFolderAreProtectedHoweverSpelled) {
+    const std::wstring data = folder.Path();
+    CreateDirectoryW((data + L"sub").c_str(), nullptr);
+    CreateDirectoryW((data + L"MacroDB").c_str(), nullptr);
+    std::wstring forward = data + L"RSProfile3.pfd";
+    std::replace(forward.begin(), forward.end(), L'\\', L'/');
+    struct Case {
+        std::wstring path;
+        bool isProtected;
+    };
+    const Case cases[] = {
+        {data + L"RSProfile1.pfd", true},
+        {data + L"RSProfile5.pfd", true},
+        {data + L"rsprofile2.PFD", true},
+        {data + L"sub\\..\\RSProfile2.pfd", true},
+        {data + L".\\sub\\..\\.\\RSPROFILE4.pfd", true},
+        {forward, true},
+        {data + L"MacroDB\\MacroSet.MSDB", true},
+        {data + L"macrodb\\Any name.pfd", true},
+        {data + L"MacroDB\\deeper\\x.pfd", true},
+        {data + L"MacroDB", true},
+        {data + L"sub\\..\\MACRODB\\x.pfd", true},
+        {data + L"RSProfile6.pfd", false},
+        {data + L"RSProfile0.pfd", false},
+        {data + L"RSProfile1.pfd.pfd", false},
+        {data + L"Exported.pfd", false},
+        {data + L"sub\\RSProfile2.pfd", false},
+        {data + L"MacroDBx\\x.pfd", false},
+        {data + L"MacroDB.pfd", false},
+        {L"", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.isProtected, IsProtectedDataFile(c.path)) << std::string(c.path.begin(), c.path.end());
+    }
+
+    // A name relative to the working directory is resolved before it is compared.
+    wchar_t previous[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryW((data + L"sub").c_str()));
+    EXPECT_TRUE(IsProtectedDataFile(L"..\\RSProfile1.pfd"));
+    EXPECT_TRUE(IsProtectedDataFile(L"..\\MacroDB\\m.MSMACRO"));
+    EXPECT_FALSE(IsProtectedDataFile(L"RSProfile1.pfd"));
+    SetCurrentDirectoryW(previous);
 }
 }  // namespace

@@ -65,8 +65,11 @@ const RepairCase kRepairCases[] = {
     {"MouseSpeedY", &ProfileRecord::MouseSpeedY, 0, 0},
     {"MouseSpeedY", &ProfileRecord::MouseSpeedY, 11, 10},
     {"MouseSpeedY", &ProfileRecord::MouseSpeedY, -1, 10},
-    {"LedMode1", &ProfileRecord::LedMode1, -1, -1},
-    {"LedMode1", &ProfileRecord::LedMode1, 99, 99},
+    {"LedMode1", &ProfileRecord::LedMode1, 0, 0},
+    {"LedMode1", &ProfileRecord::LedMode1, 5, 5},
+    {"LedMode1", &ProfileRecord::LedMode1, 6, 0},
+    {"LedMode1", &ProfileRecord::LedMode1, 99, 0},
+    {"LedMode1", &ProfileRecord::LedMode1, -1, 0},
     {"LedState1", &ProfileRecord::LedState1, 44, 44},
     {"LedState1", &ProfileRecord::LedState1, 0, 2},
     {"LedState1", &ProfileRecord::LedState1, 45, 2},
@@ -79,8 +82,11 @@ const RepairCase kRepairCases[] = {
     {"FlashState1", &ProfileRecord::FlashState1, 0, 5},
     {"FlashState1", &ProfileRecord::FlashState1, 11, 5},
     {"FlashState1", &ProfileRecord::FlashState1, -1, 5},
-    {"LedDirect1", &ProfileRecord::LedDirect1, -1, -1},
-    {"LedDirect1", &ProfileRecord::LedDirect1, 7, 7},
+    {"LedDirect1", &ProfileRecord::LedDirect1, 0, 0},
+    {"LedDirect1", &ProfileRecord::LedDirect1, 1, 1},
+    {"LedDirect1", &ProfileRecord::LedDirect1, 2, 0},
+    {"LedDirect1", &ProfileRecord::LedDirect1, 7, 0},
+    {"LedDirect1", &ProfileRecord::LedDirect1, -1, 0},
     {"LedColor1", &ProfileRecord::LedColor1, 0, 0},
     {"LedColor1", &ProfileRecord::LedColor1, 0xFFFFFF, 0xFFFFFF},
     {"LedColor1", &ProfileRecord::LedColor1, -2, -2},
@@ -140,7 +146,7 @@ TEST(ProfileRules, GroupMinusOneBecomesOneInTheFirstProfileAndZeroElsewhere) {
     }
 }
 
-TEST(ProfileRules, AStageWithoutXGetsItsDefaultCodeAndKeepsLinked) {
+TEST(ProfileRules, AStageWithoutXGetsItsDefaultCodeAndKeepsLinkedWhenItIsAFlag) {
     for (int s = 0; s < kDpiStageCount; ++s) {
         for (std::int32_t linked : {0, 1, 9}) {
             ProfileRecord record = FactoryProfile(1);
@@ -150,23 +156,89 @@ TEST(ProfileRules, AStageWithoutXGetsItsDefaultCodeAndKeepsLinked) {
             EXPECT_EQ(1, stage.Enabled);
             EXPECT_EQ(kDefaultStageCodes[s], stage.X) << "stage " << s;
             EXPECT_EQ(kDefaultStageCodes[s], stage.Y) << "stage " << s;
-            EXPECT_EQ(linked, stage.Linked);
+            EXPECT_EQ(linked == 9 ? 0 : linked, stage.Linked);
         }
     }
 }
 
-TEST(ProfileRules, AStageWithAnyOtherXIsKept) {
-    ProfileRecord record = FactoryProfile(1);
-    record.DPIStageValue[0] = DpiStage{0, 3, 0, 0};
-    record.DPIStageValue[4] = DpiStage{-1, -1, 999, 5};
-    const ProfileRecord expected = record;
-    EXPECT_FALSE(RepairProfile(record, 1));
-    EXPECT_TRUE(SameRecord(expected, record));
+// Every field of a stage, in range and out: the codes a DPI slider sets, the two flags.
+TEST(ProfileRules, EachStageFieldIsRepairedToWhatTheDpiPageCouldHaveSet) {
+    struct Case {
+        DpiStage loaded;
+        DpiStage repaired;
+    };
+    const Case cases[] = {
+        {{1, 2, 80, 0}, {1, 2, 80, 0}},       {{0, 80, 2, 0}, {0, 80, 2, 0}},
+        {{1, 30, 30, 1}, {1, 30, 30, 1}},     {{1, 1, 30, 0}, {1, 40, 30, 0}},
+        {{1, 81, 30, 0}, {1, 40, 30, 0}},     {{1, -1, 30, 0}, {1, 40, 30, 0}},
+        {{1, 30, 0, 0}, {1, 30, 40, 0}},      {{1, 30, 1, 0}, {1, 30, 40, 0}},
+        {{1, 30, 81, 0}, {1, 30, 40, 0}},     {{1, 30, INT32_MIN, 0}, {1, 30, 40, 0}},
+        {{2, 30, 30, 0}, {0, 30, 30, 0}},     {{-1, 30, 30, 0}, {0, 30, 30, 0}},
+        {{1, 30, 30, 2}, {1, 30, 30, 0}},     {{1, 30, 30, -1}, {1, 30, 30, 0}},
+        {{1, 30, 50, 1}, {1, 30, 30, 1}},     {{0, 30, 99, 1}, {0, 30, 30, 1}},
+        {{1, 99, 50, 1}, {1, 40, 40, 1}},     {{0, 0, 50, 9}, {1, 40, 40, 0}},
+        {{-1, -1, 999, 5}, {0, 40, 40, 0}},
+    };
+    for (const Case& c : cases) {
+        ProfileRecord record = FactoryProfile(1);
+        record.DPIStageValue[3] = c.loaded;  // stage 4, not the current stage
+        ProfileRecord expected = record;
+        expected.DPIStageValue[3] = c.repaired;
+        const bool changed = std::memcmp(&c.loaded, &c.repaired, sizeof c.loaded) != 0;
+        EXPECT_EQ(changed, RepairProfile(record, 1)) << c.loaded.Enabled << " " << c.loaded.X << " " << c.loaded.Y
+                                                     << " " << c.loaded.Linked;
+        EXPECT_TRUE(SameRecord(expected, record)) << c.loaded.Enabled << " " << c.loaded.X << " " << c.loaded.Y
+                                                  << " " << c.loaded.Linked;
+    }
+}
+
+// One stage always stays in the cycle, and the current stage is one of it.
+TEST(ProfileRules, AStageSetWithoutAnEnabledStageAndACurrentStageOutsideTheCycle) {
+    struct Case {
+        const char* what;
+        std::int32_t enabled[kDpiStageCount];
+        std::int32_t dpi;
+        std::int32_t enabledAfter[kDpiStageCount];
+        std::int32_t dpiAfter;
+    };
+    const Case cases[] = {
+        {"no enabled stage", {0, 0, 0, 0, 0}, 0, {1, 0, 0, 0, 0}, 0},
+        {"no enabled stage, current stage 4", {0, 0, 0, 0, 0}, 3, {1, 0, 0, 0, 0}, 0},
+        {"flags that are no flags", {2, -1, 7, 0, 0}, 2, {1, 0, 0, 0, 0}, 0},
+        {"current stage disabled", {0, 0, 1, 0, 1}, 1, {0, 0, 1, 0, 1}, 2},
+        {"current stage past the fifth", {1, 0, 0, 0, 1}, 5, {1, 0, 0, 0, 1}, 0},
+        {"current stage enabled", {0, 0, 0, 1, 0}, 3, {0, 0, 0, 1, 0}, 3},
+        {"repaired current stage 2 disabled", {0, 0, 0, 1, 1}, -1, {0, 0, 0, 1, 1}, 3},
+    };
+    for (const Case& c : cases) {
+        ProfileRecord record = FactoryProfile(4);
+        for (int s = 0; s < kDpiStageCount; ++s) record.DPIStageValue[s].Enabled = c.enabled[s];
+        record.DPI = c.dpi;
+        EXPECT_TRUE(RepairProfile(record, 4) || c.dpi == c.dpiAfter) << c.what;
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            EXPECT_EQ(c.enabledAfter[s], record.DPIStageValue[s].Enabled) << c.what << ", stage " << s;
+        }
+        EXPECT_EQ(c.dpiAfter, record.DPI) << c.what;
+    }
+}
+
+// Linked stages edited with one slider whose X and Y disagree, from another program.
+TEST(ProfileRules, LinkedStagesThatDisagreeTakeTheirXAsY) {
+    ProfileRecord record = FactoryProfile(0);
+    for (int s = 0; s < kDpiStageCount; ++s) record.DPIStageValue[s] = DpiStage{1, 10 + s, 70 - s, 1};
+    EXPECT_TRUE(RepairProfile(record, 0));
+    for (int s = 0; s < kDpiStageCount; ++s) {
+        EXPECT_EQ(10 + s, record.DPIStageValue[s].X) << s;
+        EXPECT_EQ(10 + s, record.DPIStageValue[s].Y) << s;
+        EXPECT_EQ(1, record.DPIStageValue[s].Linked) << s;
+    }
+    EXPECT_FALSE(RepairProfile(record, 0)) << "a repaired set needs nothing more";
 }
 
 // A code no menu entry gives would reach the device at the next apply.
-TEST(ProfileRules, AButtonFunctionOutsideOneTo55BecomesTheButtonsDefault) {
-    for (std::uint8_t code : {255, 0, 56, 99, 200, 254}) {
+TEST(ProfileRules, AButtonFunctionTheMenuCannotStoreBecomesTheButtonsDefault) {
+    // 8, 9, 10, 13 and 15 only open sub-menus.
+    for (std::uint8_t code : {255, 0, 56, 99, 200, 254, 8, 9, 10, 13, 15}) {
         for (int b = 0; b < kButtonCount; ++b) {
             ProfileRecord record = FactoryProfile(0);
             ButtonAssignment& button = record.Buttons[b];
@@ -177,38 +249,39 @@ TEST(ProfileRules, AButtonFunctionOutsideOneTo55BecomesTheButtonsDefault) {
             EXPECT_TRUE(SameRecord(expected, record)) << "code " << int{code} << ", button " << b;
         }
     }
-    for (std::uint8_t code : {1, 8, 16, 55}) {
+    for (int code = 1; code <= 55; ++code) {
+        if (code == 8 || code == 9 || code == 10 || code == 13 || code == 15) continue;
         ProfileRecord record = FactoryProfile(0);
-        record.Buttons[3].ButtonFunc = code;
-        EXPECT_FALSE(RepairProfile(record, 0));
+        record.Buttons[3].ButtonFunc = static_cast<std::uint8_t>(code);
+        EXPECT_FALSE(RepairProfile(record, 0)) << code;
         EXPECT_EQ(code, record.Buttons[3].ButtonFunc);
     }
 }
 
-TEST(ProfileRules, AnImportedProfileAlsoGetsItsLightingModeAndDirectionInRange) {
+// Without a primary button the user could not even click the tool to mend the profile.
+TEST(ProfileRules, AProfileWithoutLeftClickGetsItOnTheFirstButton) {
     struct Case {
-        std::int32_t ProfileRecord::*member;
-        std::int32_t imported;
-        std::int32_t repaired;
+        const char* what;
+        std::uint8_t functions[kButtonCount];
+        std::uint8_t repaired[kButtonCount];
     };
     const Case cases[] = {
-        {&ProfileRecord::LedMode1, -1, 0},   {&ProfileRecord::LedMode1, 6, 0},   {&ProfileRecord::LedMode1, 99, 0},
-        {&ProfileRecord::LedMode1, 0, 0},    {&ProfileRecord::LedMode1, 5, 5},   {&ProfileRecord::LedDirect1, -1, 0},
-        {&ProfileRecord::LedDirect1, 2, 0},  {&ProfileRecord::LedDirect1, 1, 1}, {&ProfileRecord::LedDirect1, 0, 0},
+        {"no left click", {2, 2, 3, 4, 5, 48, 49, 12}, {1, 2, 3, 4, 5, 48, 49, 12}},
+        {"a macro first", {11, 16, 16, 16, 16, 16, 16, 16}, {1, 16, 16, 16, 16, 16, 16, 16}},
+        {"left click elsewhere", {2, 3, 4, 5, 6, 7, 1, 12}, {2, 3, 4, 5, 6, 7, 1, 12}},
+        {"left click on the last", {55, 54, 53, 52, 51, 50, 49, 1}, {55, 54, 53, 52, 51, 50, 49, 1}},
+        {"all unset", {255, 255, 255, 255, 255, 255, 255, 255}, {1, 2, 3, 4, 5, 48, 49, 12}},
+        {"unset first, no left click", {255, 3, 3, 3, 3, 3, 3, 3}, {1, 3, 3, 3, 3, 3, 3, 3}},
+        {"damaged first of a sub-menu", {8, 2, 2, 2, 2, 2, 2, 2}, {1, 2, 2, 2, 2, 2, 2, 2}},
+        {"damaged elsewhere", {2, 2, 2, 2, 2, 2, 2, 200}, {1, 2, 2, 2, 2, 2, 2, 12}},
     };
     for (const Case& c : cases) {
-        ProfileRecord record = FactoryProfile(3);
-        record.*c.member = c.imported;
-        ProfileRecord loaded = record;
-        EXPECT_FALSE(RepairProfile(loaded, 3)) << "a load keeps " << c.imported;
-        EXPECT_EQ(c.imported != c.repaired, RepairImportedProfile(record, 3)) << c.imported;
-        EXPECT_EQ(c.repaired, record.*c.member) << c.imported;
+        ProfileRecord record = FactoryProfile(2);
+        for (int b = 0; b < kButtonCount; ++b) record.Buttons[b].ButtonFunc = c.functions[b];
+        const bool changed = !std::equal(std::begin(c.functions), std::end(c.functions), std::begin(c.repaired));
+        EXPECT_EQ(changed, RepairProfile(record, 2)) << c.what;
+        for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(c.repaired[b], record.Buttons[b].ButtonFunc) << c.what << " " << b;
     }
-    ProfileRecord unset = FactoryProfile(3);
-    unset.Buttons[7].ButtonFunc = FUNC_UNSET;
-    unset.PollingRate = -1;
-    EXPECT_TRUE(RepairImportedProfile(unset, 3));
-    EXPECT_TRUE(SameRecord(FactoryProfile(3), unset)) << "and everything a load repairs";
 }
 
 TEST(ProfileRules, DefaultFunctionsOfTheEightButtons) {

@@ -35,12 +35,14 @@ inline ProfileRecord SampleRecord(int profileIndex) {
     record.LedColor1 = 0x123456 + k;
     record.ANGLE = 1;
     record.LIFT = 5 - k;
-    record.DPI = 4 - k;
+    record.DPI = k % 2 == 0 ? 1 : 3;  // an enabled stage
     record.DPICurrentX = 30 + k;
     record.DPICurrentY = 70 - k;
     record.DPIStageNum = 5;
     for (int s = 0; s < kDpiStageCount; ++s) {
-        record.DPIStageValue[s] = DpiStage{s % 2, 10 * s + k + 2, 10 * s + k + 3, (s + k) % 2};
+        const std::int32_t linked = (s + k) % 2;
+        const std::int32_t x = 10 * s + k + 2;
+        record.DPIStageValue[s] = DpiStage{s % 2, x, linked ? x : x + 1, linked};
     }
     for (int b = 0; b < kButtonCount; ++b) {
         ButtonAssignment& button = record.Buttons[b];

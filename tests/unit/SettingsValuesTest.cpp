@@ -12,14 +12,22 @@ TEST(SettingsValues, DpiSlidersAndNumbers) {
         int position;
         int code;
     };
-    // Top of a slider (position 2): every DPI slider, linked or not, stores 79.
-    const Case cases[] = {{2, 79}, {80, 1}, {65, 16}, {41, 40}};
+    // Top of a slider (position 2): every DPI slider, linked or not, stores 80; the bottom stores 2.
+    const Case cases[] = {{2, 80}, {80, 2}, {66, 16}, {42, 40}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.code, CodeFromAxisPosition(c.position)) << c.position;
         EXPECT_EQ(c.position, AxisPositionFromCode(c.code)) << c.code;
     }
-    EXPECT_EQ(1, AxisPositionFromCode(80)) << "code 80 lies outside the range and shows at the top";
-    EXPECT_EQ(65, AxisPositionFromCode(16));
+    for (int position = kDpiSliderMin; position <= kDpiSliderMax; ++position) {
+        const int code = CodeFromAxisPosition(position);
+        EXPECT_TRUE(code >= 2 && code <= 80) << position;
+        EXPECT_EQ(position, AxisPositionFromCode(code)) << position;
+        if (position > kDpiSliderMin) {
+            EXPECT_EQ(code + 1, CodeFromAxisPosition(position - 1)) << "monotone";
+        }
+    }
+    EXPECT_EQ(kDpiSliderMax, AxisPositionFromCode(1)) << "a code below the range shows at the bottom";
+    EXPECT_EQ(kDpiSliderMin, AxisPositionFromCode(81)) << "a code above the range shows at the top";
 
     const int numbers[][2] = {{79, 7900}, {80, 8000}, {16, 1600}, {1, 100}, {81, 8200}, {100, 12000}};
     for (const auto& n : numbers) EXPECT_EQ(n[1], DpiNumber(n[0])) << n[0];
@@ -51,14 +59,14 @@ TEST(SettingsValues, CheckBoxIndexesForStoredValues) {
 TEST(SettingsValues, LedModeGroups) {
     struct Case {
         int mode;
-        bool known, breathing, flashing;
+        bool colorPicture, breathing, flashing;
     };
     const Case cases[] = {{0, true, false, false}, {1, true, true, false}, {2, true, false, true},
                           {3, true, false, false}, {4, true, false, false}, {5, false, false, false},
                           {-1, false, false, false}};
     for (const Case& c : cases) {
         LedModeGroups groups = GroupsForLedMode(c.mode);
-        EXPECT_EQ(c.known, groups.known) << c.mode;
+        EXPECT_EQ(c.colorPicture, groups.colorPicture) << c.mode;
         EXPECT_EQ(c.breathing, groups.breathing) << c.mode;
         EXPECT_EQ(c.flashing, groups.flashing) << c.mode;
     }

@@ -2,24 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
-TEST(WebPage, ApplicationOfARegisteredCommand) {
-    const std::set<std::wstring> files{L"C:\\Program Files\\Browser\\browser.exe", L"C:\\web.exe"};
-    auto isFile = [&files](const std::wstring& path) { return files.count(path) > 0; };
+// The address comes from a localisation file; only a web address may reach the shell, which
+// would start a program or open a file just as readily.
+TEST(WebPage, OnlyWebAddressesAreOpened) {
     struct Case {
-        const wchar_t* command;
-        const wchar_t* application;
+        const wchar_t* address;
+        bool web;
     };
     const Case cases[] = {
-        {L"\"C:\\Program Files\\Browser\\browser.exe\" -- \"%1\"", L"C:\\Program Files\\Browser\\browser.exe"},
-        {L"  C:\\web.exe %1  ", L"C:\\web.exe"},
-        {L"C:\\web.exe", L"C:\\web.exe"},
-        {L"C:\\missing.exe %1", L"C:\\missing.exe %1"},
-        {L"   ", L""},
-        {L"", L""},
+        {L"https://www.orvane.example/", true},
+        {L"http://orvane.example", true},
+        {L"HTTPS://ORVANE.EXAMPLE/", true},
+        {L"https://", false},
+        {L"http:/orvane.example", false},
+        {L"C:\\Program.exe", false},
+        {L"notepad.exe", false},
+        {L"file:///C:/Windows/System32/calc.exe", false},
+        {L"\\\\server\\share\\page.htm", false},
+        {L" https://orvane.example/", false},
+        {L"", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.application, ApplicationOfCommand(c.command, isFile)) << c.command;
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.web, IsWebAddress(c.address)) << c.address;
+        if (!c.web) {
+            EXPECT_EQ(-1, OpenWebPage(c.address)) << c.address;
+        }
+    }
 }
 }  // namespace

@@ -6,6 +6,7 @@
 #include "profile/IniFile.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileSet.h"
+#include "support/TestFolder.h"
 #include "unit/DeviceRecordingView.h"
 #include "unit/MacroTestData.h"
 
@@ -191,12 +192,13 @@ TEST_F(DeviceService, HungServiceCountsAsMissingAndTheFilesAreWrittenAllTheSame)
 
 // What the system answers a message to a service of a higher integrity level (an elevated one).
 ServiceReply RefusedByPrivilegeIsolation(HWND, UINT, WPARAM, LPARAM) {
-    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED);
+    return ServiceReplyOf(FALSE, ERROR_ACCESS_DENIED, true);
 }
 
 // No confirmation can come from a service that never got the message.
 TEST_F(DeviceService, AnApplyTheServiceRefusesUnlocksTheRowAtOnceAndSaysWhy) {
     RecordingService service;
+    IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", 1);
     DeviceLink refusedLink{view, WorkingProfiles, RefusedByPrivilegeIsolation};
 
     refusedLink.ApplyProfiles();
@@ -220,5 +222,84 @@ TEST_F(DeviceService, StartShowsTheDeviceFlagWhenTheServiceRuns) {
     link.StartDeviceService();
     EXPECT_EQ((std::vector<std::string>{"ShowDeviceAbsentLabel 1", "EnableApplyButton 0"}), view.calls);
     EXPECT_TRUE(service.received.empty());
+}
+
+using Calls = std::vector<std::string>;
+const Calls kLocked = {"EnableBottomButtons 0", "StartTimer 535 10000"};
+const Calls kUnlocked = {"StopTimer 534", "StopTimer 535", "EnableBottomButtons 1"};
+
+// The service answers every apply, but one answer comes after the tool gave up waiting for it:
+// that answer must not unlock the apply that follows.
+TEST_F(DeviceService, ALateConfirmationDoesNotUnlockTheNextApplyEarly) {
+    RecordingService service;
+    IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", 1);
+
+    link.ApplyProfiles();
+    EXPECT_EQ(kLocked, view.calls);
+    view.calls.clear();
+    link.OnTimer(TIMER_APPLY_UNCONFIRMED);
+    EXPECT_EQ(kUnlocked, view.calls) << "the confirmation's time ran out";
+
+    view.calls.clear();
+    link.ApplyProfiles();
+    link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
+    EXPECT_EQ(kLocked, view.calls) << "the first apply's late answer unlocked the second";
+
+    view.calls.clear();
+    link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
+    EXPECT_EQ((Calls{"StartTimer 534 500"}), view.calls) << "the second apply's own answer";
+    view.calls.clear();
+    link.OnTimer(TIMER_APPLY_DONE);
+    EXPECT_EQ(kUnlocked, view.calls);
+
+    view.calls.clear();
+    link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
+    EXPECT_TRUE(view.calls.empty()) << "an answer with no apply waiting";
+    EXPECT_EQ(2u, service.received.size());
+}
+
+TEST_F(DeviceService, AConfirmedApplyUnlocksWithApplyDisabledWhileTheMouseIsAbsent) {
+    RecordingService service;
+    IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", 0);
+
+    link.ApplyProfiles();
+    link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
+    link.OnTimer(TIMER_APPLY_DONE);
+
+    Calls expected = kLocked;
+    expected.push_back("StartTimer 534 500");
+    expected.insert(expected.end(), kUnlocked.begin(), kUnlocked.end());
+    expected.push_back("EnableApplyButton 0");
+    EXPECT_EQ(expected, view.calls);
+}
+
+// Files that could not be written are never applied: the service would program the mouse from
+// the old ones. The user is told, and the row is usable again at once.
+TEST_F(DeviceService, ASaveThatFailsWarnsSendsNoApplyAndUnlocks) {
+    RecordingService service;
+    const std::wstring blocker = std::wstring(DataFolder) + L"not a folder";
+    TestFolder::WriteBytes(blocker, "x");
+    wcscpy_s(DataFolder, kFolderChars, (blocker + L"\\").c_str());
+
+    link.ApplyProfiles();
+
+    EXPECT_TRUE(service.received.empty());
+    Calls expected = {"EnableBottomButtons 0", "ShowSaveFailedWarning"};
+    expected.insert(expected.end(), kUnlocked.begin(), kUnlocked.end());
+    expected.push_back("EnableApplyButton 0");
+    EXPECT_EQ(expected, view.calls);
+
+    view.calls.clear();
+    link.OnDeviceSetting(SETTING_APPLY_DONE, 0);
+    EXPECT_TRUE(view.calls.empty()) << "nothing was waiting for an answer";
+}
+
+TEST_F(DeviceService, ASaveThatFailsWithoutServiceWarnsAndLeavesApplyUsable) {
+    wcscpy_s(DataFolder, kFolderChars, (std::wstring(DataFolder) + L"missing\\").c_str());
+
+    link.ApplyProfiles();
+
+    EXPECT_EQ((Calls{"ShowSaveFailedWarning", "StopTimer 532", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 1"}),
+              view.calls);
 }
 }  // namespace

@@ -8,8 +8,8 @@
 #include "ui/dialogs/CMacroDlg.h"
 #include "ui/dialogs/CSingleKey.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/ButtonCaption.h"
+#include "functions/FunctionMenu.h"
 #include "window/MainWindowFixture.h"
 
 #include <utility>
@@ -90,7 +90,7 @@ TEST_F(FunctionMenuTest, PrimaryRuleAndTheCodesStored) {
         EXPECT_EQ(c.warned, warned) << c.code << " " << c.id;
         EXPECT_EQ(c.id == kMacroEditorEntryId, editorShown) << c.code << " " << c.id;
         EXPECT_EQ(c.stored, Shown().Buttons[c.record].ButtonFunc) << c.code << " " << c.id;
-        EXPECT_EQ(ButtonCaption(Shown().Buttons[c.record], {}), Caption(c.row)) << c.code << " " << c.id;
+        EXPECT_EQ(ButtonCaption(Shown().Buttons[c.record]), Caption(c.row)) << c.code << " " << c.id;
         EXPECT_EQ(nullptr, window->Buttons().OpenMenu());
         EXPECT_EQ(-1, window->Buttons().EditedButton());
     }
@@ -163,6 +163,74 @@ TEST_F(FunctionMenuTest, KeyDialogsGiveTheCaptions) {
         EXPECT_EQ(c.stored, Shown().Buttons[1].ButtonFunc) << c.caption;
         EXPECT_EQ(c.caption, Caption(1));
     }
+}
+
+// The mouse may switch the profile, or the files be reloaded, while a key dialog is open: the
+// result goes to the button of the profile the dialog was opened for, under that profile's rule of
+// one primary button as it stands when the dialog ends, and the pages show the new profile.
+TEST_F(FunctionMenuTest, ADialogsResultGoesToTheProfileItWasOpenedFor) {
+    struct Case {
+        const char* what;
+        int code;
+        std::vector<std::pair<int, int>> events;  // virtual key, flags
+        bool reloadWithButtonPrimary;              // the files now make record 1 the only primary
+        int stored;                                // ButtonFunc of record 1 of profile 1 afterwards
+    };
+    const Case cases[] = {
+        {"single key", 6, {{'B', 0}, {'B', 0x80}}, false, 6},
+        {"key combination", 7, {{0xA2, 0}, {'X', 0}, {'X', 0x80}, {0xA2, 0x80}}, false, 7},
+        {"rapid fire", 12, {{'N', 0}, {'N', 0x80}}, false, 12},
+        {"the last primary button", 6, {{'M', 0}, {'M', 0x80}}, true, 1},
+    };
+    for (const Case& c : cases) {
+        WriteProfiles([](ProfileSet&) {});
+        Open();
+        bool warned = false;
+        RunInNextModalLoop([&] {
+            CSingleKey* dialog = ShownDialog<CSingleKey>();
+            if (!dialog) return;
+            if (c.reloadWithButtonPrimary) {
+                WriteProfiles([](ProfileSet& set) {
+                    set.Profiles[0].Buttons[0].ButtonFunc = 2;
+                    set.Profiles[0].Buttons[1].ButtonFunc = 1;
+                });
+                window->SendMessage(WM_DEVICE_SETTING, SETTING_RELOAD, 0);
+            }
+            window->SendMessage(WM_DEVICE_SETTING, SETTING_PROFILE, 1);
+            if (c.code == 12) Click(static_cast<CFireKey*>(dialog)->OptionBox(3));
+            for (auto [vk, flags] : c.events) dialog->SendMessage(WM_HOOK_KEY, vk, flags);
+            RunInNextModalLoop([&] {
+                CWarningDlg* box = ShownDialog<CWarningDlg>();
+                warned = box != nullptr;
+                if (box) box->PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+            });
+            Click(dialog->OkButton());
+        });
+        Choose(1, c.code);
+        ForgetModalScript();
+        EXPECT_EQ(c.stored, WorkingProfiles.Profiles[0].Buttons[1].ButtonFunc) << c.what;
+        EXPECT_EQ(c.reloadWithButtonPrimary, warned) << c.what;
+        EXPECT_EQ(kDefaultButtonFuncs[1], WorkingProfiles.Profiles[1].Buttons[1].ButtonFunc)
+            << c.what << ": the profile switched to keeps its button";
+        EXPECT_EQ(1, window->PageState().currentProfile) << c.what;
+        EXPECT_EQ(GetFunctionName(kDefaultButtonFuncs[1]), Caption(1)) << c.what << ": the labels show profile 2";
+        window.reset();
+        PumpMessages();
+    }
+}
+
+TEST_F(FunctionMenuTest, AProfileSwitchFromTheMouseClosesTheMenu) {
+    WriteProfiles([](ProfileSet&) {});
+    Open();
+    Click(Layout().functionButtons[1]);
+    ASSERT_NE(nullptr, window->Buttons().OpenMenu());
+    window->SendMessage(WM_DEVICE_SETTING, SETTING_PROFILE, 1);
+    PumpMessages();
+    EXPECT_EQ(nullptr, window->Buttons().OpenMenu());
+    EXPECT_EQ(-1, window->Buttons().EditedButton());
+    window->PostMessage(WM_MENU_PICK, 0, Pick(14, 0));
+    PumpMessages();
+    for (int profile : {0, 1}) EXPECT_EQ(2, WorkingProfiles.Profiles[profile].Buttons[1].ButtonFunc) << profile;
 }
 
 TEST_F(FunctionMenuTest, CancelLeavesTheRecord) {

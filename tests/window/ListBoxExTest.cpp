@@ -134,6 +134,24 @@ TEST_F(ListBoxExTest, ClosingTheEditor) {
     }
 }
 
+// The rows an open editor belongs to are gone once the owner rebuilds the list: the editor closes
+// and nothing is posted, whatever is typed or pressed afterwards.
+TEST_F(ListBoxExTest, RebuildingTheRowsClosesTheEditorWithoutStoring) {
+    auto list = MakeList(kEvents, false);
+    DoubleClick(*list, 1);
+    HWND editor = Editor(*list);
+    ASSERT_NE(nullptr, editor);
+    ::SetWindowTextW(editor, L"999");
+    list->ResetContent();
+    for (const Row& row : kEvents) list->AddRow(row.text, row.datum);
+    PumpMessages();
+    EXPECT_FALSE(list->IsEditing());
+    EXPECT_EQ(-1, list->editRow);
+    if (HWND left = Editor(*list)) ReleaseKey(left, VK_RETURN);
+    EXPECT_TRUE(owner.Received(WM_LIST_VALUE_EDITED).empty());
+    EXPECT_EQ(kDelay120, list->GetText(1));
+}
+
 TEST_F(ListBoxExTest, EditorTakesFiveDigitsOnly) {
     auto list = MakeList(kEvents, false);
     DoubleClick(*list, 1);
@@ -158,7 +176,7 @@ TEST_F(ListBoxExTest, Clicks) {
         {"reported with the datum", true, true, 0, 2, 2, 1, ITEM_RELEASE},
         {"to the parent without the datum", true, false, 0, 2, 2, 1, 0},
         {"not reported without the option", false, true, 0, 2, 2, 0, 0},
-        {"no selected row: ignored", true, true, -1, 2, -1, 0, 0},
+        {"no selected row: the row clicked is selected", true, true, -1, 2, 2, 1, ITEM_RELEASE},
     };
     for (const ClickCase& c : cases) {
         owner.messages.clear();

@@ -118,6 +118,16 @@ protected:
 
     LRESULT Key(WPARAM vk, LPARAM flags) { return dialog->SendMessage(WM_HOOK_KEY, vk, flags); }
 
+    // Presses on a row of a list as the mouse does: `press` and the matching release.
+    static void PressRow(const CListBoxEx& list, int row, UINT press = WM_LBUTTONDOWN) {
+        const LPARAM point = Point(60, row * 23 + 10);
+        list.SendMessage(press, press == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON, point);
+        list.SendMessage(press == WM_RBUTTONDOWN ? WM_RBUTTONUP : WM_LBUTTONUP, 0, point);
+        PumpMessages();
+    }
+
+    static HWND DelayEditor(const CListBoxEx& list) { return ::FindWindowExW(list.m_hWnd, nullptr, L"EDIT", nullptr); }
+
     std::vector<std::wstring> Rows(const CListBoxEx& list) const {
         std::vector<std::wstring> rows;
         for (int i = 0; i < list.GetCount(); ++i) rows.push_back(list.GetText(i));
@@ -335,6 +345,7 @@ TEST_F(MacroDlgTest, CreatingAMacro) {
             EXPECT_FALSE(editor.recordDelayBox.checked || editor.loopCountBox.checked) << c.what;
             EXPECT_EQ(L"1", editor.loopCountEdit.GetWindowText()) << c.what;
             EXPECT_EQ(DELAY_NONE, StoredInt(c.typed, L"DelayType")) << c.what;
+            EXPECT_EQ(2, StoredInt(c.typed, L"LoopType")) << c.what << ": both loop boxes are clear";
         } else {
             EXPECT_EQ(5, editor.eventList.GetCount()) << c.what << ": the open macro stays";
         }
@@ -352,6 +363,28 @@ TEST_F(MacroDlgTest, NewMacroIsSelectedByName) {
     Click(editor.newMacroButton);
     EXPECT_EQ(0, MacroLibrary().FindMacroSlot(L"new"));
     EXPECT_EQ(L"new", editor.macroList.GetText(editor.macroList.GetCurSel()));
+}
+
+// The library takes no new name: the macro shown keeps its events, boxes and file.
+TEST_F(MacroDlgTest, ANewNameTheLibraryRefusesLeavesTheSelectedMacroAsItWas) {
+    TestMacroDlg& editor = Open({{L"beta", kFive, 0, 0, L"9"}, {L"alpha", "84 04 00", 2}});
+    const std::wstring library = data->MacroFile(L"MacroSet.MSDB");
+    // Another program holds the library open for itself alone.
+    const HANDLE held = ::CreateFileW(library.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    editor.typedName = L"Zeta";
+    Click(editor.newMacroButton);
+    ::CloseHandle(held);
+    EXPECT_EQ(std::vector<int>{16}, editor.notices);
+    EXPECT_EQ((std::vector<std::wstring>{L"beta", L"alpha"}), Rows(editor.macroList));
+    EXPECT_EQ(0, editor.macroList.GetCurSel());
+    EXPECT_EQ(5, editor.eventList.GetCount());
+    EXPECT_EQ(L"9", editor.loopCountEdit.GetWindowText());
+    EXPECT_TRUE(editor.recordDelayBox.checked);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(MacroFilePath(L"Zeta").c_str()));
+
+    Click(editor.loopCountBox);  // the next change is written to beta, with its events
+    EXPECT_EQ(Hex(Block(kFive), 5), Stored(L"beta", 5));
 }
 
 TEST_F(MacroDlgTest, FifteenMacrosAreTheLimit) {
@@ -474,6 +507,27 @@ TEST_F(MacroDlgTest, EventCommands) {
     }
 }
 
+// A file the editor cannot write keeps the macro the mouse has; the user is told, and the service
+// hears of no change that is not on disk.
+TEST_F(MacroDlgTest, AMacroFileThatCannotBeWrittenIsReportedAndNotAnnounced) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    ButtonAssignment& button = WorkingProfiles.Profiles[2].Buttons[4];
+    button.ButtonFunc = FUNC_MACRO;
+    wcscpy_s(button.MacroName, L"m");
+    const std::wstring path = MacroFilePath(L"m");
+    const std::string before = TestFolder::ReadBytes(path);
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    editor.eventList.SetCurSel(4);
+    Click(editor.deleteEventButton);
+    Click(editor.loopSecondBox);
+
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ((std::vector<int>{19, 19}), editor.notices);
+    EXPECT_EQ(before, TestFolder::ReadBytes(path));
+    EXPECT_TRUE(service.messages.empty());
+}
+
 TEST_F(MacroDlgTest, CopyAndPaste) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
     editor.eventList.SetCurSel(1);
@@ -539,5 +593,115 @@ TEST_F(MacroDlgTest, KeysThatWouldCloseADialogAreSwallowed) {
         MSG message{editor.m_hWnd, WM_KEYDOWN, key, 1, 0, {0, 0}};
         EXPECT_TRUE(editor.PreTranslateMessage(&message)) << key;
     }
+}
+// A right click in the macro list leaves the macro shown the one highlighted, so that the next
+// change is written into the macro it was made in.
+TEST_F(MacroDlgTest, ARightClickInTheMacroListKeepsTheShownMacroSelected) {
+    TestMacroDlg& editor = Open({{L"A", kFive, DELAY_NONE}, {L"B", "84 05 00 04 05 00", DELAY_NONE}});
+    PressRow(editor.macroList, 1, WM_RBUTTONDOWN);
+    const std::wstring highlighted = editor.macroList.GetText(editor.macroList.GetCurSel());
+    EXPECT_EQ(highlighted == L"A" ? 5 : 2, editor.eventList.GetCount()) << highlighted << " is highlighted";
+    Click(editor.loopSecondBox);
+    EXPECT_EQ(Hex(Block(kFive)), Stored(L"A", MACRO_EVENTS_MAX));
+    EXPECT_EQ(Hex(Block("84 05 00 04 05 00")), Stored(L"B", MACRO_EVENTS_MAX)) << "B keeps its events";
+}
+
+// Every rebuild of the event rows closes an open delay editor without storing what was typed, so
+// an Enter afterwards changes no delay of the rows shown then.
+TEST_F(MacroDlgTest, RebuildingTheRowsClosesTheDelayEditor) {
+    struct RebuildCase {
+        const char* what;
+        void (*rebuild)(TestMacroDlg&);
+    };
+    const RebuildCase cases[] = {
+        {"another macro", [](TestMacroDlg& e) { PressRow(e.macroList, 1); }},
+        {"move down", [](TestMacroDlg& e) { Click(e.moveDownButton); }},
+        {"delete", [](TestMacroDlg& e) { Click(e.deleteEventButton); }},
+        {"paste", [](TestMacroDlg& e) { Click(e.pasteButton); }},
+        {"insert recording", [](TestMacroDlg& e) {
+             Click(e.insertRecordButton);
+             Click(e.stopButton);
+         }},
+        {"record", [](TestMacroDlg& e) {
+             Click(e.recordButton);
+             e.SendMessage(WM_HOOK_KEY, 'D', kDown);
+             e.SendMessage(WM_HOOK_KEY, 'D', kUp);
+             Click(e.stopButton);
+         }},
+    };
+    for (const RebuildCase& c : cases) {
+        data = std::make_unique<MacroDataFolder>();
+        ProcessRecordingState() = MacroRecordingState{};
+        TestMacroDlg& editor = Open({{L"A", kFive, DELAY_NONE}, {L"B", "84 05 00 06 05 00 04 05 00", DELAY_NONE}});
+        editor.eventList.SetCurSel(0);
+        Click(editor.copyButton);
+        editor.eventList.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(60, 23 + 10));
+        editor.eventList.SendMessage(WM_LBUTTONUP, 0, Point(60, 23 + 10));
+        PumpMessages();
+        HWND typed = DelayEditor(editor.eventList);
+        ASSERT_NE(nullptr, typed) << c.what;
+        ::SetWindowTextW(typed, L"999");
+        c.rebuild(editor);
+        EXPECT_FALSE(editor.eventList.IsEditing()) << c.what;
+        EXPECT_EQ(nullptr, DelayEditor(editor.eventList)) << c.what;
+        if (HWND left = DelayEditor(editor.eventList)) {
+            ::SendMessageW(left, WM_KEYUP, VK_RETURN, 0xC0000001);
+            PumpMessages();
+        }
+        for (const wchar_t* name : {L"A", L"B"}) {
+            EXPECT_EQ(std::string::npos, Stored(name, MACRO_EVENTS_MAX).find("06 63 00")) << c.what << ": " << name;
+        }
+        for (const std::wstring& row : Rows(editor.eventList)) EXPECT_NE(L"999", row.substr(row.size() - 3)) << c.what;
+        dialog->DestroyWindow();
+    }
+}
+
+// While recording only Stop ends it: the macro buttons and the list are locked, and closing the
+// editor stops the recording first and saves what was recorded.
+TEST_F(MacroDlgTest, WhileRecordingOnlyStopEndsIt) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}, {L"n", "", DELAY_NONE}});
+    Click(editor.recordButton);
+    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.newMacroButton, &editor.deleteMacroButton,
+                                                                  &editor.macroList, &editor.okButton,
+                                                                  &editor.cancelButton}) {
+        EXPECT_FALSE(control->IsWindowEnabled()) << control->GetWindowText();
+    }
+    Click(editor.stopButton);
+    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.newMacroButton, &editor.deleteMacroButton,
+                                                                  &editor.macroList}) {
+        EXPECT_TRUE(control->IsWindowEnabled()) << control->GetWindowText();
+    }
+    dialog->DestroyWindow();
+
+    struct CloseCase {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+    };
+    for (const CloseCase& c : {CloseCase{"Alt+F4", WM_SYSCOMMAND, SC_CLOSE}, CloseCase{"WM_CLOSE", WM_CLOSE, 0}}) {
+        data = std::make_unique<MacroDataFolder>();
+        ProcessRecordingState() = MacroRecordingState{};
+        TestMacroDlg& recording = Open({{L"m", kFive, DELAY_NONE}});
+        Click(recording.recordButton);
+        Key(kVkA, kDown);
+        Key(kVkA, kUp);
+        recording.SendMessage(c.message, c.wParam, 0);
+        PumpMessages();
+        EXPECT_EQ(nullptr, recording.m_hWnd) << c.what << ": the editor closed";
+        EXPECT_EQ(Hex(Block("84 04 00 04 04 00")), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
+        EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots()) << c.what;
+    }
+}
+
+// After a cut no event row is selected; a click on a row selects it again.
+TEST_F(MacroDlgTest, AfterCutAClickSelectsARow) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    editor.eventList.SetCurSel(1);
+    Click(editor.cutButton);
+    ASSERT_EQ(-1, editor.eventList.GetCurSel());
+    PressRow(editor.eventList, 2);
+    EXPECT_EQ(2, editor.eventList.GetCurSel());
+    Click(editor.deleteEventButton);
+    EXPECT_EQ(Hex(Block("84 04 00 04 04 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
 }
 }  // namespace

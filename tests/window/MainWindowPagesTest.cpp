@@ -4,6 +4,7 @@
 #include "ui/main/SettingsValues.h"
 
 #include <cstring>
+#include <set>
 
 namespace {
 // A quick double click as the mouse makes it: the second press comes as WM_LBUTTONDBLCLK.
@@ -94,12 +95,63 @@ TEST_F(MainWindowTest, SlidersStoreTheirValuesThroughRealClicks) {
     ASSERT_FALSE(Layout().dpiXSliders[1].IsWindowVisible());
 
     ClickBar(Layout().dpiXSliders[0], 5, 0);
-    EXPECT_EQ(79, Shown().DPIStageValue[0].X);
-    EXPECT_EQ(L"7900", Text(*Layout().dpiXValueLabels[0]));
+    EXPECT_EQ(80, Shown().DPIStageValue[0].X);
+    EXPECT_EQ(L"8000", Text(*Layout().dpiXValueLabels[0]));
     ClickBar(Layout().dpiXYSliders[1], 5, 0);
-    EXPECT_EQ(79, Shown().DPIStageValue[1].X) << "the top of every DPI slider stores 79";
-    EXPECT_EQ(79, Shown().DPIStageValue[1].Y);
-    EXPECT_EQ(L"7900", Text(*Layout().dpiYValueLabels[1]));
+    EXPECT_EQ(80, Shown().DPIStageValue[1].X) << "the top of every DPI slider stores 80";
+    EXPECT_EQ(80, Shown().DPIStageValue[1].Y);
+    EXPECT_EQ(L"8000", Text(*Layout().dpiYValueLabels[1]));
+}
+
+// Every kind of DPI slider, clicked or dragged to either end, stores the device's end codes 80
+// and 2; dragged step by step over its whole track it stores every code between and no other.
+TEST_F(MainWindowTest, EveryDpiSliderReachesTheCodes2To80) {
+    WriteProfiles([](ProfileSet& set) {
+        set.Profiles[0].DPIStageValue[0] = DpiStage{1, 40, 40, 0};
+        set.Profiles[0].DPIStageValue[1] = DpiStage{1, 40, 40, 1};
+    });
+    Open();
+    Click(Layout().pageTabs[1]);
+    struct Kind {
+        const char* what;
+        CPngSliderBar& slider;
+        std::int32_t DpiStage::*field;
+        CWnd& label;
+    };
+    const Kind kinds[] = {
+        {"X", Layout().dpiXSliders[0], &DpiStage::X, *Layout().dpiXValueLabels[0]},
+        {"Y", Layout().dpiYSliders[0], &DpiStage::Y, *Layout().dpiYValueLabels[0]},
+        {"linked", Layout().dpiXYSliders[1], &DpiStage::X, *Layout().dpiYValueLabels[1]},
+    };
+    for (const Kind& kind : kinds) {
+        const DpiStage& stage = Shown().DPIStageValue[&kind.slider == &Layout().dpiXYSliders[1] ? 1 : 0];
+        const RECT bar = kind.slider.GetClientRect();
+        struct End {
+            const char* how;
+            bool drag;
+            int towards;  // -1 the top, 1 the bottom
+            int code;
+        };
+        for (const End& end : {End{"clicked at the top", false, -1, 80}, End{"clicked at the bottom", false, 1, 2},
+                               End{"dragged to the top", true, -1, 80}, End{"dragged to the bottom", true, 1, 2}}) {
+            if (end.drag) {
+                DragThumb(kind.slider, 0, 400 * end.towards);
+            } else {
+                ClickBar(kind.slider, bar.right / 2, end.towards < 0 ? 0 : bar.bottom - 1);
+            }
+            EXPECT_EQ(end.code, stage.*kind.field) << kind.what << " " << end.how;
+            EXPECT_EQ(std::to_wstring(end.code * 100), Text(kind.label)) << kind.what << " " << end.how;
+        }
+        std::set<int> stored;
+        DragThumb(kind.slider, 0, -400);
+        for (int moved = 0; moved < bar.bottom; ++moved) {
+            DragThumb(kind.slider, 0, 1);
+            stored.insert(stage.*kind.field);
+        }
+        EXPECT_EQ(79u, stored.size()) << kind.what;
+        EXPECT_EQ(2, *stored.begin()) << kind.what;
+        EXPECT_EQ(80, *stored.rbegin()) << kind.what;
+    }
 }
 
 // The linked slider is placed where an X slider would show the stage's X code, so the same place
@@ -258,6 +310,8 @@ TEST_F(MainWindowTest, LinkToggleCopiesXIntoY) {
 }
 
 TEST_F(MainWindowTest, ColourPickerStoresThePixelUnderTheCursor) {
+    // The factory profiles: a mode that shows the colour picture.
+    WriteProfiles([](ProfileSet&) {});
     Open();
     Click(Layout().pageTabs[2]);
     window->UpdateWindow();
@@ -374,6 +428,46 @@ TEST_F(MainWindowTest, TheModeFiveButtonShowsWhenModeFiveIsChosen) {
     window->SendMessage(WM_DEVICE_SETTING, SETTING_LED_MODE, 5);
     EXPECT_TRUE(Layout().ledMode5Button.checked) << "the device chose mode 5";
     EXPECT_FALSE(Layout().ledModeButtons[3].checked);
+}
+
+// However mode 5 ("Running") comes after a mode with options, the page shows no option of another
+// mode, and a press where the hidden colour picture was picks no colour.
+TEST_F(MainWindowTest, RunningShowsOnlyItsOwnControlsAndPicksNoColour) {
+    struct Case {
+        const char* what;
+        int modeBefore;
+        void (*toRunning)(MainWindowTest&);
+    };
+    const Case cases[] = {
+        {"its button after flashing", 2, [](MainWindowTest& t) { Click(t.Layout().ledMode5Button); }},
+        {"its button after breathing", 1, [](MainWindowTest& t) { Click(t.Layout().ledMode5Button); }},
+        {"the device after flashing", 2,
+         [](MainWindowTest& t) { t.window->SendMessage(WM_DEVICE_SETTING, SETTING_LED_MODE, 5); }},
+        {"a profile in mode 5 after flashing", 2, [](MainWindowTest& t) { Click(t.Layout().profileTabs[1]); }},
+    };
+    const auto kColour = static_cast<std::int32_t>(RGB(10, 20, 30));
+    for (const Case& c : cases) {
+        WriteProfiles([&](ProfileSet& set) {
+            set.Profiles[0].LedMode1 = c.modeBefore;
+            set.Profiles[1].LedMode1 = 5;
+            for (ProfileRecord& record : set.Profiles) record.LedColor1 = kColour;
+        });
+        Open();
+        Click(Layout().pageTabs[2]);
+        c.toRunning(*this);
+        ASSERT_EQ(5, Shown().LedMode1) << c.what;
+        std::vector<CWnd*> others{Layout().breathTitle.get(), Layout().flashTitle.get(), Layout().directionTitle.get()};
+        for (CBitmapBtn& button : Layout().breathSpeedButtons) others.push_back(&button);
+        for (CBitmapBtn& button : Layout().flashSpeedButtons) others.push_back(&button);
+        for (CBitmapBtn& button : Layout().directionButtons) others.push_back(&button);
+        for (CWnd* control : others) EXPECT_FALSE(control->IsWindowVisible()) << c.what << ": " << control->GetWindowText();
+
+        PressOnSurface(*window, POINT{300, 350});
+        EXPECT_EQ(kColour, Shown().LedColor1) << c.what << ": the hidden picture picks nothing";
+        EXPECT_EQ(std::to_wstring(10), Layout().colorEdits[0].GetWindowText()) << c.what;
+        window.reset();
+        PumpMessages();
+    }
 }
 
 // Switching between a mode with the colour picture and mode 5 repaints the whole swatch outline,

@@ -3,7 +3,7 @@
 #include "skin/SkinImages.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 
 #include <algorithm>
 #include <climits>
@@ -69,14 +69,16 @@ TEST_F(MainWindowTest, EveryButtonIsFoundByItsCaption) {
     expectNamed(Layout().closeButton, L"Close");
     expectNamed(Layout().webLinkArea, L"Web page");
     for (int s = 0; s < 5; ++s) expectNamed(Layout().linkToggles[s], L"Link X and Y " + std::to_wstring(s + 1));
+    // Profiles without a Left click get it on their first button when they are loaded.
+    auto function = [](int first, int record) { return GetFunctionName(record == 0 ? FUNC_LEFT_CLICK : first + record); };
     for (int row = 0; row < kButtonCount; ++row) {
-        expectNamed(Layout().functionButtons[row], GetFunctionName(FUNC_BASIC_FIRST + kRowRecords[row]));
+        expectNamed(Layout().functionButtons[row], function(FUNC_BASIC_FIRST, kRowRecords[row]));
     }
 
     // The function buttons' names follow their captions to another profile.
     Click(Layout().profileTabs[1]);
     for (int row = 0; row < kButtonCount; ++row) {
-        expectNamed(Layout().functionButtons[row], GetFunctionName(FUNC_ADVANCED_FIRST + kRowRecords[row]));
+        expectNamed(Layout().functionButtons[row], function(FUNC_ADVANCED_FIRST, kRowRecords[row]));
     }
 }
 
@@ -225,8 +227,11 @@ TEST_F(MainWindowTest, DeviceSettingsChangeTheProfilesAndTheControls) {
     EXPECT_EQ(3, WorkingProfiles.GroupID);
     EXPECT_TRUE(Layout().profileTabs[3].checked);
     EXPECT_FALSE(Layout().profileTabs[0].checked);
-    EXPECT_EQ(LoadUiString(L"General", 2) + L" : 7", Text(*Layout().pointerSliderTitles[1]))
-        << "the pages keep showing the previous profile until the next refresh";
+    EXPECT_EQ(3, window->PageState().currentProfile) << "edits go to the profile the mouse switched to";
+    ASSERT_NE(7, WorkingProfiles.Profiles[3].MouseSensitivity);
+    EXPECT_EQ(LoadUiString(L"General", 2) + L" : " + std::to_wstring(WorkingProfiles.Profiles[3].MouseSensitivity),
+              Text(*Layout().pointerSliderTitles[1]))
+        << "the pages show the profile the edits change";
 
     setting(SETTING_LED_MODE, 2);
     EXPECT_EQ(2, WorkingProfiles.Profiles[3].LedMode1);

@@ -24,6 +24,7 @@ constexpr int kMouseButtons = 3;
 // Notices of "WARNING": a name that cannot be a macro's file name, and a library that took no name.
 constexpr int kInvalidNameMessage = 15;
 constexpr int kLibraryFullMessage = 16;
+constexpr int kFileNotWrittenMessage = 19;
 
 RECT Rect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
@@ -114,10 +115,12 @@ void CMacroDlg::CreateLists() {
                      LoadUiString(L"MACRO", 3).c_str());
     macroList.notifyOnClick = 1;
     eventList.editOnDoubleClick = 1;
+    // A right click in the macro list would highlight a macro without loading it, and the next
+    // change would be written into that macro's file.
+    eventList.noRightClick = 0;
     for (CListBoxEx* list : {&macroList, &eventList}) {
         list->AttachList(m_hWnd);
         list->selectionFill = 1;
-        list->noRightClick = 0;
         list->textColor = list->selectedTextColor = RGB(255, 255, 255);
         list->SetListBackground();
     }
@@ -235,6 +238,12 @@ BOOL CMacroDlg::PreTranslateMessage(MSG* message) {
     return CSkinDialog::PreTranslateMessage(message);
 }
 
+void CMacroDlg::OnCancel() {
+    // Closing the window (Alt+F4) while recording keeps what was recorded, as Stop does.
+    if (recording) StopRecording();
+    CSkinDialog::OnCancel();
+}
+
 void CMacroDlg::OnSurfacePressed(int x, int y) {
     CloseMouseMenu();
     CSkinDialog::OnSurfacePressed(x, y);
@@ -296,16 +305,22 @@ int CMacroDlg::LoopType() const {
     return loopSecondBox.checked ? 1 : 2;
 }
 
-void CMacroDlg::SaveSelectedMacro() {
-    const std::wstring name = SelectedMacroName();
-    if (name.empty()) return;
+MacroSettings CMacroDlg::ShownSettings() const {
     MacroSettings settings;
     settings.loopCountText = loopCountEdit.GetWindowText();
     settings.loopType = LoopType();
     settings.delayType = delayType;
     settings.eventCount = editor.EventCount();
     settings.events = editor.Events();
-    SaveMacroFile(MacroFilePath(name), settings);
+    return settings;
+}
+
+bool CMacroDlg::SaveSelectedMacro() {
+    const std::wstring name = SelectedMacroName();
+    if (name.empty()) return false;
+    if (SaveMacroFile(MacroFilePath(name), ShownSettings())) return true;
+    ShowNotice(kFileNotWrittenMessage);
+    return false;
 }
 
 void CMacroDlg::NotifyMacroChanged() { TellIfServiceRefused(SendMacroChanged(SelectedMacroName())); }
@@ -320,9 +335,8 @@ void CMacroDlg::TellIfServiceRefused(ServiceReply reply) {
 }
 
 void CMacroDlg::SaveAndNotify() {
-    if (SelectedMacroName().empty()) return;
-    SaveSelectedMacro();
-    NotifyMacroChanged();
+    // The service is told only about a file that holds what the editor shows.
+    if (SaveSelectedMacro()) NotifyMacroChanged();
 }
 
 void CMacroDlg::UpdateTotals() {
@@ -415,8 +429,7 @@ void CMacroDlg::OnLoopBox(bool count) {
     } else if (loopSecondBox.checked) {
         loopCountBox.SetCheck(FALSE);
     }
-    SaveSelectedMacro();
-    NotifyMacroButtons();
+    if (SaveSelectedMacro()) NotifyMacroButtons();
 }
 
 void CMacroDlg::OnLoopCountKeyUp() {
@@ -424,8 +437,7 @@ void CMacroDlg::OnLoopCountKeyUp() {
     if (LoopCountValue(loopCountEdit.GetWindowText()) > kMaxLoopCount) {
         loopCountEdit.SetWindowText(std::to_wstring(kMaxLoopCount).c_str());
     }
-    if (SelectedMacroName().empty()) return;
-    SaveSelectedMacro();
+    if (SelectedMacroName().empty() || !SaveSelectedMacro()) return;
     NotifyMacroChanged();
     NotifyMacroButtons();
 }
@@ -447,18 +459,26 @@ void CMacroDlg::NewMacro() {
     const std::wstring path = MacroFilePath(name);
     if (FileExists(path)) return;
 
-    editor.Clear();
-    ShowRows(-1);
-    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
-    delayType = DELAY_NONE;
-    loopCountEdit.SetWindowText(L"1");
-    MacroSettings settings;
-    SaveMacroFile(path, settings);
+    // The new macro's file holds what the cleared editor will show: no events, neither loop box.
+    MacroSettings cleared;
+    cleared.loopType = 2;
+    cleared.delayType = DELAY_NONE;
+    if (!SaveMacroFile(path, cleared)) {
+        ShowNotice(kFileNotWrittenMessage);
+        return;
+    }
+    // The selected macro keeps its events and boxes until the new one has its slot: cleared
+    // first, the next change would write an empty macro over it.
     if (library.AddMacroName(name) < 0) {
         ::DeleteFileW(path.c_str());
         ShowNotice(kLibraryFullMessage);
         return;
     }
+    editor.Clear();
+    ShowRows(-1);
+    for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) box->SetCheck(FALSE);
+    delayType = DELAY_NONE;
+    loopCountEdit.SetWindowText(L"1");
     FillMacroList();
     const auto names = library.ReadMacroList();
     const auto found = std::find(names.begin(), names.end(), name);
@@ -490,10 +510,12 @@ void CMacroDlg::SetRecordingLocked(bool locked) {
     for (CWnd* control : std::initializer_list<CWnd*>{
              &recordButton, &okButton, &cancelButton, &insertRecordButton, &deleteEventButton, &moveUpButton,
              &moveDownButton, &copyButton, &cutButton, &pasteButton, &mouseClickButton, &macroList, &recordDelayBox,
-             &fixedDelayBox, &loopCountBox, &loopSecondBox, &fixedDelayEdit, &loopCountEdit}) {
+             &fixedDelayBox, &loopCountBox, &loopSecondBox, &fixedDelayEdit, &loopCountEdit, &newMacroButton,
+             &deleteMacroButton}) {
         control->EnableWindow(!locked);
     }
     stopButton.EnableWindow(locked);
+    recording = locked;
 }
 
 void CMacroDlg::StartRecording(bool insert) {
@@ -508,7 +530,8 @@ void CMacroDlg::StartRecording(bool insert) {
     SetRecordingLocked(true);
     hook.Enable(true);
     editor.StartRecording(insert);
-    if (!insert) ShowRows(-1);
+    // Inserting keeps the rows and the selection; either way an open delay editor closes.
+    ShowRows(insert ? MacroEventEditor::kKeepSelection : -1);
 }
 
 void CMacroDlg::StopRecording() {

@@ -7,6 +7,7 @@
 #include "macro/HookFunctions.h"
 #include "macro/MacroEventEditor.h"
 #include "macro/MacroLibrary.h"
+#include "macro/MacroSettings.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CBmpMenu.h"
 #include "skin/CClrEdit.h"
@@ -35,12 +36,15 @@ public:
     static constexpr int kCancelResult = 16;
 
     BOOL OnInitDialog() override;
+    // Closing the window while recording stops the recording first.
+    void OnCancel() override;
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void LoadSelectedMacro();
-    void SaveSelectedMacro();
+    // False, after a warning box, when the file could not be written; false for no selection.
+    bool SaveSelectedMacro();
     void NotifyMacroChanged();
     void NotifyMacroButtons();
     void UpdateTotals();
@@ -85,6 +89,8 @@ private:
     void CreateLists();
 
     std::wstring SelectedMacroName() const;
+    // The macro as the editor shows it: its options and events.
+    MacroSettings ShownSettings() const;
     void FillMacroList();
     // Shows the editor's rows; `selection` as the editor's commands return it.
     void ShowRows(int selection);
@@ -117,6 +123,7 @@ private:
 
     MacroLibrary library;
     HookFunctions hook;
+    bool recording = false;  // from the record buttons to StopRecording
     bool serviceRefusalTold = false;
     DialogImages images;
     SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;

@@ -1,14 +1,16 @@
 #include "ui/main/ButtonPage.h"
 
+#include "macro/MacroButtons.h"
 #include "macro/MacroLibrary.h"
+#include "profile/ProfileRules.h"
 #include "skin/SkinImages.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CFireKey.h"
 #include "ui/dialogs/CMacroDlg.h"
 #include "ui/dialogs/CSingleKey.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/main/ButtonCaption.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/ButtonCaption.h"
+#include "functions/FunctionMenu.h"
 
 #include <algorithm>
 #include <iterator>
@@ -61,19 +63,28 @@ void ButtonPage::OnMenuPick(LPARAM choice) {
     editedButton = -1;
 }
 
-ButtonAssignment& ButtonPage::EditedRecord() {
-    return profiles.Profiles[static_cast<size_t>(state.currentProfile)].Buttons[static_cast<size_t>(editedButton)];
+ProfileRecord& ButtonPage::EditedProfile() { return profiles.Profiles[static_cast<size_t>(editedProfile)]; }
+
+ButtonAssignment& ButtonPage::EditedRecord() { return EditedProfile().Buttons[static_cast<size_t>(editedButton)]; }
+
+void ButtonPage::WarnPrimaryButton() {
+    CWarningDlg warning(&window, LoadUiString(L"WARNING", 1), LoadUiString(L"WARNING", 2), L"");
+    warning.DoModal();
+}
+
+void ButtonPage::StoreDialogResult(const ButtonAssignment& result) {
+    if (result.ButtonFunc != FUNC_LEFT_CLICK && !HasOtherPrimaryButton(EditedProfile(), editedButton)) {
+        WarnPrimaryButton();
+        return;
+    }
+    EditedRecord() = result;
 }
 
 void ButtonPage::ApplyMenuChoice(LPARAM choice) {
     const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
-    ProfileRecord& profile = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
-    switch (ApplyFunctionChoice(profile, editedButton, DecodeMenuChoice(choice), macroNames)) {
-    case ChoiceStep::RefusedPrimary: {
-        CWarningDlg warning(&window, LoadUiString(L"WARNING", 1), LoadUiString(L"WARNING", 2), L"");
-        warning.DoModal();
-        break;
-    }
+    editedProfile = state.currentProfile >= 0 && state.currentProfile < kProfileCount ? state.currentProfile : 0;
+    switch (ApplyFunctionChoice(EditedProfile(), editedButton, DecodeMenuChoice(choice), macroNames)) {
+    case ChoiceStep::RefusedPrimary: WarnPrimaryButton(); break;
     case ChoiceStep::AskSingleKey: AskSingleKey(); break;
     case ChoiceStep::AskKeyCombination: AskKeyCombination(); break;
     case ChoiceStep::AskFireKey: AskFireKey(); break;
@@ -83,8 +94,8 @@ void ButtonPage::ApplyMenuChoice(LPARAM choice) {
     RefreshButtonLabels();
 }
 
-// Each dialog stores into the record only after it ends with OK; the record is looked up again
-// then, as the profile shown may have changed while the dialog was open.
+// Each dialog stores into the record it was opened for only after it ends with OK: the mouse may
+// have switched the profile shown, or the files been reloaded, while it was open.
 void ButtonPage::OpenMacroEditor() {
     CMacroDlg editor(&window);
     editor.DoModal();
@@ -95,7 +106,9 @@ void ButtonPage::AskSingleKey() {
     CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
     dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
     if (dialog.DoModal() != IDOK) return;
-    StoreSingleKey(EditedRecord(), editedButton, dialog.capture.singleKeyHid);
+    ButtonAssignment result = EditedRecord();
+    StoreSingleKey(result, editedButton, dialog.capture.singleKeyHid);
+    StoreDialogResult(result);
 }
 
 void ButtonPage::AskKeyCombination() {
@@ -104,8 +117,10 @@ void ButtonPage::AskKeyCombination() {
     dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
     dialog.capture.keyCount = EditedRecord().KeyNumber / 2;
     if (dialog.DoModal() != IDOK) return;
-    StoreKeyCombination(EditedRecord(), editedButton, dialog.capture.keyCount, dialog.capture.singleKeyHid,
+    ButtonAssignment result = EditedRecord();
+    StoreKeyCombination(result, editedButton, dialog.capture.keyCount, dialog.capture.singleKeyHid,
                         dialog.capture.KeyData);
+    StoreDialogResult(result);
 }
 
 void ButtonPage::AskFireKey() {
@@ -117,16 +132,19 @@ void ButtonPage::AskFireKey() {
     dialog.fireCount = seed.count;
     dialog.fireSpeed = seed.speed;
     if (dialog.DoModal() != IDOK) return;
-    StoreFireKey(EditedRecord(), editedButton, dialog.capture.singleKeyHid, dialog.fireCount, dialog.fireSpeed);
+    ButtonAssignment result = EditedRecord();
+    StoreFireKey(result, editedButton, dialog.capture.singleKeyHid, dialog.fireCount, dialog.fireSpeed);
+    StoreDialogResult(result);
 }
 
 void ButtonPage::RefreshButtonLabels() {
-    const std::vector<std::wstring> macroNames = MacroLibrary().ReadMacroList();
-    ProfileRecord& record = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
+    // Every profile, not only the one shown: an apply saves all five, and the device plays a
+    // macro button by its slot.
+    ResolveMacroButtons(profiles);
+    const ProfileRecord& record = profiles.Profiles[static_cast<size_t>(state.currentProfile)];
     for (size_t row = 0; row < kRowRecords.size(); ++row) {
         CBitmapBtn& button = layout.functionButtons[row];
-        button.SetText(ButtonCaption(record.Buttons[static_cast<size_t>(kRowRecords[row])], macroNames), 0,
-                       kTextCentred);
+        button.SetText(ButtonCaption(record.Buttons[static_cast<size_t>(kRowRecords[row])]), 0, kTextCentred);
         button.UpdateWindow();
     }
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include "profile/ProfileSet.h"
 #include "skin/CBmpMenu.h"
-#include "ui/main/FunctionChoice.h"
+#include "functions/FunctionChoice.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainPageState.h"
 
@@ -22,7 +22,8 @@ public:
     void OnMenuPick(LPARAM choice);
     // Applies a menu choice to the button whose menu was open, then refreshes the captions.
     void ApplyMenuChoice(LPARAM choice);
-    // The caption, also the window text, of every function button, from the profile shown.
+    // Resolves the macro buttons of all five profiles against the library (ResolveMacroButtons),
+    // then sets the caption, also the window text, of every function button from the profile shown.
     void RefreshButtonLabels();
 
     // For the window's tests.
@@ -30,7 +31,13 @@ public:
     int EditedButton() const { return editedButton; }
 
 private:
+    // The profile and record the open menu, and the dialog it opens, were opened for.
+    ProfileRecord& EditedProfile();
     ButtonAssignment& EditedRecord();
+    void WarnPrimaryButton();
+    // A dialog's result for the edited record, stored unless the profile it was opened for, as it
+    // stands now, would be left without a button on FUNC_LEFT_CLICK.
+    void StoreDialogResult(const ButtonAssignment& result);
     void AskSingleKey();
     void AskKeyCombination();
     void AskFireKey();
@@ -44,4 +51,5 @@ private:
     ProfileSet& profiles;
     std::unique_ptr<CBmpMenu> openMenu;
     int editedButton = -1;  // the record whose menu is open, -1 when none
+    int editedProfile = 0;  // the profile of that record when the choice came
 };

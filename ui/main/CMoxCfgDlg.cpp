@@ -4,13 +4,14 @@
 #include "framework/CFileDialog.h"
 #include "framework/Folders.h"
 #include "framework/Messages.h"
+#include "macro/MacroButtons.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
 #include "res/resource.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "ui/dialogs/SystemNotices.h"
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
@@ -25,6 +26,11 @@ int IndexOf(const std::array<CBitmapBtn, N>& buttons, HWND control) {
     }
     return -1;
 }
+
+constexpr int kNoticeTitle = 1;
+constexpr int kProtectedFileMessage = 17;
+constexpr int kSaveFailedMessage = 18;
+constexpr int kExportFailedMessage = 20;
 
 std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
 }  // namespace
@@ -85,6 +91,7 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMoxCfgDlg::CreateSkinLayout() {
     InitFolders();
+    CreateDataFolders();
     layout.Create(*this);
 }
 
@@ -111,7 +118,7 @@ BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
     if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(kMouseLayoutRect));
-    if (state.currentPage != 3 || state.shownLedMode < 0 || state.shownLedMode > 4) return;
+    if (state.currentPage != 3 || !SettingsValues::GroupsForLedMode(state.shownLedMode).colorPicture) return;
     DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(kColorPictureRect));
     Gdiplus::Pen frame(Gdiplus::Color(255, 255, 255, 255), 1.0f);
     Gdiplus::Rect outline = GdiplusRect(kSwatchFrameRect);
@@ -186,8 +193,6 @@ bool CMoxCfgDlg::DispatchExclusive(HWND control) {
         EndDialog(IDCANCEL);
     } else if (int profile = IndexOf(layout.profileTabs, control); profile >= 0) {
         SelectProfile(profile);
-        pages.RefreshSettingsPages();
-        RefreshButtonLabels();
     } else if (int mode = IndexOf(layout.ledModeButtons, control); mode >= 0) {
         pages.OnLedModeButton(mode);
     } else if (control == layout.ledMode5Button.m_hWnd) {
@@ -219,13 +224,24 @@ void CMoxCfgDlg::SelectProfile(int profile) {
     for (int i = 0; i < kProfileCount; ++i) layout.profileTabs[i].SetCheck(i == profile);
     state.currentProfile = profile;
     WorkingProfiles.GroupID = profile;
+    // Edits go to the profile selected, so every page shows it, however it was selected; an open
+    // function menu belonged to a button of the profile left.
+    buttonPage.CloseFunctionMenu();
+    pages.RefreshSettingsPages();
+    RefreshButtonLabels();
 }
 
 void CMoxCfgDlg::ExportCurrentProfile() {
     CFileDialog dialog(false, L".pfd", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter, this);
     dialog.SetInitialFolder(DataFolder);
     if (dialog.DoModal() != IDOK) return;
-    ExportProfile(WorkingProfiles.Profiles[state.currentProfile], dialog.GetPathName());
+    const std::wstring path = dialog.GetPathName();
+    // The dialog opens where the tool's own files live; one chosen by mistake is never replaced.
+    if (IsProtectedDataFile(path)) {
+        ShowNotice(kProtectedFileMessage, L"");
+        return;
+    }
+    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) ShowNotice(kExportFailedMessage, L"");
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
@@ -238,8 +254,10 @@ void CMoxCfgDlg::ImportCurrentProfile() {
 void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     ImportProfile(path, record);
-    // A damaged or foreign file must not reach the device with unset or out-of-range values.
-    RepairImportedProfile(record, state.currentProfile);
+    // A damaged or foreign file must not reach the device with unset or out-of-range values,
+    // nor with a macro button on a slot that holds another macro here.
+    RepairProfile(record, state.currentProfile);
+    ResolveMacroButtons(WorkingProfiles);
     deviceLink.ApplyProfiles();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
@@ -293,5 +311,12 @@ void CMoxCfgDlg::ShowPollingRate(int code) {
 void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
 
 void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }
+
+void CMoxCfgDlg::ShowSaveFailedWarning() { ShowNotice(kSaveFailedMessage, DataFolder); }
+
+void CMoxCfgDlg::ShowNotice(int messageId, const std::wstring& note) {
+    CWarningDlg notice(this, Warning(kNoticeTitle), Warning(messageId), note);
+    notice.DoModal();
+}
 
 void CMoxCfgDlg::ShowServiceRightsWarning() { ShowServiceRightsNotice(this); }

@@ -45,6 +45,7 @@ public:
     void ShowPollingRate(int code) override;
     void ApplyLedMode(int mode) override;
     void SetSensitivitySlider(int position) override;
+    void ShowSaveFailedWarning() override;
     void ShowServiceRightsWarning() override;
 
     // For the window's tests: what the pages show and the controls they show it with.
@@ -64,6 +65,8 @@ private:
     bool DispatchExclusive(HWND control);
     // The second table: every match runs.
     void DispatchShared(HWND control);
+    // A warning box with the title "Warning" and a text of section "WARNING".
+    void ShowNotice(int messageId, const std::wstring& note);
 
     HICON appIcon = nullptr;    // shared resource icons: the system owns them
     HICON smallIcon = nullptr;  // the icon's own picture of the small icon size (title bar, taskbar)

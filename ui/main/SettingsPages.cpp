@@ -152,18 +152,15 @@ void SettingsPages::ApplyLedMode(int mode) {
     // Mode 5 has a button of its own beside the five: it latches while the mode is chosen.
     layout.ledMode5Button.SetCheck(mode == kLedModeRunning);
     LedModeGroups groups = GroupsForLedMode(mode);
-    if (groups.known) {
-        Show(*layout.breathTitle, groups.breathing);
-        for (CBitmapBtn& button : layout.breathSpeedButtons) Show(button, groups.breathing);
-        Show(*layout.flashTitle, groups.flashing);
-        for (CBitmapBtn& button : layout.flashSpeedButtons) Show(button, groups.flashing);
-        Show(*layout.directionTitle, groups.flashing);
-        for (CBitmapBtn& button : layout.directionButtons) Show(button, groups.flashing);
-    }
-    // The colour picture and swatch are painted for modes 0 to 4 only.
-    bool pictureShown = GroupsForLedMode(state.shownLedMode).known;
+    Show(*layout.breathTitle, groups.breathing);
+    for (CBitmapBtn& button : layout.breathSpeedButtons) Show(button, groups.breathing);
+    Show(*layout.flashTitle, groups.flashing);
+    for (CBitmapBtn& button : layout.flashSpeedButtons) Show(button, groups.flashing);
+    Show(*layout.directionTitle, groups.flashing);
+    for (CBitmapBtn& button : layout.directionButtons) Show(button, groups.flashing);
+    bool pictureShown = GroupsForLedMode(state.shownLedMode).colorPicture;
     state.shownLedMode = mode;
-    if (pictureShown != groups.known) InvalidateColorArea(true);
+    if (pictureShown != groups.colorPicture) InvalidateColorArea(true);
 }
 
 void SettingsPages::OnLedModeButton(int mode) {
@@ -234,7 +231,8 @@ void SettingsPages::ShowColor(COLORREF color, bool moveSliders) {
 
 void SettingsPages::PickColor(int x, int y) {
     POINT point{x, y};
-    if (!::PtInRect(&kColorPickRect, point)) return;
+    // Without the picture the pixel there is the panel's, not a colour the user saw to pick.
+    if (!GroupsForLedMode(state.shownLedMode).colorPicture || !::PtInRect(&kColorPickRect, point)) return;
     HDC dc = ::GetDC(window.m_hWnd);
     COLORREF color = ::GetPixel(dc, x, y);
     ::ReleaseDC(window.m_hWnd, dc);

@@ -1,5 +1,6 @@
 #include "ui/main/SettingsValues.h"
 
+#include <algorithm>
 #include <climits>
 #include <cwchar>
 
@@ -7,9 +8,13 @@ namespace SettingsValues {
 
 int DpiNumber(int code) { return code <= 80 ? code * 100 : code * 200 - 8000; }
 
-int CodeFromAxisPosition(int position) { return 81 - position; }
+// The top position (2) shows the largest code (80) and the bottom (80) the smallest (2).
+int CodeFromAxisPosition(int position) {
+    return kDpiSliderMin + kDpiSliderMax - std::clamp(position, kDpiSliderMin, kDpiSliderMax);
+}
 
-int AxisPositionFromCode(int code) { return 81 - code; }
+// A code from a file outside the range shows at the end it lies beyond.
+int AxisPositionFromCode(int code) { return kDpiSliderMin + kDpiSliderMax - std::clamp(code, kDpiSliderMin, kDpiSliderMax); }
 
 int StageNumber(int stageIndex) { return stageIndex < INT_MAX ? stageIndex + 1 : stageIndex; }
 

@@ -17,7 +17,8 @@ constexpr int kDpiSliderMax = 80;
 // The number of dots per inch a DPI code stands for.
 int DpiNumber(int code);
 // The code a DPI slider (X, Y or linked) stores for its position, and the position that shows a
-// code: one the inverse of the other.
+// code: one the inverse of the other, so the positions 2 to 80 give exactly the device's codes 2 to 80.
+// Both keep their argument in the range first.
 int CodeFromAxisPosition(int position);
 int AxisPositionFromCode(int code);
 
@@ -35,9 +36,11 @@ int DirectionButtonForValue(int value);
 // The lighting mode of ledMode5Button, beside the five of ledModeButtons.
 constexpr int kLedModeRunning = 5;
 
-// Which option groups of the lighting page a mode shows. Modes outside 0 to 4 change nothing.
+// What the lighting page shows for a mode: the colour picture and swatch (modes 0 to 4 only) and
+// the option groups of that mode. Every other option group is hidden, so no control of another
+// mode stays in reach.
 struct LedModeGroups {
-    bool known;
+    bool colorPicture;
     bool breathing;
     bool flashing;  // the flashing speeds and the direction choice
 };

@@ -1,11 +1,10 @@
-// Opens a web address with the application registered for ".htm" files.
+// Opens a web address in the user's default browser.
 #pragma once
-#include <functional>
 #include <string>
 
-// Returns 0 when the application was started, -1 otherwise.
-int OpenWebPage(const std::wstring& address);
+// True for an address the web link may open: "http://" or "https://" (any case) and more.
+bool IsWebAddress(const std::wstring& address);
 
-// The program of a registered command line: quotes removed, white space trimmed, and cut at the
-// first space before which an existing file is named (the whole text when none is).
-std::wstring ApplicationOfCommand(std::wstring command, const std::function<bool(const std::wstring&)>& isFile);
+// Opens a web address through the shell; returns 0 when the shell took it, -1 otherwise, and for
+// anything that is not a web address (the address comes from a localisation file).
+int OpenWebPage(const std::wstring& address);

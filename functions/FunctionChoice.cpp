@@ -1,8 +1,8 @@
-#include "ui/main/FunctionChoice.h"
+#include "functions/FunctionChoice.h"
 
 #include "macro/MacroFile.h"
 #include "profile/ProfileRules.h"
-#include "ui/main/FunctionMenu.h"
+#include "functions/FunctionMenu.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -1,9 +1,8 @@
-#include "ui/main/ButtonCaption.h"
+#include "functions/ButtonCaption.h"
 
 #include "keys/KeyTables.h"
 #include "text/LocalisedText.h"
 
-#include <algorithm>
 
 namespace {
 constexpr int kVkLeftShift = 160;
@@ -46,31 +45,14 @@ std::wstring CombinationCaption(const ButtonAssignment& button) {
     return caption;
 }
 
-// A macro button is found by the name it stores: deleting a macro moves the slots behind it, and
-// the stored slot would then name another macro. Only a button without a name goes by its slot.
-std::wstring MacroCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames) {
-    const std::wstring storedName = MacroNameText(button);
-    if (storedName.empty() && macroNames.empty()) return L"";
-    size_t slot = button.KeyNumber;
-    if (!storedName.empty()) {
-        slot = static_cast<size_t>(std::find(macroNames.begin(), macroNames.end(), storedName) - macroNames.begin());
-    }
-    if (slot >= macroNames.size()) {
-        button.ButtonFunc = FUNC_FALLBACK;
-        return GetFunctionName(FUNC_FALLBACK);
-    }
-    button.KeyNumber = static_cast<std::uint8_t>(slot);
-    SetMacroNameText(button, macroNames[slot]);
-    return macroNames[slot];
-}
 }  // namespace
 
-std::wstring ButtonCaption(ButtonAssignment& button, const std::vector<std::wstring>& macroNames) {
+std::wstring ButtonCaption(const ButtonAssignment& button) {
     int code = button.ButtonFunc;
     switch (code) {
     case FUNC_SINGLE_KEY: return SingleKeyCaption(button);
     case FUNC_KEY_COMBINATION: return CombinationCaption(button);
-    case FUNC_MACRO: return MacroCaption(button, macroNames);
+    case FUNC_MACRO: return MacroNameText(button);
     default: break;
     }
     bool named = (code >= FUNC_LEFT_CLICK && code <= FUNC_BUTTON_5) || code == FUNC_FIRE_KEY ||

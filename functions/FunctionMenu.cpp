@@ -1,4 +1,4 @@
-#include "ui/main/FunctionMenu.h"
+#include "functions/FunctionMenu.h"
 
 #include "profile/ProfileSet.h"
 #include "text/LocalisedText.h"
