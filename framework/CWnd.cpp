@@ -1,5 +1,9 @@
 #include "framework/CWnd.h"
 
+#include <cstdio>
+#include <exception>
+#include <iterator>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -13,6 +17,15 @@ CWnd* creatingWindow = nullptr;
 std::unordered_map<HWND, CWnd*>& AttachedObjects() {
     static std::unordered_map<HWND, CWnd*> objects;
     return objects;
+}
+
+void TraceCaughtException(UINT message, const char* what) {
+    wchar_t whatText[400] = L"";
+    if (what) ::MultiByteToWideChar(CP_ACP, 0, what, -1, whatText, static_cast<int>(std::size(whatText)) - 1);
+    wchar_t number[16];
+    std::swprintf(number, std::size(number), L"0x%04X", message);
+    const std::wstring text = std::wstring(L"CWnd: message ") + number + L" ended in an exception: " + whatText + L"\n";
+    ::OutputDebugStringW(text.c_str());
 }
 }
 
@@ -41,8 +54,12 @@ LRESULT CALLBACK WindowCreationHook::HookProc(int code, WPARAM wParam, LPARAM lP
 }
 
 CWnd::~CWnd() {
-    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    DestroyInDestructor();
     Detach();
+}
+
+void CWnd::DestroyInDestructor() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
@@ -183,10 +200,15 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     CWnd* window = FromHandle(hwnd);
     if (!window) return ::DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
+    // Exceptions never cross the system's window procedure; the message counts as handled, and
+    // a debugger is told what was caught.
     try {
         result = window->WindowProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        TraceCaughtException(message, error.what());
+        result = 0;
     } catch (...) {
-        // Exceptions never cross the system's window procedure; the message counts as handled.
+        TraceCaughtException(message, "an exception of unknown type");
         result = 0;
     }
     if (message == WM_NCDESTROY) {

@@ -1,4 +1,11 @@
 // Thin object wrapper around an HWND, in the shape of the classic application framework.
+//
+// Destruction: by the time ~CWnd runs, the parts of a derived class are gone, so a window it
+// destroys reaches CWnd::WindowProc alone and no derived WM_DESTROY handler sees it. A class
+// whose WM_DESTROY handling matters (its own handler, or an override that a base's handler calls)
+// therefore calls DestroyInDestructor() at the start of its own destructor, while the object is
+// whole. Windows destroyed before their objects die (a modal dialog after DoModal, a child with
+// its parent) need nothing.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -61,6 +68,8 @@ public:
 
 protected:
     // --- not meant to be overridden ---
+    // Destroys the window, if it is still there, from the destructor of the class that calls it.
+    void DestroyInDestructor();
     // The window's previous procedure: the class procedure or the one that was subclassed.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 

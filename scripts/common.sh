@@ -17,11 +17,15 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build DIR: configure once, then build incrementally.
+# build DIR [CMAKE OPTIONS]: configure once (again when options are given), then build
+# incrementally.
 build() {
   local dir=$1
+  shift
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
+  elif [ $# -gt 0 ]; then
+    cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
   fi
   cmake --build "$dir" -- -j"$(nproc)"
 }

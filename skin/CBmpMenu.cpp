@@ -15,7 +15,7 @@ SkinImage CopyImageArea(Gdiplus::Bitmap* image, SIZE area) {
 }
 
 CBmpMenu::~CBmpMenu() {
-    if (m_hWnd) DestroyWindow();
+    DestroyInDestructor();
     menuItems.clear();
 }
 

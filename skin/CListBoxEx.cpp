@@ -38,9 +38,7 @@ CListBoxEx::CListBoxEx()
       font(SkinFont(14, 0)),
       editor(*this) {}
 
-CListBoxEx::~CListBoxEx() {
-    if (editor.m_hWnd) editor.DestroyWindow();
-}
+CListBoxEx::~CListBoxEx() { DestroyInDestructor(); }
 
 BOOL CListBoxEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id, const wchar_t* name) {
     return CreateEx(0, L"LISTBOX", name, style, rect, parent, id);

@@ -7,9 +7,7 @@
 CSubBmpMenu::CSubBmpMenu(int parentIndex, const std::vector<tagBMPMENUINFO>* subItems, POINT origin)
     : subX(origin.x), subY(origin.y), subItems(subItems), parentIndex(parentIndex) {}
 
-CSubBmpMenu::~CSubBmpMenu() {
-    if (m_hWnd) DestroyWindow();
-}
+CSubBmpMenu::~CSubBmpMenu() { DestroyInDestructor(); }
 
 void CSubBmpMenu::SetImages(SkinImage normal, SkinImage hovered, SkinImage pressed, SkinImage disabled) {
     normalImage = std::move(normal);

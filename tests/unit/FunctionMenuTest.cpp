@@ -40,7 +40,9 @@ TEST(FunctionMenu, TopLevelAndSubMenusInOrder) {
         const FunctionMenuItem& item = menu[sub.position];
         EXPECT_EQ(sub.ids, Ids(item.subItems)) << item.id;
         for (const FunctionMenuItem& subItem : item.subItems) {
-            if (item.id != 11) EXPECT_EQ(GetFunctionName(subItem.id), subItem.text) << subItem.id;
+            if (item.id != 11) {
+                EXPECT_EQ(GetFunctionName(subItem.id), subItem.text) << subItem.id;
+            }
         }
     }
     for (const FunctionMenuItem& item : menu) {

@@ -246,7 +246,9 @@ TEST(IniFile, AReplaceThatFailsLeavesTheOldFile) {
             held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             ASSERT_NE(INVALID_HANDLE_VALUE, held);
         }
-        if (fault == Fault::ReadOnly) ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        if (fault == Fault::ReadOnly) {
+            ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
         const bool replaced = ReplaceIniFile(path, [fault](const IniFile& file) {
             return WriteSample(file) && fault != Fault::WriteFails;
         });

@@ -235,7 +235,9 @@ TEST(MacroLibrary, ANameFromTheLibraryNeedsOnlyToStayInTheMacroFolder) {
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(c.fileName, MacroLibrary::IsMacroFileName(c.name)) << c.name;
-        if (!c.fileName) EXPECT_FALSE(MacroLibrary::IsValidMacroName(c.name)) << c.name;
+        if (!c.fileName) {
+            EXPECT_FALSE(MacroLibrary::IsValidMacroName(c.name)) << c.name;
+        }
     }
 }
 TEST(MacroLibrary, ANameThatCannotBeWrittenIsNoSlot) {

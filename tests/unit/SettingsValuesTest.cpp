@@ -22,7 +22,9 @@ TEST(SettingsValues, DpiSlidersAndNumbers) {
         const int code = CodeFromAxisPosition(position);
         EXPECT_TRUE(code >= 2 && code <= 80) << position;
         EXPECT_EQ(position, AxisPositionFromCode(code)) << position;
-        if (position > kDpiSliderMin) EXPECT_EQ(code + 1, CodeFromAxisPosition(position - 1)) << "monotone";
+        if (position > kDpiSliderMin) {
+            EXPECT_EQ(code + 1, CodeFromAxisPosition(position - 1)) << "monotone";
+        }
     }
     EXPECT_EQ(kDpiSliderMax, AxisPositionFromCode(1)) << "a code below the range shows at the bottom";
     EXPECT_EQ(kDpiSliderMin, AxisPositionFromCode(81)) << "a code above the range shows at the top";

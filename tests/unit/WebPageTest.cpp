@@ -25,7 +25,9 @@ TEST(WebPage, OnlyWebAddressesAreOpened) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.web, IsWebAddress(c.address)) << c.address;
-        if (!c.web) EXPECT_EQ(-1, OpenWebPage(c.address)) << c.address;
+        if (!c.web) {
+            EXPECT_EQ(-1, OpenWebPage(c.address)) << c.address;
+        }
     }
 }
 }  // namespace

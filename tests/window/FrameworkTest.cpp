@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -189,5 +191,93 @@ TEST(Reflection, ParentReflectsDrawColourAndNotificationsToTheControlObject) {
     EXPECT_EQ((std::vector<int>{EN_SETFOCUS, EN_KILLFOCUS}), edit.notifications);
     EXPECT_EQ(0, parent.parentCommands) << "a notification the control handled must not reach the parent";
     parent.DestroyWindow();
+}
+// Records the WM_DESTROY that each level of a derived window sees.
+class DestroyRecordingBase : public CWnd {
+public:
+    explicit DestroyRecordingBase(std::vector<std::string>& seen) : seen(seen) {}
+    ~DestroyRecordingBase() override { DestroyInDestructor(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_DESTROY) seen.push_back("base");
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+protected:
+    std::vector<std::string>& seen;
+};
+
+class DestroyRecording : public DestroyRecordingBase {
+public:
+    using DestroyRecordingBase::DestroyRecordingBase;
+    ~DestroyRecording() override { DestroyInDestructor(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_DESTROY) seen.push_back("derived");
+        return DestroyRecordingBase::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(Destruction, EveryLevelsDestroyHandlerRunsWhenTheObjectDiesWithItsWindowOpen) {
+    std::vector<std::string> seen;
+    auto window = std::make_unique<DestroyRecording>(seen);
+    ASSERT_TRUE(window->CreateEx(0, L"STATIC", L"doomed", WS_POPUP, Rect(0, 0, 40, 20), nullptr, 0));
+    const HWND hwnd = window->m_hWnd;
+    window.reset();
+    EXPECT_EQ((std::vector<std::string>{"derived", "base"}), seen);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandle(hwnd));
+}
+
+// What OutputDebugStringW hands a debugger, seen here through the exception it raises for one.
+std::wstring debuggerText;
+
+LONG CALLBACK CaptureDebuggerText(EXCEPTION_POINTERS* pointers) {
+    const EXCEPTION_RECORD& record = *pointers->ExceptionRecord;
+    constexpr DWORD kWideText = 0x4001000A;   // DBG_PRINTEXCEPTION_WIDE_C
+    constexpr DWORD kNarrowText = 0x40010006; // DBG_PRINTEXCEPTION_C
+    if (record.NumberParameters >= 2 && record.ExceptionInformation[1]) {
+        if (record.ExceptionCode == kWideText) {
+            debuggerText += reinterpret_cast<const wchar_t*>(record.ExceptionInformation[1]);
+        } else if (record.ExceptionCode == kNarrowText) {
+            const std::string narrow = reinterpret_cast<const char*>(record.ExceptionInformation[1]);
+            debuggerText += std::wstring(narrow.begin(), narrow.end());
+        }
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+class ThrowingWindow : public CWnd {
+public:
+    std::function<void()> thrower;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) {
+            thrower();
+            return 1;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(WindowProcedure, AnExceptionEndsTheMessageAndLeavesATraceForTheDebugger) {
+    const struct {
+        const char* what;
+        std::function<void()> thrower;
+        const wchar_t* traced;
+    } cases[] = {
+        {"a standard exception", [] { throw std::runtime_error("settings unreadable"); }, L"settings unreadable"},
+        {"anything else", [] { throw 42; }, L"unknown type"},
+    };
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, L"STATIC", L"thrower", WS_POPUP, Rect(0, 0, 40, 20), nullptr, 0));
+    PVOID handler = ::AddVectoredExceptionHandler(1, CaptureDebuggerText);
+    ASSERT_NE(nullptr, handler);
+    for (const auto& c : cases) {
+        debuggerText.clear();
+        window.thrower = c.thrower;
+        EXPECT_EQ(0, window.SendMessage(WM_APP)) << c.what;
+        EXPECT_NE(std::wstring::npos, debuggerText.find(L"0x8000")) << c.what;
+        EXPECT_NE(std::wstring::npos, debuggerText.find(c.traced)) << c.what;
+        EXPECT_TRUE(::IsWindow(window.m_hWnd)) << c.what;
+    }
+    ::RemoveVectoredExceptionHandler(handler);
 }
 }  // namespace
