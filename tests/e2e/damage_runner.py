@@ -219,12 +219,18 @@ class DamageRunner:
             self.problem("the profile files could not be read back")
             return
         sound = repaired_values(values)
+        if sound is None:
+            self.problem("profiledump --repair gave no whole answer")
+            return
         for name, value in sorted(values.items()):
             if sound.get(name) != value:
                 self.problem("%s %d breaks the rule (the repair makes it %s)" % (name, value, sound.get(name)))
         with open(os.path.join(case, "case.json"), encoding="utf-8") as record:
             read = json.load(record)["read"]
         expected = repaired_values(read)
+        if expected is None:
+            self.problem("profiledump --repair gave no whole answer")
+            return
         for name in sorted(read):
             # A macro button takes its macro's slot, and falls back to the function of code 16
             # when the library (the case may have damaged it) does not list its macro.
@@ -250,15 +256,27 @@ class DamageRunner:
 
 
 def parse_values(out):
-    return dict((name, int(value)) for name, value in (line.split() for line in out.splitlines()))
+    """The "name value" lines of profiledump's output; any other line is left out."""
+    values = {}
+    for line in out.splitlines():
+        parts = line.split()
+        if len(parts) == 2 and parts[1].lstrip("-").isdigit():
+            values[parts[0]] = int(parts[1])
+    return values
 
 
 def repaired_values(values):
-    """What the tool's repair makes of a set of "name value" pairs (profiledump --repair)."""
+    """What the tool's repair makes of a set of "name value" pairs (profiledump --repair), or None
+    when the program gave no whole answer. A start of Wine on a loaded machine can fail now and
+    then, so it is asked up to three times."""
     text = "".join("%s %d\n" % item for item in sorted(values.items()))
-    result = subprocess.run(["wine", os.path.join(BIN, "profiledump.exe"), "--repair"], input=text,
-                            capture_output=True, text=True, errors="replace", timeout=60)
-    return parse_values(result.stdout)
+    for _ in range(3):
+        result = subprocess.run(["wine", os.path.join(BIN, "profiledump.exe"), "--repair"], input=text,
+                                capture_output=True, text=True, errors="replace", timeout=60)
+        repaired = parse_values(result.stdout) if result.returncode == 0 else {}
+        if all(name in repaired for name in values):
+            return repaired
+    return None
 
 
 class CaseEnded(Exception):

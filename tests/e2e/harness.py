@@ -195,6 +195,20 @@ class ToolTestCase(unittest.TestCase):
         with open(path, encoding="utf-8") as log:
             return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
 
+    def applies(self):
+        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
+
+    def apply_in(self, window, unlocked=None):
+        """Clicks Apply in `window`, waits for the simulator's apply of five complete files, then for
+        the bottom row to unlock, seen on `unlocked` (default Reset: Apply itself stays disabled
+        while the device flag says the mouse is absent)."""
+        before = len(self.applies())
+        window.click(*APPLY)
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before, 30), self.service_log())
+        self.assertIn("complete-files=5", self.applies()[-1])
+        self.assertTrue(wait_until(lambda: window.child_at(unlocked or RESET)["enabled"], 30),
+                        "the bottom row stays locked after the service is done")
+
     def start(self, program=TOOL, *args):
         process = subprocess.Popen(["wine", program, *args], stdin=subprocess.DEVNULL,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -269,13 +283,5 @@ class MainWindowCase(ToolTestCase):
     def control_at(self, point):
         return self.window.child_at(point)
 
-    def applies(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
-
     def apply_and_wait(self):
-        before = len(self.applies())
-        self.window.click(*APPLY)
-        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
-        self.assertIn("complete-files=5", self.applies()[-1])
-        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]),
-                        "the bottom row stays locked after the service is done")
+        self.apply_in(self.window, APPLY)

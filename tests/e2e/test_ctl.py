@@ -154,9 +154,6 @@ class CtlCase(ToolTestCase):
                         contents[os.path.join(folder, name)] = handle.read()
         return contents
 
-    def applies(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
-
     def wait_for_applies(self, count):
         self.assertTrue(wait_until(lambda: len(self.applies()) >= count), self.service_log())
         self.assertIn("complete-files=5", self.applies()[-1])

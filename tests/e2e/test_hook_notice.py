@@ -58,9 +58,6 @@ class HookNoticeTest(ToolTestCase):
         folder = os.path.join(self.data_folder, "MacroDB")
         return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
 
-    def applies(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
-
     def check_told_once_and_nothing_stored(self, hook_bytes, message):
         window = self.start_from_folder(hook_bytes)
         before = self.profile_files()

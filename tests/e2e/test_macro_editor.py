@@ -54,14 +54,11 @@ class MacroEditorTest(ToolTestCase):
         editor = Window(EDITOR_TITLE).info()
         self.click_at(editor["x"] + point[0], editor["y"] + point[1], repeat)
 
-    def macro_lines(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_MACRO")]
-
-    def test_create_record_edit_and_assign_a_macro(self):
+    def open_editor_with_a_new_macro(self):
+        """Opens the editor from the function menu of row 1 and makes the macro MACRO by its name."""
         self.pick_from_macro_menu(1, 0)
         self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
         time.sleep(1.0)
-
         self.editor_click(NEW_MACRO)
         self.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
         time.sleep(0.5)
@@ -69,6 +66,12 @@ class MacroEditorTest(ToolTestCase):
         xdotool("key", "Return")
         self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
         time.sleep(0.5)
+
+    def macro_lines(self):
+        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_MACRO")]
+
+    def test_create_record_edit_and_assign_a_macro(self):
+        self.open_editor_with_a_new_macro()
         self.assertTrue(os.path.exists(os.path.join(self.data_folder, "MacroDB", MACRO + ".MSMACRO")))
 
         # A fixed delay of 10 ms between the recorded keys.
@@ -129,16 +132,7 @@ class MacroEditorTest(ToolTestCase):
         self.assertEqual(lines, self.macro_lines(), "assigning and applying report no macro change")
 
     def test_alt_f4_while_recording_stops_and_keeps_the_recording(self):
-        self.pick_from_macro_menu(1, 0)
-        self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
-        time.sleep(1.0)
-        self.editor_click(NEW_MACRO)
-        self.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
-        time.sleep(0.5)
-        xdotool("type", "--delay", 80, MACRO)
-        xdotool("key", "Return")
-        self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
-        time.sleep(0.5)
+        self.open_editor_with_a_new_macro()
 
         self.editor_click(RECORD)
         xdotool("key", "--delay", 150, "a")

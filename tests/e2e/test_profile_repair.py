@@ -19,16 +19,6 @@ class ProfileRepairTest(ToolTestCase):
         profile = self.profile(number)
         return [int(profile["ButtonAssigned_%d" % (b + 1)]["ButtonFunc"]) for b in range(8)]
 
-    def applies(self):
-        return [line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")]
-
-    def apply_and_wait(self, window):
-        before = len(self.applies())
-        window.click(*APPLY)
-        self.assertTrue(wait_until(lambda: len(self.applies()) > before, 30), self.service_log())
-        self.assertIn("complete-files=5", self.applies()[-1])
-        self.assertTrue(wait_until(lambda: window.child_at(APPLY)["enabled"], 30), "the bottom row stays locked")
-
     def test_files_without_a_left_click_are_loaded_reloaded_and_applied_with_one(self):
         write_profiles(self.data_folder, {k: NO_LEFT_CLICK for k in range(5)})
         write_library(self.data_folder, [])
@@ -37,7 +27,7 @@ class ProfileRepairTest(ToolTestCase):
         first_row = window.child_at((FUNCTION_BUTTON_X, ROW_TOPS[0] + 10))
         self.assertEqual("Left click", first_row["text"])
 
-        self.apply_and_wait(window)
+        self.apply_in(window, APPLY)
         for number in range(1, 6):
             self.assertEqual([1, 3, 4, 5, 48, 49, 12, 2], self.functions(number), number)
 
@@ -51,7 +41,7 @@ class ProfileRepairTest(ToolTestCase):
         before = self.service_log().count("sent WM_DEVICE_SETTING 0 0")
         self.assertEqual(0, self.start(SERVICE, "setting", "0", "0").wait(timeout=30))
         self.assertTrue(wait_until(lambda: self.service_log().count("sent WM_DEVICE_SETTING 0 0") > before))
-        self.apply_and_wait(window)
+        self.apply_in(window, APPLY)
         self.assertEqual([1, 3, 4, 5, 48, 49, 12, 2], self.functions(4))
 
 
