@@ -28,8 +28,18 @@ def wine(*args, timeout=30):
     return result.returncode, result.stdout
 
 
+# What probe.exe itself answers: 0 done, 1 no such window (or no answer from it), 2 bad arguments.
+PROBE_ANSWERS = (0, 1, 2)
+
+
 def probe(*args, timeout=30):
-    return wine(os.path.join(BIN, "probe.exe"), *[str(a) for a in args], timeout=timeout)
+    """Runs probe.exe; a start that Wine itself failed (any other exit status, now and then on a
+    loaded machine) is tried again, twice at most."""
+    for _ in range(3):
+        code, out = wine(os.path.join(BIN, "probe.exe"), *[str(a) for a in args], timeout=timeout)
+        if code in PROBE_ANSWERS:
+            break
+    return code, out
 
 
 def xdotool(*args):
