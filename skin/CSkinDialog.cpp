@@ -9,11 +9,15 @@ void StartWindowDrag(HWND window, int x, int y) {
     ::PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
 }
 
-// The physical state of the primary button: a posted drag runs before the release that is
-// already queued, so the message queue's own key state still says "down" after a plain click.
-static bool PrimaryButtonHeld() {
-    int button = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    return (::GetAsyncKeyState(button) & 0x8000) != 0;
+// Whether the press that posted a drag has ended already. The posted drag runs before the release
+// that is queued behind it, so the queue's own key state still says "down" after a plain click;
+// the physical state says more, and under Wine the release may still wait in the display's
+// queue, which looking at the message queue takes in.
+static bool PressEnded(HWND window) {
+    const int button = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if ((::GetAsyncKeyState(button) & 0x8000) == 0) return true;
+    MSG release;
+    return ::PeekMessageW(&release, window, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE) != FALSE;
 }
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent, SkinPaintDC::Mode paintMode, BOOL eraseResult)
@@ -38,7 +42,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDOWN:
         // A drag that starts after its button was released (a click) would have a window
         // manager move the window with the pointer until the next click.
-        if (wParam == HTCAPTION && !PrimaryButtonHeld()) return 0;
+        if (wParam == HTCAPTION && PressEnded(m_hWnd)) return 0;
         break;
     case WM_DESTROY: {
         LRESULT result = CDialog::WindowProc(message, wParam, lParam);
