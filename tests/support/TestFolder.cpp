@@ -40,3 +40,15 @@ void TestFolder::WriteBytes(const std::wstring& file, const std::string& bytes) 
     std::ofstream out(file.c_str(), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
+
+std::vector<std::wstring> TestFolder::FileNames() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(File(L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}

@@ -1,6 +1,7 @@
 // A fresh temporary folder for one test, removed with everything in it afterwards.
 #pragma once
 #include <string>
+#include <vector>
 
 class TestFolder {
 public:
@@ -12,6 +13,8 @@ public:
     // The folder's path, ending with a backslash.
     const std::wstring& Path() const { return path; }
     std::wstring File(const std::wstring& name) const { return path + name; }
+    // Names of the files directly in the folder (not of its subfolders).
+    std::vector<std::wstring> FileNames() const;
 
     // Whole-file helpers for checking what the code under test wrote.
     static std::string ReadBytes(const std::wstring& file);

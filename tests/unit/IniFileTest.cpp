@@ -183,17 +183,6 @@ bool WriteSample(const IniFile& file) {
     return written;
 }
 
-std::vector<std::wstring> FilesIn(const TestFolder& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(folder.File(L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
 
 TEST(IniFile, AFileReplacedThroughItsCopyIsByteForByteTheFileWrittenInPlace) {
     const std::string starts[] = {
@@ -214,7 +203,7 @@ TEST(IniFile, AFileReplacedThroughItsCopyIsByteForByteTheFileWrittenInPlace) {
         WriteSample(IniFile(inPlace));
         EXPECT_TRUE(ReplaceIniFile(replaced, WriteSample)) << start;
         EXPECT_EQ(TestFolder::ReadBytes(inPlace), TestFolder::ReadBytes(replaced)) << start;
-        EXPECT_EQ(2u, FilesIn(folder).size()) << start << ": the copy was left behind";
+        EXPECT_EQ(2u, folder.FileNames().size()) << start << ": the copy was left behind";
     }
 }
 
@@ -256,7 +245,7 @@ TEST(IniFile, AReplaceThatFailsLeavesTheOldFile) {
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_FALSE(replaced) << static_cast<int>(fault);
         EXPECT_EQ(old, TestFolder::ReadBytes(path)) << static_cast<int>(fault);
-        EXPECT_EQ(std::vector<std::wstring>{L"file.pfd"}, FilesIn(folder)) << static_cast<int>(fault);
+        EXPECT_EQ(std::vector<std::wstring>{L"file.pfd"}, folder.FileNames()) << static_cast<int>(fault);
     }
 }
 
@@ -266,6 +255,6 @@ TEST(IniFile, AReplaceWhereNoFileCanBeMadeReportsIt) {
     EXPECT_FALSE(ReplaceIniFile(folder.File(L"folder.pfd"), WriteSample));
     EXPECT_FALSE(ReplaceIniFile(folder.File(L"missing\\file.pfd"), WriteSample));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(folder.File(L"missing").c_str()));
-    EXPECT_TRUE(FilesIn(folder).empty());
+    EXPECT_TRUE(folder.FileNames().empty());
 }
 }  // namespace

@@ -27,17 +27,7 @@ protected:
     }
 
     // Names of the files in the data folder.
-    std::vector<std::wstring> FileNames() const {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(folder.File(L"*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
+    std::vector<std::wstring> FileNames() const { return folder.FileNames(); }
 
     // The set the tool shows when no profile file exists: every field missing, then repaired.
     static void ExpectRepairedDefaults(const ProfileRecord& record, int profileIndex) {
