@@ -93,7 +93,15 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CButton::WindowProc(message, wParam, lParam);
 }
 
-BOOL CBitmapBtn::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+BOOL CBitmapBtn::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_COMMAND) {
+        if (HIWORD(wParam) != BN_CLICKED || !onClick) return FALSE;
+        // A copy: the handler may replace or destroy the callback with the button.
+        std::function<void()> handler = onClick;
+        handler();
+        *result = 0;
+        return TRUE;
+    }
     if (message != WM_DRAWITEM) return FALSE;
     DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     *result = TRUE;

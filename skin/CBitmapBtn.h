@@ -6,7 +6,8 @@
 //
 // Posts WM_BUTTON_HOVER(button window, 0) to its parent after every mouse move it handles. A click
 // reaches the parent as WM_COMMAND BN_CLICKED: from the system in push-button mode, sent by the
-// button at the release in check-box mode.
+// button at the release in check-box mode. The parent's framework reflects it back here, where it
+// calls onClick: the parent's own WM_COMMAND handling runs first.
 //
 // Accessibility clients learn its role (accessibleRole with checkBoxMode) and whether it is
 // checked; the name they read is the window text.
@@ -17,6 +18,7 @@
 
 #include <gdiplus.h>
 
+#include <functional>
 #include <string>
 
 class CBitmapBtn : public CButton, public AccessibleSource {
@@ -46,6 +48,9 @@ public:
     COLORREF backgroundColor = RGB(0, 0, 0);
     BOOL squareImage = 0;          // the image fills a square whose side is the client height
     ButtonRole accessibleRole = ButtonRole::Button;
+    // Called for every BN_CLICKED (not for the second click of a double click, which comes as
+    // BN_DOUBLECLICKED after its own BN_CLICKED). The button may be destroyed by it.
+    std::function<void()> onClick;
 
     // Replaces the four images without repainting; the images stay their owner's.
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled);
