@@ -41,7 +41,7 @@ void DeviceLink::StartDeviceService() {
     }
 }
 
-void DeviceLink::ApplyProfiles() {
+bool DeviceLink::ApplyProfiles() {
     HWND service = FindServiceWindow();
     if (service != answeringService) {
         // Another service owes none of the answers the last one did.
@@ -50,18 +50,19 @@ void DeviceLink::ApplyProfiles() {
     }
     if (!service) {
         // Nobody would confirm, and a locked row would stay locked until the tool restarts.
-        if (!SaveAllProfiles()) view.ShowSaveFailedWarning();
+        const bool saved = SaveAllProfiles();
+        if (!saved) view.ShowSaveFailedWarning();
         view.StopTimer(TIMER_STATUS_BLINK);
         view.ShowDevicePresentLabel(false);
         view.ShowDeviceAbsentLabel(true);
-        return;
+        return saved;
     }
     view.EnableBottomButtons(false);
     if (!SaveAllProfiles()) {
         // The service would program the mouse from files that are not what the user sees.
         view.ShowSaveFailedWarning();
         UnlockBottomRow();
-        return;
+        return false;
     }
     // The service may answer before the send returns.
     applyWaiting = true;
@@ -71,6 +72,7 @@ void DeviceLink::ApplyProfiles() {
         UnlockBottomRow();
         view.ShowServiceRightsWarning();
     }
+    return true;
 }
 
 void DeviceLink::OnDevicePresence() {

@@ -32,7 +32,8 @@ public:
     // the row stays enabled and the device is shown as absent. Files that could not be written
     // are not applied: the user is warned and the row unlocks. A service that refuses the message
     // (it runs with other rights) cannot answer: the row is unlocked at once and the user is told why.
-    void ApplyProfiles();
+    // Returns whether the files were written, whatever the service made of them.
+    bool ApplyProfiles();
 
     // OnDevicePresence()
     void OnDevicePresence();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
 
@@ -82,6 +83,11 @@ void CopyMacroName(const std::wstring& text, std::size_t limit, wchar_t (&name)[
     std::copy_n(text.begin(), length, name);
 }
 
+// The macro name as the file receives it: up to its terminator, at most kMacroNameChars.
+std::wstring WrittenMacroName(const ButtonAssignment& button) {
+    return std::wstring(button.MacroName, wcsnlen(button.MacroName, kMacroNameChars));
+}
+
 // False when any value could not be written; the writing goes on regardless.
 bool WriteRecord(const IniFile& file, const ProfileRecord& record, Layout layout) {
     bool written = true;
@@ -93,11 +99,28 @@ bool WriteRecord(const IniFile& file, const ProfileRecord& record, Layout layout
         for (const ButtonKey& key : kButtonKeys) {
             if (HasKey(key, layout)) written &= file.WriteInt(section.c_str(), key.key, button.*key.field);
         }
-        const std::wstring name(button.MacroName, wcsnlen(button.MacroName, kMacroNameChars));
-        written &= file.WriteString(section.c_str(), kMacroNameKey, name.c_str());
+        written &= file.WriteString(section.c_str(), kMacroNameKey, WrittenMacroName(button).c_str());
         written &= file.WriteStruct(kGroupSection, section.c_str(), button.KeyData, sizeof button.KeyData);
     }
     return written;
+}
+
+// The values WriteRecord writes for a profile file, compared one by one.
+bool SameFileValues(const ProfileRecord& a, const ProfileRecord& b) {
+    for (const IntegerKey& key : kIntegerKeys) {
+        if (a.*key.field != b.*key.field) return false;
+    }
+    if (std::memcmp(a.DPIStageValue.data(), b.DPIStageValue.data(), sizeof a.DPIStageValue) != 0) return false;
+    for (int button = 0; button < kButtonCount; ++button) {
+        const ButtonAssignment& first = a.Buttons[button];
+        const ButtonAssignment& second = b.Buttons[button];
+        for (const ButtonKey& key : kButtonKeys) {
+            if (first.*key.field != second.*key.field) return false;
+        }
+        if (std::memcmp(first.KeyData, second.KeyData, sizeof first.KeyData) != 0) return false;
+        if (WrittenMacroName(first) != WrittenMacroName(second)) return false;
+    }
+    return true;
 }
 
 void ReadRecord(const IniFile& file, ProfileRecord& record, Layout layout) {
@@ -168,6 +191,14 @@ bool SaveAllProfiles() {
         });
     }
     return saved;
+}
+
+bool SameProfileFiles(const ProfileSet& a, const ProfileSet& b) {
+    if (a.GroupID != b.GroupID) return false;
+    for (int k = 0; k < kProfileCount; ++k) {
+        if (!SameFileValues(a.Profiles[k], b.Profiles[k])) return false;
+    }
+    return true;
 }
 
 void LoadAllProfiles(ProfileSet& set) {

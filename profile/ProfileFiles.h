@@ -13,6 +13,10 @@ std::wstring ProfileFilePath(int profileIndex);
 // beside it (ReplaceIniFile). False when any file could not be written; that file stays as it was.
 bool SaveAllProfiles();
 
+// True when SaveAllProfiles would write the same five files from `a` as from `b`: the same
+// GroupID and, value by value, the same keys of every profile (a macro name as far as it is written).
+bool SameProfileFiles(const ProfileSet& a, const ProfileSet& b);
+
 // True for the five profile files and for anything inside the folder "MacroDB" of DataFolder,
 // however the path is spelled (case, "..", "/" or a relative path are all resolved first). These
 // files belong to the tool and the service and are never a destination chosen by the user.

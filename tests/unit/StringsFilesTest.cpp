@@ -22,7 +22,7 @@ struct SectionIds {
 // Every id the tool asks for, by file and section.
 const SectionIds kSkinsIds[] = {
     {L"General", {{1, 9}, {15, 51}, {53, 64}, {kWebPageStringId, kWebPageStringId}}},
-    {L"WARNING", {{1, 10}, {12, 20}, {27, 33}}},
+    {L"WARNING", {{1, 10}, {12, 20}, {27, 36}}},
     {L"SINGLEKEY", {{1, 1}, {3, 8}}},
     {L"FireKey", {{1, 4}, {7, 8}}},
     {L"MACRO", {{1, 27}}},

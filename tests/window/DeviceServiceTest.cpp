@@ -105,7 +105,7 @@ protected:
 
 // Nobody would confirm the apply: the bottom row is not locked, and the device shows as absent.
 TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRowEnabled) {
-    link.ApplyProfiles();
+    EXPECT_TRUE(link.ApplyProfiles());
 
     EXPECT_TRUE(AllProfileFilesComplete());
     EXPECT_EQ(2, IniFile(ProfileFilePath(4)).ReadInt(L"GROUP", L"GroupID", -1));
@@ -116,7 +116,7 @@ TEST_F(DeviceService, ApplyWithoutServiceWritesAllFiveFilesAndLeavesTheBottomRow
 TEST_F(DeviceService, ApplySendsOnceTheFiveFilesAreComplete) {
     RecordingService service;
 
-    link.ApplyProfiles();
+    EXPECT_TRUE(link.ApplyProfiles());
 
     EXPECT_EQ((std::vector<Received>{{WM_SERVICE_APPLY, 0, 0}}), service.received);
     EXPECT_TRUE(service.filesCompleteOnApply);
@@ -201,7 +201,7 @@ TEST_F(DeviceService, AnApplyTheServiceRefusesUnlocksTheRowAtOnceAndSaysWhy) {
     IniFile(folder.MacroFile(L"MacroSet.MSDB")).WriteInt(L"Setting", L"Device", 1);
     DeviceLink refusedLink{view, WorkingProfiles, RefusedByPrivilegeIsolation};
 
-    refusedLink.ApplyProfiles();
+    EXPECT_TRUE(refusedLink.ApplyProfiles());
 
     EXPECT_TRUE(AllProfileFilesComplete());
     EXPECT_EQ((std::vector<std::string>{"EnableBottomButtons 0", "StartTimer 535 10000", "StopTimer 534",
@@ -281,7 +281,7 @@ TEST_F(DeviceService, ASaveThatFailsWarnsSendsNoApplyAndUnlocks) {
     TestFolder::WriteBytes(blocker, "x");
     wcscpy_s(DataFolder, kFolderChars, (blocker + L"\\").c_str());
 
-    link.ApplyProfiles();
+    EXPECT_FALSE(link.ApplyProfiles());
 
     EXPECT_TRUE(service.received.empty());
     Calls expected = {"EnableBottomButtons 0", "ShowSaveFailedWarning"};
@@ -297,7 +297,7 @@ TEST_F(DeviceService, ASaveThatFailsWarnsSendsNoApplyAndUnlocks) {
 TEST_F(DeviceService, ASaveThatFailsWithoutServiceWarnsAndLeavesApplyUsable) {
     wcscpy_s(DataFolder, kFolderChars, (std::wstring(DataFolder) + L"missing\\").c_str());
 
-    link.ApplyProfiles();
+    EXPECT_FALSE(link.ApplyProfiles());
 
     EXPECT_EQ((Calls{"ShowSaveFailedWarning", "StopTimer 532", "ShowDevicePresentLabel 0", "ShowDeviceAbsentLabel 1"}),
               view.calls);

@@ -31,6 +31,12 @@ constexpr int kNoticeTitle = 1;
 constexpr int kProtectedFileMessage = 17;
 constexpr int kSaveFailedMessage = 18;
 constexpr int kExportFailedMessage = 20;
+constexpr int kUnappliedTitle = 34;
+constexpr int kUnappliedMessage = 35;
+constexpr int kUnappliedNote = 36;
+
+constexpr COLORREF kAppliedCaptionColor = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kUnappliedCaptionColor = RGB(0x00, 0xB4, 0xF0);  // the skin's accent
 
 std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
 }  // namespace
@@ -49,6 +55,13 @@ CMoxCfgDlg::CMoxCfgDlg()
 }
 
 LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = HandleMessage(message, wParam, lParam);
+    // Edits come by clicks, keys, menus, dialogs and the device; each reaches the window as a message.
+    ShowUnappliedEdits();
+    return result;
+}
+
+LRESULT CMoxCfgDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         LRESULT result = CSkinDialog::WindowProc(message, wParam, lParam);
@@ -67,10 +80,14 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DEVICE_PRESENCE:
         deviceLink.OnDevicePresence();
         return 0;
-    case WM_DEVICE_SETTING:
+    case WM_DEVICE_SETTING: {
         // OnDeviceSetting(int id, int value)
+        // What the device reports it holds already; edits pending before stay pending.
+        const bool editsBefore = applied.HasUnappliedEdits(WorkingProfiles);
         deviceLink.OnDeviceSetting(static_cast<int>(wParam), static_cast<int>(lParam));
+        if (!editsBefore) applied.Settle(WorkingProfiles);
         return 0;
+    }
     case WM_SLIDER_CHANGED:
         // OnSliderChanged(int position, int sliderId)
         pages.OnSliderChanged(static_cast<int>(wParam), static_cast<int>(lParam));
@@ -104,8 +121,35 @@ BOOL CMoxCfgDlg::OnInitDialog() {
     LoadProfiles(StagingProfiles);
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
+    applied.Settle(WorkingProfiles);
     SetWindowText(TOOL_WINDOW_TITLE);
     return TRUE;
+}
+
+void CMoxCfgDlg::OnCancel() {
+    // A second close while the question is open (a posted WM_CLOSE) waits for its answer.
+    if (closeAsked) return;
+    if (applied.HasUnappliedEdits(WorkingProfiles)) {
+        closeAsked = true;
+        CWarningDlg question(this, Warning(kUnappliedTitle), Warning(kUnappliedMessage), Warning(kUnappliedNote));
+        const bool leave = question.DoModal() == IDOK;
+        closeAsked = false;
+        if (!leave) return;
+    }
+    EndDialog(IDCANCEL);
+}
+
+void CMoxCfgDlg::ApplyEdits() {
+    if (deviceLink.ApplyProfiles()) applied.Settle(WorkingProfiles);
+}
+
+void CMoxCfgDlg::ShowUnappliedEdits() {
+    CBitmapBtn& apply = layout.applyButton;
+    if (!apply.m_hWnd || !::IsWindow(apply.m_hWnd)) return;
+    const COLORREF color = HasUnappliedEdits() ? kUnappliedCaptionColor : kAppliedCaptionColor;
+    if (apply.normalTextColor == color) return;
+    apply.normalTextColor = color;
+    apply.Invalidate(FALSE);
 }
 
 BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
@@ -173,7 +217,7 @@ BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 bool CMoxCfgDlg::DispatchExclusive(HWND control) {
     if (control == layout.applyButton.m_hWnd) {
-        deviceLink.ApplyProfiles();
+        ApplyEdits();
     } else if (control == layout.exportButton.m_hWnd) {
         ExportCurrentProfile();
     } else if (control == layout.importButton.m_hWnd) {
@@ -190,7 +234,7 @@ bool CMoxCfgDlg::DispatchExclusive(HWND control) {
     } else if (control == layout.minimizeButton.m_hWnd) {
         ShowWindow(SW_MINIMIZE);
     } else if (control == layout.closeButton.m_hWnd) {
-        EndDialog(IDCANCEL);
+        OnCancel();
     } else if (int profile = IndexOf(layout.profileTabs, control); profile >= 0) {
         SelectProfile(profile);
     } else if (int mode = IndexOf(layout.ledModeButtons, control); mode >= 0) {
@@ -258,7 +302,7 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     // nor with a macro button on a slot that holds another macro here.
     RepairProfile(record, state.currentProfile);
     ResolveMacroButtons(WorkingProfiles);
-    deviceLink.ApplyProfiles();
+    ApplyEdits();
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
 }
@@ -269,7 +313,7 @@ void CMoxCfgDlg::ResetActiveProfile() {
     ResetProfile(WorkingProfiles, WorkingProfiles.GroupID);
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
-    deviceLink.ApplyProfiles();
+    ApplyEdits();
 }
 
 void CMoxCfgDlg::ResetAllProfiles() {
@@ -279,7 +323,7 @@ void CMoxCfgDlg::ResetAllProfiles() {
     WorkingProfiles.GroupID = 0;
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
-    deviceLink.ApplyProfiles();
+    ApplyEdits();
 }
 
 void CMoxCfgDlg::EnableApplyButton(bool enable) { layout.applyButton.EnableWindow(enable); }
@@ -297,9 +341,11 @@ void CMoxCfgDlg::StartTimer(UINT_PTR id, UINT milliseconds) { SetTimer(id, milli
 void CMoxCfgDlg::StopTimer(UINT_PTR id) { KillTimer(id); }
 
 void CMoxCfgDlg::ReloadProfiles() {
+    // The files are the device's word: edits not applied give way to them without a question.
     LoadProfiles(StagingProfiles);
     pages.RefreshSettingsPages();
     RefreshButtonLabels();
+    applied.Settle(WorkingProfiles);
 }
 
 void CMoxCfgDlg::ShowCurrentStage(int stageIndex) { pages.ShowCurrentStage(SettingsValues::StageNumber(stageIndex)); }

@@ -3,6 +3,7 @@
 // device link's state and runs the profile commands of the bottom row.
 #pragma once
 #include "device/DeviceLink.h"
+#include "profile/AppliedProfiles.h"
 #include "profile/ProfileSet.h"
 #include "skin/CSkinDialog.h"
 #include "ui/main/ButtonPage.h"
@@ -18,6 +19,9 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL OnInitDialog() override;
+    // Every way of closing the window ends here: the close button, Alt+F4 and WM_CLOSE. With
+    // unapplied edits the warning box asks first; its Cancel keeps the window and the edits.
+    void OnCancel() override;
 
     // Shows page 1 to 3; the page already shown stays as it is.
     void ShowPage(int page);
@@ -52,6 +56,7 @@ public:
     const MainPageState& PageState() const { return state; }
     MainLayout& Layout() { return layout; }
     ButtonPage& Buttons() { return buttonPage; }
+    bool HasUnappliedEdits() const { return applied.HasUnappliedEdits(WorkingProfiles); }
 
 protected:
     void CreateSkinLayout() override;
@@ -61,6 +66,11 @@ protected:
     void OnSurfacePressed(int x, int y) override;
 
 private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // ApplyProfiles; the profiles saved are then the applied ones.
+    void ApplyEdits();
+    // The Apply caption in the accent colour while the working profiles hold unapplied edits.
+    void ShowUnappliedEdits();
     // The first table of the command dispatch: at most one of these controls sent the command.
     bool DispatchExclusive(HWND control);
     // The second table: every match runs.
@@ -76,4 +86,6 @@ private:
     SettingsPages pages;
     ButtonPage buttonPage;
     DeviceLink deviceLink;
+    AppliedProfiles applied;
+    bool closeAsked = false;  // the close question is open
 };
