@@ -56,9 +56,8 @@ private:
     RECT RectInBar() const;
     void ApplyThumbRegion();
     void Paint();
-    // OnLButtonDown(POINT point)
+    // Points in the thumb's client coordinates.
     void OnLButtonDown(POINT point);
-    // OnMouseMove(POINT point)
     void OnMouseMove(POINT point);
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.
     void EndDrag(bool releaseCapture);

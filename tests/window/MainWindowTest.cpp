@@ -536,7 +536,7 @@ TEST_F(MainWindowTest, AServiceThatDropsTheToolsMessagesIsToldOfInAWarningBox) {
     boxTexts.clear();
     ::SetTimer(nullptr, 0, 100, ReadTheBoxAndPressEnter);
 
-    window->ShowServiceRightsWarning();
+    window->Pages().ShowServiceRightsWarning();
 
     for (int id : {1, 32, 33}) {
         const std::wstring text = LoadUiString(L"WARNING", id);
