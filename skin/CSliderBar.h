@@ -51,6 +51,6 @@ protected:
 private:
     void CreateThumb();
     void Paint();
-    // A press or a release on the bar, at `point` in its client coordinates.
+    // A press or a release on the bar.
     void OnClick(POINT point);
 };

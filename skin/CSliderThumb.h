@@ -56,7 +56,6 @@ private:
     RECT RectInBar() const;
     void ApplyThumbRegion();
     void Paint();
-    // Points in the thumb's client coordinates.
     void OnLButtonDown(POINT point);
     void OnMouseMove(POINT point);
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.

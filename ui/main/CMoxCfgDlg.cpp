@@ -18,10 +18,7 @@ namespace {
 constexpr wchar_t kDefaultWebPage[] = L"https://www.orvane.example/";
 constexpr wchar_t kProfileFilter[] = L"pfd(*.pfd)|*.pfd|";
 
-constexpr int kProtectedFileMessage = 17;
-constexpr int kExportFailedMessage = 20;
-
-std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
+using TextId::Warning;
 }  // namespace
 
 CMoxCfgDlg::CMoxCfgDlg()
@@ -122,7 +119,7 @@ void CMoxCfgDlg::BindControls() {
 }
 
 void CMoxCfgDlg::OpenVendorWebPage() {
-    std::wstring address = LoadUiString(L"General", kWebPageStringId);
+    std::wstring address = LoadUiString(TextId::General::WebPageAddress);
     OpenWebPage(address.empty() ? kDefaultWebPage : address);
 }
 
@@ -199,10 +196,10 @@ void CMoxCfgDlg::ExportCurrentProfile() {
     const std::wstring path = dialog.GetPathName();
     // The dialog opens where the tool's own files live; one chosen by mistake is never replaced.
     if (IsProtectedDataFile(path)) {
-        pages.ShowNotice(kProtectedFileMessage, L"");
+        pages.ShowNotice(Warning::ProtectedFileName, L"");
         return;
     }
-    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) pages.ShowNotice(kExportFailedMessage, L"");
+    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) pages.ShowNotice(Warning::ExportFailed, L"");
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
@@ -224,7 +221,8 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
 }
 
 void CMoxCfgDlg::ResetActiveProfile() {
-    CWarningDlg warning(this, Warning(3), Warning(4), Warning(5));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetProfileTitle), LoadUiString(Warning::ResetProfileQuestion),
+                        LoadUiString(Warning::ResetProfileNote));
     if (warning.DoModal() != IDOK) return;
     ResetProfile(WorkingProfiles, WorkingProfiles.GroupID);
     pages.RefreshAll();
@@ -232,7 +230,8 @@ void CMoxCfgDlg::ResetActiveProfile() {
 }
 
 void CMoxCfgDlg::ResetAllProfiles() {
-    CWarningDlg warning(this, Warning(6), Warning(7), Warning(8));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetAllTitle), LoadUiString(Warning::ResetAllQuestion),
+                        LoadUiString(Warning::ResetAllNote));
     if (warning.DoModal() != IDOK) return;
     for (int profile = 0; profile < kProfileCount; ++profile) ResetProfile(WorkingProfiles, profile);
     WorkingProfiles.GroupID = 0;

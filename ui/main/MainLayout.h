@@ -13,6 +13,7 @@
 #include "skin/CaptionedButton.h"
 #include "skin/SkinImages.h"
 #include "skin/SliderMath.h"
+#include "text/TextIds.h"
 #include "text/UiTextSection.h"
 
 #include <array>
@@ -83,12 +84,15 @@ enum class PageShow { WithPage, ByValues };
 using Label = std::unique_ptr<CStaticTrans>;
 using LayoutControl = std::variant<CBitmapBtn*, Label*, CPngHSliderBar*, CPngSliderBar*, CClrEdit*>;
 
+// The text id of a row whose control shows its own text.
+constexpr TextId::General kOwnText{};
+
 // One control of the inventory.
 struct ControlRow {
     LayoutControl control;
     RECT rect;                // in the window's client coordinates
     ControlImages images;
-    int textId;               // its text in section "General"; 0: `text`
+    TextId::General textId;   // its text; kOwnText: `text`
     const wchar_t* text;      // the caption, or the window text of a control without a caption
     ControlStyle style;
     int id = 0;               // sliders: the id of their reports; colour fields: their tag

@@ -9,10 +9,7 @@
 #include "ui/main/SettingsValues.h"
 
 namespace {
-constexpr int kNoticeTitle = 1;
-constexpr int kSaveFailedMessage = 18;
-
-std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
+using TextId::Warning;
 }  // namespace
 
 void MainPages::RefreshAll() {
@@ -24,8 +21,8 @@ void MainPages::RefreshAll() {
     buttons.RefreshButtonLabels();
 }
 
-void MainPages::ShowNotice(int messageId, const std::wstring& note) {
-    CWarningDlg notice(&window, Warning(kNoticeTitle), Warning(messageId), note);
+void MainPages::ShowNotice(TextId::Warning message, const std::wstring& note) {
+    CWarningDlg notice(&window, LoadUiString(Warning::Title), LoadUiString(message), note);
     notice.DoModal();
 }
 
@@ -69,6 +66,6 @@ void MainPages::ApplyLedMode(int mode) { lighting.ApplyLedMode(mode); }
 
 void MainPages::SetSensitivitySlider(int position) { pointer.ShowPointerSlider(1, position); }
 
-void MainPages::ShowSaveFailedWarning() { ShowNotice(kSaveFailedMessage, DataFolder); }
+void MainPages::ShowSaveFailedWarning() { ShowNotice(Warning::SettingsNotSaved, DataFolder); }
 
 void MainPages::ShowServiceRightsWarning() { ShowServiceRightsNotice(&window); }

@@ -4,6 +4,7 @@
 #pragma once
 #include "device/DeviceLinkView.h"
 #include "profile/ProfileSet.h"
+#include "text/TextIds.h"
 #include "ui/main/ButtonPage.h"
 #include "ui/main/DpiPage.h"
 #include "ui/main/LightingPage.h"
@@ -29,8 +30,8 @@ public:
     // Fills every page and the function button captions from profile GroupID, which becomes the
     // profile shown.
     void RefreshAll();
-    // A warning box with the title "Warning" and a text of section "WARNING".
-    void ShowNotice(int messageId, const std::wstring& note);
+    // A warning box with the title "Warning", `message` and `note` below it.
+    void ShowNotice(TextId::Warning message, const std::wstring& note);
 
     // DeviceLinkView
     int CurrentProfile() const override { return state.currentProfile; }

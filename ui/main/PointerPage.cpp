@@ -13,6 +13,10 @@ namespace {
 constexpr std::int32_t ProfileRecord::*kPointerFields[kPointerSliderCount] = {
     &ProfileRecord::Acceleration, &ProfileRecord::MouseSensitivity, &ProfileRecord::WheelScrollLines,
     &ProfileRecord::DoubleClickSpeed};
+// Their titles, in the same order.
+constexpr TextId::General kPointerTitles[kPointerSliderCount] = {
+    TextId::General::AccelerationLabel, TextId::General::SensitivityLabel, TextId::General::ScrollLinesLabel,
+    TextId::General::DoubleClickSpeedLabel};
 }  // namespace
 
 void PointerPage::Refresh() {
@@ -24,7 +28,7 @@ void PointerPage::Refresh() {
 void PointerPage::ShowPointerSlider(int slider, int value) {
     if (slider < 0 || slider >= kPointerSliderCount) return;
     layout.pointerSliders[slider].SetPos(value);
-    std::wstring title = LoadUiString(L"General", 1 + slider) + L" : " + std::to_wstring(value);
+    std::wstring title = LoadUiString(kPointerTitles[slider]) + L" : " + std::to_wstring(value);
     layout.pointerSliderTitles[slider]->SetWindowText(title.c_str());
 }
 
