@@ -81,7 +81,7 @@ class DpiAndLightingTest(MainWindowCase):
         before = stages(self.profile(1))
         self.assertEqual([(1, 8, 8, 1), (1, 16, 16, 1), (1, 24, 24, 1)], [tuple(s) for s in before[:3]],
                          "the factory stages are linked")
-        self.window.click(*PAGE_TABS[1])
+        self.window.click_control(PAGE_TABS[1])
 
         self.drag(linked_thumb(0, 8), (linked_thumb(0, 8)[0], linked_thumb(0, 8)[1] - 100))
         top = linked_thumb(4, 80)
@@ -117,7 +117,7 @@ class DpiAndLightingTest(MainWindowCase):
     def test_colour_picked_and_lighting_options_chosen(self):
         picture = Image.open(os.path.join(BIN, "images", "0409", "background", "RGB.png")).convert("RGB")
         red, green, blue = picture.getpixel((PICKED_POINT[0] - COLOUR_PICTURE[0], PICKED_POINT[1] - COLOUR_PICTURE[1]))
-        self.window.click(*PAGE_TABS[2])
+        self.window.click_control(PAGE_TABS[2])
         self.assertEqual("2", self.profile(1)["GROUP"]["LedMode1"], "the factory mode shows flashing and direction")
 
         self.window.click(*PICKED_POINT)

@@ -8,7 +8,7 @@ import time
 import unittest
 
 import test_function_menu as menu
-from harness import BIN, MainWindowCase, read_ini, wait_until, wait_until_gone, xdotool
+from harness import BIN, OK, MainWindowCase, read_ini, wait_until, wait_until_gone, xdotool
 
 SINGLE_TITLE, COMBINATION_TITLE, RAPID_TITLE = "Press a key to assign", "Key Combination", "Rapid Fire"
 RIGHT_OPTION, KEYBOARD_OPTION = (120, 120), menu.KEYBOARD_OPTION
@@ -122,7 +122,7 @@ class RefusedKeysAndRapidFireTest(KeyDialogCase):
         if keys:
             self.type_keys(*[("key", key) for key in keys])
         else:
-            rapid.click(*menu.OK)
+            rapid.click_control(OK)
         self.assert_closes(RAPID_TITLE)
         button, data = self.record(self.stored(), 7)
         self.assertEqual("12", button["ButtonFunc"])

@@ -13,7 +13,7 @@ import unittest
 import test_function_menu as menu
 import test_key_capture as capture
 import test_macro_editor as editor
-from harness import Window, click_screen, pick_from_macro_menu, read_ini, wait_for_window, wait_until_gone, xdotool
+from harness import click_screen, read_ini, wait_until_gone, xdotool
 
 
 def set_layout(layout):
@@ -61,16 +61,7 @@ class KeyLayoutsTest(capture.KeyDialogCase):
 
     def record_macro(self, key):
         """Records the key into a new macro; returns the key events of its file."""
-        pick_from_macro_menu(self.window, 1, 0)
-        self.assertTrue(wait_for_window(editor.EDITOR_TITLE), "the macro editor did not open")
-        time.sleep(1.0)
-        self.editor_click(editor.NEW_MACRO)
-        self.assertTrue(wait_for_window(editor.NAME_BOX_TITLE), "the name box did not open")
-        time.sleep(0.5)
-        xdotool("type", "--delay", 80, editor.MACRO)
-        xdotool("key", "Return")
-        self.assertTrue(wait_until_gone(editor.NAME_BOX_TITLE), "the name box stayed open")
-        time.sleep(0.5)
+        editor.open_editor_with_a_new_macro(self, self.window, self.editor_click)
         self.editor_click(editor.RECORD)
         xdotool("key", "--delay", 150, key)
         time.sleep(0.5)
@@ -82,9 +73,10 @@ class KeyLayoutsTest(capture.KeyDialogCase):
         keys = [events[i:i + 3] for i in range(0, len(events) - 2, 3) if events[i] in (0x84, 0x04)]
         return [byte for event in keys for byte in event]
 
-    def editor_click(self, point):
-        info = Window(editor.EDITOR_TITLE).info()
-        click_screen(info["x"] + point[0], info["y"] + point[1])
+    editor_click = editor.MacroEditorTest.editor_click
+
+    def click_at(self, x, y, repeat=1):
+        click_screen(x, y, repeat)
 
 
 class FrenchLayoutTest(KeyLayoutsTest):
