@@ -87,9 +87,11 @@ class Window:
         return child_rows(*probe("children", self.title))
 
     def control(self, text, kind=None):
-        """The first child control whose window text is `text` (in the order the window made
-        them), of the window class `kind` when one is given; None when there is none."""
+        """The child control whose window text is `text`, of the window class `kind` when one is
+        given: the first shown one in the order the window made them, else the first hidden one;
+        None when there is none."""
         rows = [row for row in child_rows(*probe("find", self.title, text)) if kind in (None, row["class"])]
+        rows.sort(key=lambda row: not row["visible"])
         return rows[0] if rows else None
 
     def centre(self, text, kind=None):
@@ -286,11 +288,17 @@ OK, CANCEL = "OK", "Cancel"
 # The warning box: its size, which tells it from the other dialogs when texts are damaged.
 WARNING_SIZE = (478, 292)
 
-# The macro editor: its title and size, and the client points of the rows of its macro list (the
-# rows of a list box are no windows; the library holds at most 15 macros).
+# The macro editor: its title and size, its buttons by their window texts (a check box has the
+# text of its label), the client points of the rows of its macro list (the rows of a list box are
+# no windows; the library holds at most 15 macros), and the title of its box for a new name.
 EDITOR_TITLE = "Macro Editor"
 EDITOR_SIZE = (757, 582)
+NEW_MACRO, DELETE_MACRO = "New", "Delete"
+RECORD, STOP = "Record", "Stop"
+FIXED_DELAY_BOX, LOOP_COUNT_BOX = "Fixed delay", "Repeat count"
+MOUSE_CLICK = "Insert click"
 MACRO_ROWS = [(120, 131 + 23 * row) for row in range(15)]
+NAME_BOX_TITLE = "New Macro"
 
 # The function menu of page 1: the function buttons' left edge, width, height and rows, the
 # menu's items (its image of 150 x 24 and 20 more) and the macro sub-menu. A button's menu opens
@@ -300,7 +308,7 @@ FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_WIDTH, FUNCTION_BUTTON_HEIGHT = 520, 148, 
 FUNCTION_BUTTON_X = FUNCTION_BUTTON_LEFT + FUNCTION_BUTTON_WIDTH // 2
 ROW_TOPS = [200 + 28 * row for row in range(8)]
 MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
-MACRO_ITEM = 12
+SINGLE_KEY_ITEM, KEY_COMBINATION_ITEM, BASIC_ITEM, MACRO_ITEM, RAPID_FIRE_ITEM = 7, 8, 9, 12, 13
 
 
 def move_mouse(x, y):

@@ -5,15 +5,12 @@ import os
 import time
 import unittest
 
-from harness import (APPLY, BIN, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_X, MENU_ITEM_HEIGHT,
-                     MENU_ITEM_WIDTH, OK, ROW_TOPS, ToolTestCase, Window, read_ini, wait_for_window, wait_until,
-                     xdotool)
+from harness import (APPLY, BASIC_ITEM, BIN, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_X,
+                     KEY_COMBINATION_ITEM, MACRO_ITEM, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, RAPID_FIRE_ITEM, ROW_TOPS,
+                     SINGLE_KEY_ITEM, ToolTestCase, Window, read_ini, wait_for_window, wait_until, xdotool)
 
 KEYBOARD_OPTION = (45, 144)
 COUNT_FIELD, SPEED_FIELD = (430, 139), (430, 180)
-
-# Items of the function menu.
-SINGLE_KEY, KEY_COMBINATION, BASIC, MACRO, RAPID_FIRE = 7, 8, 9, 12, 13
 
 
 def hex_bytes(text):
@@ -72,7 +69,7 @@ class FunctionMenuTest(ToolTestCase):
         return [c["text"] for c in sorted(buttons, key=lambda c: c["y"])]
 
     def test_keys_rapid_fire_a_basic_function_and_a_macro_reach_the_profile_file(self):
-        self.choose(2, KEY_COMBINATION)
+        self.choose(2, KEY_COMBINATION_ITEM)
         combination = self.dialog("Key Combination")
         xdotool("keydown", "Control_L")
         xdotool("key", "a")
@@ -80,13 +77,13 @@ class FunctionMenuTest(ToolTestCase):
         time.sleep(0.5)
         combination.click_control(OK)
 
-        self.choose(4, SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         single = self.dialog("Press a key to assign")
         xdotool("key", "b")
         time.sleep(0.5)
         single.click_control(OK)
 
-        self.choose(7, RAPID_FIRE)
+        self.choose(7, RAPID_FIRE_ITEM)
         rapid = self.dialog("Rapid Fire")
         rapid.click(*KEYBOARD_OPTION)
         xdotool("key", "c")
@@ -97,8 +94,8 @@ class FunctionMenuTest(ToolTestCase):
         time.sleep(0.5)
         rapid.click_control(OK)
 
-        self.choose(5, BASIC, 1)
-        self.choose(3, MACRO, 1)
+        self.choose(5, BASIC_ITEM, 1)
+        self.choose(3, MACRO_ITEM, 1)
 
         before = len(self.applies())
         self.window.click_control(APPLY)

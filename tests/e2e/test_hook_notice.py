@@ -8,13 +8,12 @@ import time
 import unittest
 
 from harness import (APPLY, BIN, EDITOR_TITLE, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_X,
-                     MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, ROW_TOPS, SERVICE_TITLE, TITLE, ToolTestCase, Window,
-                     click_screen, count_windows, pick_from_macro_menu, read_ini, wait_for_window, wait_until,
-                     wait_until_gone, xdotool)
+                     MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, ROW_TOPS, SERVICE_TITLE, SINGLE_KEY_ITEM, TITLE,
+                     ToolTestCase, Window, click_screen, count_windows, pick_from_macro_menu, read_ini,
+                     wait_for_window, wait_until, wait_until_gone, xdotool)
 
 NOTICE_TITLE = "Keys cannot be read"
 SINGLE_KEY_TITLE = "Press a key to assign"
-SINGLE_KEY_ITEM = 7
 
 STRINGS = read_ini(os.path.join(BIN, "images", "0409", "strings", "skins.ini"))["WARNING"]
 

@@ -13,7 +13,8 @@ import unittest
 import test_function_menu as menu
 import test_key_capture as capture
 import test_macro_editor as editor
-from harness import click_screen, read_ini, wait_until_gone, xdotool
+from harness import (KEY_COMBINATION_ITEM, RAPID_FIRE_ITEM, SINGLE_KEY_ITEM, click_screen, read_ini, wait_until_gone,
+                     xdotool)
 
 
 def set_layout(layout):
@@ -28,19 +29,19 @@ class KeyLayoutsTest(capture.KeyDialogCase):
 
     def check_layout(self, single, combination, rapid):
         """Each is (the key typed, the usage of its position, the caption the layout gives it)."""
-        self.choose(4, menu.SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         dialog = self.dialog(capture.SINGLE_TITLE)
         self.type_keys(("key", single[0]))
         shown = self.key_field_text(dialog, (230, 158))
         self.type_keys(("key", "Return"))
         self.assert_closes(capture.SINGLE_TITLE)
 
-        self.choose(2, menu.KEY_COMBINATION)
+        self.choose(2, KEY_COMBINATION_ITEM)
         self.dialog(capture.COMBINATION_TITLE)
         self.type_keys(("keydown", "Control_L"), ("key", combination[0]), ("keyup", "Control_L"), ("key", "Return"))
         self.assert_closes(capture.COMBINATION_TITLE)
 
-        self.choose(7, menu.RAPID_FIRE)
+        self.choose(7, RAPID_FIRE_ITEM)
         rapid_dialog = self.dialog(capture.RAPID_TITLE)
         rapid_dialog.click(*capture.KEYBOARD_OPTION)
         self.type_keys(("key", rapid[0]), ("key", "Return"))

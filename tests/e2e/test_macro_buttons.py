@@ -4,11 +4,9 @@ import os
 import time
 import unittest
 
-from harness import (APPLY, CANCEL, EDITOR_SIZE, EDITOR_TITLE, MACRO_ROWS, OK, PROFILE_TABS, WARNING_SIZE,
-                     ToolTestCase, Window, click_screen, pick_from_macro_menu, read_ini, wait_until)
+from harness import (APPLY, CANCEL, DELETE_MACRO, EDITOR_SIZE, EDITOR_TITLE, MACRO_ROWS, OK, PROFILE_TABS,
+                     WARNING_SIZE, ToolTestCase, Window, click_screen, pick_from_macro_menu, read_ini, wait_until)
 from profile_files import write_library, write_profiles
-
-DELETE_MACRO = "Delete"
 
 
 class MacroButtonsTest(ToolTestCase):

@@ -6,19 +6,15 @@ import os
 import time
 import unittest
 
-from harness import (APPLY, EDITOR_TITLE, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, ToolTestCase, Window, click_screen,
+from harness import (APPLY, EDITOR_TITLE, FIXED_DELAY_BOX, LOOP_COUNT_BOX, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH,
+                     MOUSE_CLICK, NAME_BOX_TITLE, NEW_MACRO, OK, RECORD, STOP, ToolTestCase, Window, click_screen,
                      move_mouse, pick_from_macro_menu, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool)
 
-NAME_BOX_TITLE = "New Macro"
 NOTICE_TITLE = "Warning"
 MACRO = "Keys"
 
-# The editor's controls by their window texts (a check box has its label's text), and the client
-# points of those that show numbers or have no window: the loop count's field, the event list.
-NEW_MACRO = "New"
-RECORD, STOP = "Record", "Stop"
-FIXED_DELAY_BOX, LOOP_COUNT_BOX = "Fixed delay", "Repeat count"
-MOUSE_CLICK = "Insert click"
+# Client points of the controls that show numbers or have no window: the loop count's field, the
+# event list.
 LOOP_COUNT_EDIT = (624, 223)
 EVENT_LIST_LEFT, EVENT_LIST_TOP, EVENT_ROW = 275, 143, 23
 
