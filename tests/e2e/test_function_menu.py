@@ -57,9 +57,11 @@ class FunctionMenuTest(ToolTestCase):
         move_and_click(menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2 + 1, sub_y)
 
     def dialog(self, title):
+        """Waits for a key dialog to show its buttons and gives it the keyboard focus."""
         self.assertTrue(wait_for_window(title), "the dialog %r did not open" % title)
-        time.sleep(1.0)
         dialog = Window(title)
+        self.assertTrue(wait_until(lambda: (dialog.control(OK) or {}).get("visible")),
+                        "the dialog %r shows no OK" % title)
         dialog.focus()
         return dialog
 
