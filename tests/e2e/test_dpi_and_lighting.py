@@ -11,7 +11,7 @@ from PIL import Image
 from harness import BIN, PAGE_TABS, MainWindowCase, screenshot, xdotool
 
 STAGE_COLUMN = 125
-LINK_TOGGLES = [(276 + STAGE_COLUMN * s, 491) for s in range(5)]
+LINK_TOGGLES = ["Link X and Y %d" % stage for stage in range(1, 6)]
 DPI_X_VALUE_LABELS = [(x + 16, 468) for x in (243, 369, 494, 619, 744)]
 COLOUR_PICTURE = (210, 282)
 PICKED_POINT = (313, 356)
@@ -87,12 +87,12 @@ class DpiAndLightingTest(MainWindowCase):
         top = linked_thumb(4, 80)
         self.window.click(*top)
 
-        self.window.click(*LINK_TOGGLES[1])
+        self.window.click_control(LINK_TOGGLES[1])
         self.drag(x_thumb(1, 16), (x_thumb(1, 16)[0], x_thumb(1, 16)[1] + 60))
 
-        self.window.click(*LINK_TOGGLES[2])
+        self.window.click_control(LINK_TOGGLES[2])
         self.drag(y_thumb(2, 24), (y_thumb(2, 24)[0], y_thumb(2, 24)[1] - 50))
-        self.window.click(*LINK_TOGGLES[2])
+        self.window.click_control(LINK_TOGGLES[2])
 
         shown = [self.visible_text_at(point) for point in DPI_X_VALUE_LABELS]
         self.apply_and_wait()
