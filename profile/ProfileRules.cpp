@@ -103,7 +103,6 @@ bool IsStorableFunction(std::uint8_t code) {
     return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST && !opensSubMenu;
 }
 
-
 void SetProfileDefaults(ProfileSet& set) {
     set.GroupID = -1;
     for (ProfileRecord& record : set.Profiles) {
