@@ -35,11 +35,9 @@ public:
     // Returns whether the files were written, whatever the service made of them.
     bool ApplyProfiles();
 
-    // OnDevicePresence()
     void OnDevicePresence();
-    // OnDeviceSetting(int id, int value)
     void OnDeviceSetting(int id, int value);
-    // OnTimer(UINT_PTR id): true when the timer is one of the link's.
+    // True when the timer is one of the link's.
     bool OnTimer(UINT_PTR id);
 
     // The status label blinks for this many ticks after the device came.
