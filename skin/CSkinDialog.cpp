@@ -2,6 +2,7 @@
 
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
+#include "skin/WindowDpi.h"
 
 #include <windowsx.h>
 
@@ -27,6 +28,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         if (CDialog::WindowProc(message, wParam, lParam) == -1) return -1;
+        displayScale = WindowScale(m_hWnd);
         CreateSkinLayout();
         ApplyRegion();
         return 0;
@@ -58,7 +60,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CSkinDialog::ApplyRegion() {
     const wchar_t* name = RegionBitmapName();
     if (!name) return;
-    regionBitmapSize = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, regionBitmap);
+    regionBitmapSize = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, regionBitmap, displayScale);
     GdiObject<HRGN> region = CreateRegionFromBitmap(regionBitmap.Get());
     if (!region) return;
     windowRegion = region.Get();

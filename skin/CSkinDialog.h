@@ -2,6 +2,7 @@
 // bitmap when it has one, and moved by dragging its own surface. Subclasses give the pieces.
 #pragma once
 #include "framework/CDialog.h"
+#include "skin/DisplayScale.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinPaintDC.h"
 
@@ -35,6 +36,8 @@ protected:
     virtual void ReleaseSkin() {}
 
     // --- not meant to be overridden ---
+    // The scale of the monitor the window was created on, read before the layout routine runs.
+    DisplayScale displayScale;
     GdiObject<HBITMAP> regionBitmap;
     SIZE regionBitmapSize{0, 0};
     HRGN windowRegion = nullptr;  // borrowed: owned by the system once applied
