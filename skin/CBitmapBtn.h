@@ -35,6 +35,7 @@ public:
     Gdiplus::Image* hoverImage = nullptr;
     Gdiplus::Image* pressedImage = nullptr;
     Gdiplus::Image* disabledImage = nullptr;
+    // Caption geometry and font height are given at 96 DPI; the button draws them at its scale.
     BOOL useTextRect = 0;          // caption centred in textRect
     RECT textRect{0, 0, 0, 0};
     std::wstring caption;

@@ -2,16 +2,22 @@
 
 #include "framework/Messages.h"
 #include "skin/SkinFont.h"
+#include "skin/WindowDpi.h"
 
 namespace {
 constexpr WPARAM kFocusGained = 1;
 constexpr WPARAM kFocusLost = 2;
+constexpr int kFontHeight = 15;
+constexpr int kFontWeight = 500;
 }
 
-CClrEdit::CClrEdit() : editFont(SkinFont(15, 500)) {}
+CClrEdit::CClrEdit() : editFont(SkinFont(kFontHeight, kFontWeight)) {}
 
 BOOL CClrEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id);
+    if (!CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id)) return FALSE;
+    const DisplayScale scale = WindowScale(m_hWnd);
+    if (!scale.IsBase()) editFont = SkinFont(scale.Scale(kFontHeight), kFontWeight);
+    return TRUE;
 }
 
 LRESULT CClrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

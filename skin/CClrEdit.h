@@ -15,7 +15,8 @@ public:
     BOOL notifyKeyUp = 0;
     COLORREF editTextColor = RGB(255, 255, 255);
     COLORREF editBackColor = RGB(0, 0, 0);
-    GdiObject<HFONT> editFont;  // SkinFont 15, weight 500; the owner applies it with WM_SETFONT after creation
+    // SkinFont 15 (at the field's scale), weight 500; the owner applies it with WM_SETFONT after creation.
+    GdiObject<HFONT> editFont;
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 

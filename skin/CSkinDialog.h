@@ -34,6 +34,10 @@ protected:
     virtual void OnSurfacePressed(int x, int y) { StartWindowDrag(m_hWnd, x, y); }
     // After WM_DESTROY: delete the images and fonts the window owns.
     virtual void ReleaseSkin() {}
+    // The window moved to a monitor of another scale (displayScale holds the new one): lay the
+    // window out again. By default the child windows go, ReleaseSkin runs and then
+    // CreateSkinLayout; a window with state beyond its layout restores it after calling this.
+    virtual void LayOutAgain();
 
     // --- not meant to be overridden ---
     // The scale of the monitor the window was created on, read before the layout routine runs.
@@ -43,6 +47,8 @@ protected:
     HRGN windowRegion = nullptr;  // borrowed: owned by the system once applied
 
 private:
+    // OnDpiChanged(UINT dpi, const RECT* suggested)
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void ApplyRegion();
     void Paint();
 

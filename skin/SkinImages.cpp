@@ -123,7 +123,8 @@ SkinImage LoadSkinImageFile(const std::wstring& path, const DisplayScale& scale)
     if (scale.IsBase()) return LoadSkinImageFile(path);
     ArtworkSet set = scale.Artwork();
     SkinImage image = LoadSkinImageFile(ArtworkPath(path, set));
-    if (image->GetLastStatus() != Gdiplus::Ok) {
+    // A file that did not decode measures 0 x 0 (its status is read, and so reset, once already).
+    if (SkinImageSize(image.get()).cx <= 0) {
         set = ArtworkSet::Normal;
         image = LoadSkinImageFile(path);
     }
