@@ -152,7 +152,7 @@ void CBitmapBtn::DrawCaption(HDC dc, int width, int height) {
     GdiObject<HFONT> font = SkinFont(scale.Scale(fontHeight), fontWeight, CaptionEscapement(textMode));
     ScopedSelect selected(dc, font.Get());
     if (useTextRect) {
-        RECT area = scale.Scale(textRect);
+        RECT area = textRect;
         ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, kCaptionRectFormat);
         return;
     }
