@@ -8,14 +8,17 @@ import unittest
 
 from PIL import Image
 
-from harness import (BIN, PAGE_TABS, PROFILE_TABS, RESET, TITLE, WM_CLOSE, ToolTestCase, point_documents_at, read_ini,
-                     stop_service, wait_until, wait_until_gone, wine, xdotool)
+from harness import (BIN, TITLE, WM_CLOSE, ToolTestCase, point_documents_at, read_ini, stop_service, wait_until,
+                     wait_until_gone, wine, xdotool)
 
 DPIS = (96, 144, 192)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
-# 96 DPI client points and sizes.
+# 96 DPI client points and sizes: every click is made at its point scaled.
 MAIN_SIZE = (1024, 700)
+PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
+PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
+RESET = (265, 665)
 WARNING_SIZE = (478, 292)
 WARNING_OK = (181, 232)
 APPLY = (465, 665)
