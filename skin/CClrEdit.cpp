@@ -2,7 +2,6 @@
 
 #include "framework/Messages.h"
 #include "skin/SkinFont.h"
-#include "skin/WindowDpi.h"
 
 namespace {
 constexpr WPARAM kFocusGained = 1;
@@ -14,10 +13,11 @@ constexpr int kFontWeight = 500;
 CClrEdit::CClrEdit() : editFont(SkinFont(kFontHeight, kFontWeight)) {}
 
 BOOL CClrEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    if (!CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id)) return FALSE;
-    const DisplayScale scale = WindowScale(m_hWnd);
+    return CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id);
+}
+
+void CClrEdit::UseScale(const DisplayScale& scale) {
     if (!scale.IsBase()) editFont = SkinFont(scale.Scale(kFontHeight), kFontWeight);
-    return TRUE;
 }
 
 LRESULT CClrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
