@@ -1,5 +1,7 @@
 #include "framework/CWnd.h"
 
+#include "framework/WindowPlacement.h"
+
 #include <cstdio>
 #include <exception>
 #include <iterator>
@@ -126,19 +128,21 @@ RECT CWnd::GetWindowRect() const {
 }
 
 void CWnd::CenterWindow(HWND alternateOwner) const {
-    RECT area{};
     HWND owner = alternateOwner ? alternateOwner : ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
-        ::GetWindowRect(owner, &area);
+    const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
+    RECT work{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfoW(::MonitorFromWindow(overOwner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        work = monitor.rcWork;
     } else {
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     }
-    RECT self = GetWindowRect();
-    int width = self.right - self.left;
-    int height = self.bottom - self.top;
-    int x = area.left + (area.right - area.left - width) / 2;
-    int y = area.top + (area.bottom - area.top - height) / 2;
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT area = work;
+    if (overOwner) ::GetWindowRect(owner, &area);
+    const RECT self = GetWindowRect();
+    const POINT corner = CentredInside(SIZE{self.right - self.left, self.bottom - self.top}, area, work);
+    ::SetWindowPos(m_hWnd, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {

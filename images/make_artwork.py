@@ -7,6 +7,10 @@ Run with Debian's python3 and python3-pil:
 
 The script writes the runtime pictures below images/0409/ (background,
 buttons and controls folders) and the application icon res/app.ico.
+Every picture is drawn three times from the same shapes: at its own size
+for 96 DPI, and at one and a half and twice that size for 144 and 192 DPI
+("ok-1.png", "ok-1@1.5x.png", "ok-1@2x.png"). All coordinates below are
+96 DPI pixels; the helpers turn them into pixels of the set being drawn.
 Its output is byte-for-byte the same on every run: nothing depends on the
 time, on random numbers or on the order of a directory listing.
 
@@ -48,6 +52,84 @@ RECORD_RED = (0xE5, 0x3E, 0x3E)  # the record dot only
 
 SS = 4  # supersampling factor of anti-aliased shapes
 
+# The sets: scale and the suffix of the file name before its extension.
+SETS = ((1, ""), (1.5, "@1.5x"), (2, "@2x"))
+
+# Scale of the set being drawn; main() sets it before drawing each set.
+K = 1
+
+
+# ---------------------------------------------------------------- scale
+
+def px(v):
+    """A 96 DPI coordinate in pixels of the set being drawn."""
+    return v if K == 1 else v * K
+
+
+def pxi(v):
+    """The same, rounded to the nearest pixel, halves up (as the program rounds)."""
+    return v if K == 1 else int(math.floor(v * K + 0.5))
+
+
+def unpx(v):
+    """Pixels of the set being drawn in 96 DPI units."""
+    return v if K == 1 else v / K
+
+
+def dims(size):
+    """Pixel size of a picture of 96 DPI size."""
+    return size if K == 1 else tuple(pxi(v) for v in size)
+
+
+def blank(size, value=0):
+    """Grey-scale mask of 96 DPI size, filled with value."""
+    return Image.new("L", dims(size), value)
+
+
+def blur(radius):
+    return ImageFilter.GaussianBlur(px(radius))
+
+
+def erode(pixels):
+    """Filter that takes pixels (96 DPI) off the edges of a mask."""
+    return ImageFilter.MinFilter(2 * pxi(pixels) + 1)
+
+
+def scaled_points(points):
+    """A box [x0, y0, x1, y1] or a list of (x, y) in pixels of the set."""
+    if K == 1:
+        return points
+    return [(px(p[0]), px(p[1])) if isinstance(p, tuple) else px(p) for p in points]
+
+
+class ScaledDraw:
+    """ImageDraw.Draw taking 96 DPI coordinates; lines widen with the scale."""
+
+    def __init__(self, img):
+        self.draw = ImageDraw.Draw(img)
+
+    def rectangle(self, box, **style):
+        self.draw.rectangle(scaled_points(box), **style)
+
+    def ellipse(self, box, **style):
+        self.draw.ellipse(scaled_points(box), **style)
+
+    def line(self, points, **style):
+        if K != 1:
+            style["width"] = pxi(style.get("width", 1))
+        self.draw.line(scaled_points(points), **style)
+
+
+def pixel_centre(i):
+    """The 96 DPI coordinate of the centre of pixel i of the set being drawn."""
+    return i if K == 1 else (i + 0.5) / K - 0.5
+
+
+def fill_box(img, box, colour):
+    """Crisp box (x0, y0, x1, y1), right and bottom exclusive, edge by edge."""
+    x0, y0, x1, y1 = box
+    img.paste(colour, (pxi(x0), pxi(y0), pxi(x1), pxi(y1)))
+
 
 # ---------------------------------------------------------------- helpers
 
@@ -58,15 +140,15 @@ def mix(a, b, t):
 
 def canvas(size, colour=None):
     if colour is None:
-        return Image.new("RGBA", size, (0, 0, 0, 0))
-    return Image.new("RGBA", size, tuple(colour) + (255,))
+        return Image.new("RGBA", dims(size), (0, 0, 0, 0))
+    return Image.new("RGBA", dims(size), tuple(colour) + (255,))
 
 
 def ss_mask(size, draw_fn, s=SS):
-    """Anti-aliased coverage mask: draw_fn(draw, s) paints at s times the size."""
-    w, h = size
+    """Anti-aliased coverage mask: draw_fn(draw, f) paints 96 DPI coordinates times f."""
+    w, h = dims(size)
     m = Image.new("L", (w * s, h * s), 0)
-    draw_fn(ImageDraw.Draw(m), s)
+    draw_fn(ImageDraw.Draw(m), s if K == 1 else s * K)
     return m.reduce(s)
 
 
@@ -127,6 +209,10 @@ def paint(img, mask, colour, opacity=1.0):
 
 def vgrad(size, stops):
     """Vertical gradient; stops = [(position 0..1, colour), ...]."""
+    return vgrad_px(dims(size), stops)
+
+
+def vgrad_px(size, stops):
     w, h = size
     img = Image.new("RGB", size)
     d = ImageDraw.Draw(img)
@@ -137,6 +223,10 @@ def vgrad(size, stops):
 
 
 def hgrad(size, stops):
+    return hgrad_px(dims(size), stops)
+
+
+def hgrad_px(size, stops):
     w, h = size
     img = Image.new("RGB", size)
     d = ImageDraw.Draw(img)
@@ -156,14 +246,14 @@ def stop_colour(stops, t):
 
 
 def hline(img, x0, x1, y, colour, alpha=255):
-    """Crisp one-pixel horizontal line, x1 inclusive."""
-    layer = Image.new("RGBA", (x1 - x0 + 1, 1), tuple(colour) + (alpha,))
-    img.alpha_composite(layer, (x0, y))
+    """Crisp one-pixel (96 DPI) horizontal line, x1 inclusive."""
+    layer = Image.new("RGBA", (pxi(x1 + 1) - pxi(x0), pxi(y + 1) - pxi(y)), tuple(colour) + (alpha,))
+    img.alpha_composite(layer, (pxi(x0), pxi(y)))
 
 
 def vline(img, x, y0, y1, colour, alpha=255):
-    layer = Image.new("RGBA", (1, y1 - y0 + 1), tuple(colour) + (alpha,))
-    img.alpha_composite(layer, (x, y0))
+    layer = Image.new("RGBA", (pxi(x + 1) - pxi(x), pxi(y1 + 1) - pxi(y0)), tuple(colour) + (alpha,))
+    img.alpha_composite(layer, (pxi(x), pxi(y0)))
 
 
 def binary(mask):
@@ -171,22 +261,26 @@ def binary(mask):
 
 
 def edge_of(mask_bin):
-    """Pixels of a binary mask that touch the outside (4-neighbourhood)."""
+    """Pixels of a binary mask within one 96 DPI pixel of the outside."""
     w, h = mask_bin.size
-    padded = Image.new("L", (w + 2, h + 2), 0)
-    padded.paste(mask_bin, (1, 1))
-    eroded = padded.filter(ImageFilter.MinFilter(3)).crop((1, 1, w + 1, h + 1))
+    n = pxi(1)
+    padded = Image.new("L", (w + 2 * n, h + 2 * n), 0)
+    padded.paste(mask_bin, (n, n))
+    eroded = padded.filter(erode(1)).crop((n, n, w + n, h + n))
     return ImageChops.subtract(mask_bin, eroded)
 
 
 def font(size, path=FONT_BOLD):
-    return ImageFont.truetype(path, size)
+    """The face at a 96 DPI pixel size, in pixels of the set being drawn."""
+    return ImageFont.truetype(path, pxi(size))
 
 
 def text_mask(size, text, fnt, centre, spacing=0):
     """Text coverage mask centred on centre (x, y); spacing between letters."""
-    m = Image.new("L", size, 0)
+    m = blank(size)
     d = ImageDraw.Draw(m)
+    centre = tuple(scaled_points(list(centre)))
+    spacing = px(spacing)
     if spacing == 0:
         d.text(centre, text, font=fnt, fill=255, anchor="mm")
         return m
@@ -201,7 +295,7 @@ def text_mask(size, text, fnt, centre, spacing=0):
 
 def opaque_on(img, colour):
     """Flatten an RGBA picture onto a solid colour (fully opaque result)."""
-    out = canvas(img.size, colour)
+    out = Image.new("RGBA", img.size, tuple(colour) + (255,))
     out.alpha_composite(img)
     return out
 
@@ -243,9 +337,9 @@ def window_shape(size, radius_x, radius_y=None):
     The corners may be elliptic (radius_x != radius_y) so that a picture
     stretched to another aspect ratio keeps the outline it was drawn with.
     """
-    w, h = size
-    rx = float(radius_x)
-    ry = rx if radius_y is None else float(radius_y)
+    w, h = dims(size)
+    rx = float(px(radius_x))
+    ry = rx if radius_y is None else float(px(radius_y))
     s = SS
     W, H = w * s, h * s
     big = Image.new("L", (W, H), 255)
@@ -263,8 +357,8 @@ def window_shape(size, radius_x, radius_y=None):
 
 def region_bitmap(size, shape):
     """White outside the outline, a dark grey silhouette inside."""
-    img = Image.new("RGB", size, WHITE)
-    img.paste(Image.new("RGB", size, BASE), (0, 0), shape)
+    img = Image.new("RGB", dims(size), WHITE)
+    img.paste(Image.new("RGB", dims(size), BASE), (0, 0), shape)
     no_pure_white_inside(img, shape)
     return img
 
@@ -331,8 +425,18 @@ def mouse_glyph(n):
     return shell, seam, wheel
 
 
+def in_pixels(draw_fn, *args):
+    """draw_fn run with coordinates in plain pixels, whatever set is being drawn."""
+    global K
+    scale, K = K, 1
+    try:
+        return draw_fn(*args)
+    finally:
+        K = scale
+
+
 def app_icon_image(n):
-    """The application icon at n x n pixels."""
+    """The application icon at n x n pixels (drawn in plain pixels: see in_pixels)."""
     img = canvas((n, n))
     pad = 0 if n <= 24 else n / 32.0
     r = n * 0.22
@@ -415,9 +519,9 @@ def framed_shape(img, shape, border, top_accent=True):
     paint(img, edge, border)
     if top_accent:
         # accent along the top edge, fading out towards both ends
-        row = hgrad((w, 1), [(0.0, border), (0.22, border), (0.5, ACCENT), (0.78, border), (1.0, border)])
+        row = hgrad_px((w, pxi(1)), [(0.0, border), (0.22, border), (0.5, ACCENT), (0.78, border), (1.0, border)])
         top = Image.new("L", (w, h), 0)
-        top.paste(edge.crop((0, 0, w, 1)), (0, 0))
+        top.paste(edge.crop((0, 0, w, pxi(1))), (0, 0))
         strip = Image.new("RGB", (w, h), border)
         strip.paste(row, (0, 0))
         paint(img, top, strip)
@@ -432,21 +536,21 @@ def make_main_background():
     paint(img, outside, (0x12, 0x12, 0x12))
 
     # faint light from the top edge of the title row
-    glow = Image.new("L", MAIN_SIZE, 0)
-    gd = ImageDraw.Draw(glow)
+    glow = blank(MAIN_SIZE)
+    gd = ScaledDraw(glow)
     gd.ellipse([w * 0.18, -60, w * 0.82, 34], fill=255)
-    glow = glow.filter(ImageFilter.GaussianBlur(26))
+    glow = glow.filter(blur(26))
     glow = ImageChops.multiply(glow, shape)
     # keep the title row flat where buttons with a 0x1F1F1F fill sit
-    keep = Image.new("L", MAIN_SIZE, 255)
-    ImageDraw.Draw(keep).rectangle([0, 10, w, h], fill=0)
+    keep = blank(MAIN_SIZE, 255)
+    ScaledDraw(keep).rectangle([0, 10, w, h], fill=0)
     paint(img, ImageChops.multiply(glow, keep), ACCENT, 0.10)
 
     framed_shape(img, shape, (0x3A, 0x3A, 0x3A))
 
     # app mark in the upper left corner
-    icon = app_icon_image(24)
-    img.alpha_composite(icon, (18, 12))
+    icon = in_pixels(app_icon_image, pxi(24))
+    img.alpha_composite(icon, (pxi(18), pxi(12)))
 
     # brand in the web link area: mark and word, clickable as a whole
     lx0, ly0, lx1, ly1 = LINK_AREA
@@ -454,7 +558,7 @@ def make_main_background():
     word = "ORVANE"
     fnt = font(15)
     spacing = 5
-    tw = sum(fnt.getlength(c) for c in word) + spacing * (len(word) - 1)
+    tw = unpx(sum(fnt.getlength(c) for c in word)) + spacing * (len(word) - 1)
     right = lx1 - 8
     wx = right - tw / 2.0
     paint(img, text_mask(MAIN_SIZE, word, fnt, (wx, cy + 1), spacing), (0xE8, 0xE8, 0xE8))
@@ -471,11 +575,13 @@ def make_main_background():
     paint(img, outer, (0x31, 0x31, 0x31))
     paint(img, inner, PANEL)
     # highlight on the top edge of the panel
-    hl = hgrad((px1 - px0 - 24, 1), [(0, (0x31, 0x31, 0x31)), (0.5, (0x45, 0x45, 0x45)), (1, (0x31, 0x31, 0x31))])
-    img.alpha_composite(hl.convert("RGBA"), (px0 + 12, py0))
+    hl = hgrad_px((pxi(px1 - 12) - pxi(px0 + 12), pxi(py0 + 1) - pxi(py0)),
+                  [(0, (0x31, 0x31, 0x31)), (0.5, (0x45, 0x45, 0x45)), (1, (0x31, 0x31, 0x31))])
+    img.alpha_composite(hl.convert("RGBA"), (pxi(px0 + 12), pxi(py0)))
     # separator under the page tabs
-    sep = hgrad((px1 - px0 - 40, 1), [(0, PANEL), (0.12, (0x33, 0x33, 0x33)), (0.88, (0x33, 0x33, 0x33)), (1, PANEL)])
-    img.alpha_composite(sep.convert("RGBA"), (px0 + 20, 119))
+    sep = hgrad_px((pxi(px1 - 20) - pxi(px0 + 20), pxi(120) - pxi(119)),
+                   [(0, PANEL), (0.12, (0x33, 0x33, 0x33)), (0.88, (0x33, 0x33, 0x33)), (1, PANEL)])
+    img.alpha_composite(sep.convert("RGBA"), (pxi(px0 + 20), pxi(119)))
     return img, shape
 
 
@@ -491,11 +597,11 @@ def make_dialog_background():
     shape = window_shape(DLG_SIZE, DLG_RADIUS)
     img = canvas(DLG_SIZE, BASE)
     paint(img, shape, PANEL)
-    glow = Image.new("L", DLG_SIZE, 0)
-    ImageDraw.Draw(glow).ellipse([w * 0.15, -44, w * 0.85, 22], fill=255)
-    glow = glow.filter(ImageFilter.GaussianBlur(16))
-    cut = Image.new("L", DLG_SIZE, 255)
-    ImageDraw.Draw(cut).rectangle([0, 56, w, h], fill=0)
+    glow = blank(DLG_SIZE)
+    ScaledDraw(glow).ellipse([w * 0.15, -44, w * 0.85, 22], fill=255)
+    glow = glow.filter(blur(16))
+    cut = blank(DLG_SIZE, 255)
+    ScaledDraw(cut).rectangle([0, 56, w, h], fill=0)
     glow = ImageChops.multiply(ImageChops.multiply(glow, cut), shape)
     paint(img, glow, ACCENT, 0.12)
     framed_shape(img, shape, RAISED)
@@ -546,7 +652,7 @@ def button_rear(x):
 
 
 def badge(img, cx, cy, number, r=8.5):
-    size = img.size
+    size = MOUSE_SIZE
     outer = ellipse_mask(size, (cx - r, cy - r, cx + r, cy + r))
     inner = ellipse_mask(size, (cx - r + 1.6, cy - r + 1.6, cx + r - 1.6, cy + r - 1.6))
     paint(img, outer, ACCENT)
@@ -562,38 +668,38 @@ def make_mouse_picture():
     body = polygon_mask(size, outline)
 
     # soft shadow under the shell
-    shadow = body.filter(ImageFilter.GaussianBlur(7))
-    sh = Image.new("L", size, 0)
-    sh.paste(shadow, (0, 7))
+    shadow = body.filter(blur(7))
+    sh = blank(size)
+    sh.paste(shadow, (0, pxi(7)))
     paint(img, sh, (0, 0, 0), 0.65)
 
     # shell with light from the upper left
     shell = vgrad(size, [(0.0, (0x3A, 0x3A, 0x3A)), (0.45, (0x26, 0x26, 0x26)), (1.0, (0x15, 0x15, 0x15))])
     side = hgrad(size, [(0.0, (0x00, 0x00, 0x00)), (0.45, (0x80, 0x80, 0x80)), (1.0, (0x00, 0x00, 0x00))])
-    shell = ImageChops.add(shell, ImageChops.multiply(side, Image.new("RGB", size, (0x14, 0x14, 0x14))))
+    shell = ImageChops.add(shell, ImageChops.multiply(side, Image.new("RGB", dims(size), (0x14, 0x14, 0x14))))
     paint(img, body, shell)
 
     # light strip along both flanks of the rear half
-    strip = ring(body.filter(ImageFilter.MinFilter(3)), body.filter(ImageFilter.MinFilter(7)))
-    rear = Image.new("L", size, 0)
-    ImageDraw.Draw(rear).rectangle([0, 250, w, 430], fill=255)
-    rear = rear.filter(ImageFilter.GaussianBlur(22))
+    strip = ring(body.filter(erode(1)), body.filter(erode(3)))
+    rear = blank(size)
+    ScaledDraw(rear).rectangle([0, 250, w, 430], fill=255)
+    rear = rear.filter(blur(22))
     strip = ImageChops.multiply(strip, rear)
-    paint(img, strip.filter(ImageFilter.GaussianBlur(3)), ACCENT, 0.7)
+    paint(img, strip.filter(blur(3)), ACCENT, 0.7)
     paint(img, strip, ACCENT, 0.9)
 
     # soft reflections: on the main buttons and on the palm rest
-    gloss = Image.new("L", size, 0)
-    sd = ImageDraw.Draw(gloss)
+    gloss = blank(size)
+    sd = ScaledDraw(gloss)
     sd.ellipse([74, 36, 116, 150], fill=255)
     sd.ellipse([150, 36, 192, 150], fill=255)
-    paint(img, ImageChops.multiply(gloss.filter(ImageFilter.GaussianBlur(14)), body), WHITE, 0.07)
-    palm = Image.new("L", size, 0)
-    ImageDraw.Draw(palm).ellipse([80, 250, 185, 380], fill=255)
-    paint(img, ImageChops.multiply(palm.filter(ImageFilter.GaussianBlur(26)), body), WHITE, 0.05)
+    paint(img, ImageChops.multiply(gloss.filter(blur(14)), body), WHITE, 0.07)
+    palm = blank(size)
+    ScaledDraw(palm).ellipse([80, 250, 185, 380], fill=255)
+    paint(img, ImageChops.multiply(palm.filter(blur(26)), body), WHITE, 0.05)
 
     # rim light along the outline
-    rim = ring(body, body.filter(ImageFilter.MinFilter(3)))
+    rim = ring(body, body.filter(erode(1)))
     paint(img, rim, (0x5A, 0x5A, 0x5A), 0.7)
 
     # main buttons: left and right of the centre channel
@@ -625,8 +731,8 @@ def make_mouse_picture():
     # wheel with an accent light
     wx0, wx1, wy0, wy1 = MOUSE_CX - 8, MOUSE_CX + 8, 58, 118
     wheel = rrect_mask(size, (wx0, wy0, wx1, wy1), 7)
-    ribs = Image.new("RGB", size, (0x2E, 0x2E, 0x2E))
-    rd = ImageDraw.Draw(ribs)
+    ribs = Image.new("RGB", dims(size), (0x2E, 0x2E, 0x2E))
+    rd = ScaledDraw(ribs)
     for y in range(wy0, wy1, 3):
         rd.line([(0, y), (w, y)], fill=(0x44, 0x44, 0x44))
     paint(img, wheel, ribs)
@@ -634,7 +740,7 @@ def make_mouse_picture():
     edge_dark = ring(wheel, rrect_mask(size, (wx0 + 3, wy0 + 1, wx1 - 3, wy1 - 1), 5))
     paint(img, edge_dark, shade, 0.45)
     light = rrect_mask(size, (MOUSE_CX - 1.2, wy0 + 6, MOUSE_CX + 1.2, wy1 - 6), 1.2)
-    paint(img, light.filter(ImageFilter.GaussianBlur(2.2)), ACCENT, 0.9)
+    paint(img, light.filter(blur(2.2)), ACCENT, 0.9)
     paint(img, light, ACCENT_HI)
 
     # two stage buttons behind the wheel
@@ -659,7 +765,7 @@ def make_mouse_picture():
 
     # brand mark on the palm rest
     mark = brand_mark_mask(size, MOUSE_CX, 330, 15)
-    paint(img, mark.filter(ImageFilter.GaussianBlur(3)), ACCENT, 0.6)
+    paint(img, mark.filter(blur(3)), ACCENT, 0.6)
     paint(img, mark, ACCENT_HI)
 
     # call-outs: anchor dot on the button, line, numbered badge.
@@ -716,14 +822,16 @@ def make_colour_picker():
     picture: the white band, the full-colour band and the black band are all
     inside that part.
     """
-    w, h = 208, 149
+    w, h = dims((208, 149))
     img = Image.new("RGB", (w, h))
-    px = img.load()
+    pixels = img.load()
     hue_cols = 205
     white_end, full0, full1, black0 = 5, 70, 78, 141
-    for x in range(w):
+    for column in range(w):
+        x = pixel_centre(column)
         hc = hue_colour(min(x, hue_cols) / float(hue_cols))
-        for y in range(h):
+        for row in range(h):
+            y = pixel_centre(row)
             if y <= white_end:
                 c = (1.0, 1.0, 1.0)
             elif y < full0:
@@ -736,7 +844,7 @@ def make_colour_picker():
                 c = tuple(v * (1.0 - t) for v in hc)
             else:
                 c = (0.0, 0.0, 0.0)
-            px[x, y] = tuple(int(round(v * 255)) for v in c)
+            pixels[column, row] = tuple(int(round(v * 255)) for v in c)
     return img.convert("RGBA")
 
 
@@ -750,13 +858,13 @@ def make_warning():
         d.polygon([(x * s, y * s) for x, y in tri], fill=255),
         d.line([(x * s, y * s) for x, y in tri + [tri[0]]], fill=255, width=int(10 * s), joint="curve"),
         [d.ellipse([(x - 5) * s, (y - 5) * s, (x + 5) * s, (y + 5) * s], fill=255) for x, y in tri]), 8)
-    paint(img, shape.filter(ImageFilter.GaussianBlur(4)), ACCENT, 0.45)
+    paint(img, shape.filter(blur(4)), ACCENT, 0.45)
     paint(img, shape, vgrad(size, [(0.0, ACCENT_HI), (0.55, ACCENT), (1.0, ACCENT_LO)]))
     # light edge on top
-    inner = shape.filter(ImageFilter.MinFilter(3))
-    top = Image.new("L", size, 0)
-    ImageDraw.Draw(top).rectangle([0, 0, 96, 40], fill=255)
-    paint(img, ImageChops.multiply(ring(shape, inner), top.filter(ImageFilter.GaussianBlur(8))), WHITE, 0.35)
+    inner = shape.filter(erode(1))
+    top = blank(size)
+    ScaledDraw(top).rectangle([0, 0, 96, 40], fill=255)
+    paint(img, ImageChops.multiply(ring(shape, inner), top.filter(blur(8))), WHITE, 0.35)
     ink = (0x1A, 0x1A, 0x1A)
     paint(img, rrect_mask(size, (44, 30, 52, 61), 4), ink)
     paint(img, ellipse_mask(size, (43.5, 65, 52.5, 74)), ink)
@@ -780,26 +888,24 @@ def arrow(down):
         rows = rows[::-1]
     colour = ACCENT_HI if down else (0xE6, 0xE6, 0xE6)
     img = canvas((7, 9))
-    px = img.load()
     for y, row in enumerate(rows):
         for x, ch in enumerate(row):
             if ch == "#":
-                px[x, y] = colour + (255,)
+                fill_box(img, (x, y, x + 1, y + 1), colour + (255,))
     return img
 
 
 def make_list_stripes():
     """Pattern of the macro list: 13 rows of 23 pixels, 175 wide."""
     w, h = 175, 299
-    img = Image.new("RGB", (w, h))
-    d = ImageDraw.Draw(img)
+    img = Image.new("RGB", dims((w, h)))
     for band in range(13):
         y = band * 23
-        d.line([(0, y), (w - 1, y)], fill=(21, 21, 21))
-        d.rectangle([0, y + 1, w - 1, y + 21], fill=(85, 84, 84))
-        d.line([(0, y + 22), (w - 1, y + 22)], fill=(7, 7, 7))
-    d.line([(0, 0), (0, h - 1)], fill=(10, 10, 10))
-    d.line([(w - 1, 0), (w - 1, h - 1)], fill=(10, 10, 10))
+        fill_box(img, (0, y, w, y + 1), (21, 21, 21))
+        fill_box(img, (0, y + 1, w, y + 22), (85, 84, 84))
+        fill_box(img, (0, y + 22, w, y + 23), (7, 7, 7))
+    fill_box(img, (0, 0, 1, h), (10, 10, 10))
+    fill_box(img, (w - 1, 0, w, h), (10, 10, 10))
     return img
 
 
@@ -837,19 +943,19 @@ def make_ok(state):
     w, h = OK_SIZE
     if state == "normal":
         img = canvas(OK_SIZE)
-        paint(img, Image.new("L", OK_SIZE, 255), vgrad(OK_SIZE, [(0, (0x3A, 0x3A, 0x3A)), (1, (0x30, 0x30, 0x30))]))
+        paint(img, blank(OK_SIZE, 255), vgrad(OK_SIZE, [(0, (0x3A, 0x3A, 0x3A)), (1, (0x30, 0x30, 0x30))]))
         hline(img, 0, w - 1, 0, (0x48, 0x48, 0x48))
         hline(img, 0, w - 1, h - 1, (0x27, 0x27, 0x27))
     elif state == "hover":
         img = canvas(OK_SIZE)
-        paint(img, Image.new("L", OK_SIZE, 255), vgrad(OK_SIZE, [(0, mix((0x44, 0x44, 0x44), ACCENT, 0.18)),
+        paint(img, blank(OK_SIZE, 255), vgrad(OK_SIZE, [(0, mix((0x44, 0x44, 0x44), ACCENT, 0.18)),
                                                                (1, mix((0x36, 0x36, 0x36), ACCENT, 0.18))]))
         hline(img, 0, w - 1, 0, mix((0x50, 0x50, 0x50), ACCENT, 0.35))
         hline(img, 0, w - 1, h - 2, ACCENT)
         hline(img, 0, w - 1, h - 1, ACCENT)
     else:  # pressed
         img = canvas(OK_SIZE)
-        paint(img, Image.new("L", OK_SIZE, 255), vgrad(OK_SIZE, [(0, (0x00, 0x8C, 0xC0)), (1, (0x00, 0x6C, 0x98))]))
+        paint(img, blank(OK_SIZE, 255), vgrad(OK_SIZE, [(0, (0x00, 0x8C, 0xC0)), (1, (0x00, 0x6C, 0x98))]))
         hline(img, 0, w - 1, 0, (0x22, 0xA8, 0xDC))
         hline(img, 0, w - 1, h - 1, (0x00, 0x4C, 0x6C))
     return img
@@ -862,7 +968,7 @@ def make_tab(selected):
     w, h = TAB_SIZE
     if selected:
         img = canvas(TAB_SIZE)
-        paint(img, Image.new("L", TAB_SIZE, 255), vgrad(TAB_SIZE, [(0, (0x30, 0x30, 0x30)),
+        paint(img, blank(TAB_SIZE, 255), vgrad(TAB_SIZE, [(0, (0x30, 0x30, 0x30)),
                                                                  (1, mix((0x30, 0x30, 0x30), ACCENT, 0.20))]))
         hline(img, 0, w - 1, 0, (0x3E, 0x3E, 0x3E))
         hline(img, 0, w - 1, h - 2, ACCENT)
@@ -901,7 +1007,7 @@ def make_record_button(kind, active):
     if kind == "record":
         dot = ellipse_mask(size, (9.5, 6, 20.5, 17))
         if active:
-            paint(img, dot.filter(ImageFilter.GaussianBlur(1.8)), RECORD_RED, 0.8)
+            paint(img, dot.filter(blur(1.8)), RECORD_RED, 0.8)
             paint(img, dot, (0xFF, 0x55, 0x55))
         else:
             paint(img, dot, RECORD_RED)
@@ -1009,7 +1115,7 @@ def make_v_track(kind):
     gm = rrect_mask((4, V_TRACK_H - 8), (0, 0, 4, V_TRACK_H - 8), 2)
     layer = canvas((4, V_TRACK_H - 8))
     paint(layer, gm, groove)
-    img.alpha_composite(layer, (gx, 4))
+    img.alpha_composite(layer, (pxi(gx), pxi(4)))
     vline(img, gx, 6, V_TRACK_H - 7, (0x10, 0x10, 0x10), 110)
     sides = {"x": ["l"], "y": ["r"], "xy": ["l", "r"]}[kind]
     for y, major in tick_rows():
@@ -1041,14 +1147,20 @@ def make_v_thumb(kind, enabled):
 
 # ------------------------------------------------------------------ main
 
-def main():
-    written = []
+def set_file_name(name, suffix):
+    """"ok-1.png" in the set of suffix "@2x": "ok-1@2x.png"."""
+    stem, extension = os.path.splitext(name)
+    return stem + suffix + extension
+
+
+def draw_set(suffix, written):
+    """Every picture of one set, at the scale K."""
 
     def png(img, folder, name):
-        written.append(save_png(img, folder, name))
+        written.append(save_png(img, folder, set_file_name(name, suffix)))
 
     def bmp(img, folder, name):
-        written.append(save_bmp(img, folder, name))
+        written.append(save_bmp(img, folder, set_file_name(name, suffix)))
 
     # backgrounds and window outlines
     main_bg, main_shape = make_main_background()
@@ -1101,6 +1213,15 @@ def main():
         png(make_v_track(kind), CONTROLS, "dpi-indicator-%s.png" % kind)
         png(make_v_thumb(kind, True), CONTROLS, thumb + ".png")
         png(make_v_thumb(kind, False), CONTROLS, thumb + "-d.png")
+
+
+def main():
+    global K
+    written = []
+    for scale, suffix in SETS:
+        K = scale
+        draw_set(suffix, written)
+    K = 1
 
     # application icon
     write_ico(ICON_PATH, [app_icon_image(n) for n in (16, 24, 32, 48, 64, 128, 256)])

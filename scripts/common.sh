@@ -55,14 +55,15 @@ stop_wine() {
   wineserver -k </dev/null >/dev/null 2>&1 || true
 }
 
-# start_display: a virtual X display when none is given; sets DISPLAY and XVFB_PID.
+# start_display: a virtual X display when none is given; sets DISPLAY and XVFB_PID. The screen
+# (ORVANE_SCREEN, default 2560x1600) holds the main window at 200%.
 start_display() {
   XVFB_PID=""
   [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && return 0
   local n
   for n in $(seq 90 130); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${ORVANE_SCREEN:-2560x1600}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do

@@ -37,9 +37,9 @@ MenuPick ForwardedSubItemPick(const MenuPick& subPick, int itemId) {
     return MenuPick{subPick.wParam, PackWords(itemId, static_cast<int>(LOWORD(subPick.lParam)))};
 }
 
-POINT SubMenuOrigin(POINT menu, SIZE item, int index, int subImageWidth, int screenWidth) {
-    const int menuWidth = item.cx + kMenuExtraWidth;
-    const int subMenuWidth = subImageWidth + kMenuExtraWidth;
+POINT SubMenuOrigin(POINT menu, SIZE item, int index, int subImageWidth, int screenWidth, const DisplayScale& scale) {
+    const int menuWidth = item.cx + scale.Scale(kMenuExtraWidth);
+    const int subMenuWidth = subImageWidth + scale.Scale(kMenuExtraWidth);
     POINT origin{menu.x + menuWidth, menu.y + index * item.cy};
     if (origin.x + subMenuWidth > screenWidth) origin.x = menu.x - subMenuWidth;
     return origin;

@@ -1,6 +1,8 @@
 // The items of the bitmap popup menu and the arithmetic around them: the pick messages' packing,
 // the item images by position, where a sub-menu opens. Plain logic, no windows.
 #pragma once
+#include "skin/DisplayScale.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -8,7 +10,7 @@
 
 constexpr size_t kMaxMenuItems = 20;      // a menu's or a sub-menu's button column
 constexpr size_t kMenuTextChars = 260;    // 259 characters and the terminator
-constexpr int kMenuExtraWidth = 20;       // items are this much wider than their image
+constexpr int kMenuExtraWidth = 20;       // items are this much wider than their image (96 DPI)
 
 // One menu item. Sub-items carry no sub-items of their own.
 struct tagBMPMENUINFO {
@@ -39,5 +41,6 @@ MenuPick ForwardedSubItemPick(const MenuPick& subPick, int itemId);
 
 // Screen position of the sub-menu of item `index`: right of the menu, or left of it when it would
 // cross the right edge of a screen `screenWidth` wide. `item` is the size of the menu's item
-// image, `subImageWidth` the width of the sub-menu's.
-POINT SubMenuOrigin(POINT menu, SIZE item, int index, int subImageWidth, int screenWidth);
+// image, `subImageWidth` the width of the sub-menu's, both at the menu's `scale`.
+POINT SubMenuOrigin(POINT menu, SIZE item, int index, int subImageWidth, int screenWidth,
+                    const DisplayScale& scale = DisplayScale());

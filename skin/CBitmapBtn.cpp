@@ -6,6 +6,7 @@
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
 #include "skin/SkinImages.h"
+#include "skin/WindowDpi.h"
 
 #include <windowsx.h>
 
@@ -146,7 +147,8 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 
 void CBitmapBtn::DrawCaption(HDC dc, int width, int height) {
     ::SetBkMode(dc, TRANSPARENT);
-    GdiObject<HFONT> font = SkinFont(fontHeight, fontWeight, CaptionEscapement(textMode));
+    const DisplayScale scale = WindowScale(m_hWnd);
+    GdiObject<HFONT> font = SkinFont(scale.Scale(fontHeight), fontWeight, CaptionEscapement(textMode));
     ScopedSelect selected(dc, font.Get());
     if (useTextRect) {
         RECT area = textRect;
@@ -156,7 +158,7 @@ void CBitmapBtn::DrawCaption(HDC dc, int width, int height) {
     SIZE extent{0, 0};
     ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     const POINT origin = CaptionOrigin(textMode, width, height, extent);
-    ::TextOutW(dc, origin.x + textOffsetX, origin.y, caption.c_str(), static_cast<int>(caption.size()));
+    ::TextOutW(dc, origin.x + scale.Scale(textOffsetX), origin.y, caption.c_str(), static_cast<int>(caption.size()));
 }
 
 void CBitmapBtn::OnMouseMove(UINT flags, POINT point) {

@@ -35,9 +35,10 @@ public:
     Gdiplus::Image* hoverImage = nullptr;
     Gdiplus::Image* pressedImage = nullptr;
     Gdiplus::Image* disabledImage = nullptr;
-    BOOL useTextRect = 0;          // caption centred in textRect
+    BOOL useTextRect = 0;          // caption centred in textRect (client pixels)
     RECT textRect{0, 0, 0, 0};
     std::wstring caption;
+    // Font height and caption offset are given at 96 DPI; the button draws them at its scale.
     int fontHeight = 15;
     int fontWeight = 400;
     int textOffsetX = 0;           // added to the caption's x when textRect is not used

@@ -21,18 +21,23 @@ CBmpMenu::~CBmpMenu() {
 
 void CBmpMenu::SetItemImages(const std::wstring& normal, const std::wstring& hovered, const std::wstring& altHovered,
                              const std::wstring& altNormal) {
-    itemNormalImage = LoadSkinImageFile(normal);
-    itemHoverImage = LoadSkinImageFile(hovered);
-    altItemHoverImage = LoadSkinImageFile(altHovered);
-    altItemNormalImage = LoadSkinImageFile(altNormal);
+    itemImageFiles = {normal, hovered, altHovered, altNormal};
 }
 
 void CBmpMenu::SetSubMenuImages(const std::wstring& normal, const std::wstring& hovered, const std::wstring& pressed,
                                 const std::wstring& disabled) {
-    subNormalImage = LoadSkinImageFile(normal);
-    subHoverImage = LoadSkinImageFile(hovered);
-    subPressedImage = LoadSkinImageFile(pressed);
-    subDisabledImage = LoadSkinImageFile(disabled);
+    subImageFiles = {normal, hovered, pressed, disabled};
+}
+
+void CBmpMenu::LoadImages() {
+    itemNormalImage = LoadSkinImageFile(itemImageFiles[0], displayScale);
+    itemHoverImage = LoadSkinImageFile(itemImageFiles[1], displayScale);
+    altItemHoverImage = LoadSkinImageFile(itemImageFiles[2], displayScale);
+    altItemNormalImage = LoadSkinImageFile(itemImageFiles[3], displayScale);
+    subNormalImage = LoadSkinImageFile(subImageFiles[0], displayScale);
+    subHoverImage = LoadSkinImageFile(subImageFiles[1], displayScale);
+    subPressedImage = LoadSkinImageFile(subImageFiles[2], displayScale);
+    subDisabledImage = LoadSkinImageFile(subImageFiles[3], displayScale);
 }
 
 bool CBmpMenu::AddItem(const wchar_t* text, int id) {
@@ -58,8 +63,9 @@ tagBMPMENUINFO* CBmpMenu::ItemAt(size_t index) {
 
 BOOL CBmpMenu::OnInitDialog() {
     CMenuColumn::OnInitDialog();
+    LoadImages();
     const SIZE item = SkinImageSize(itemNormalImage.get());
-    const int width = item.cx + kMenuExtraWidth;
+    const int width = item.cx + displayScale.Scale(kMenuExtraWidth);
     PlaceColumn(POINT{menuX, menuY}, width, static_cast<int>(menuItems.size()) * item.cy);
     size_t i = 0;
     for (const tagBMPMENUINFO& entry : menuItems) {
@@ -121,7 +127,7 @@ void CBmpMenu::OpenSubMenu(int index, tagBMPMENUINFO& item) {
     const SIZE itemSize = SkinImageSize(itemNormalImage.get());
     const SIZE subSize = SkinImageSize(subNormalImage.get());
     const POINT origin = SubMenuOrigin(POINT{menuX, menuY}, itemSize, index, subSize.cx,
-                                       ::GetSystemMetrics(SM_CXFULLSCREEN));
+                                       ::GetSystemMetrics(SM_CXFULLSCREEN), displayScale);
     subMenu = std::make_unique<CSubBmpMenu>(index, item.subItems.get(), origin);
     subMenu->SetImages(CopyImageArea(subNormalImage.get(), subSize), CopyImageArea(subHoverImage.get(), subSize),
                        CopyImageArea(subPressedImage.get(), subSize), CopyImageArea(subDisabledImage.get(), subSize));

@@ -9,6 +9,7 @@
 #include "skin/CSubBmpMenu.h"
 #include "skin/SkinImages.h"
 
+#include <array>
 #include <list>
 #include <memory>
 #include <string>
@@ -18,7 +19,8 @@ public:
     CBmpMenu() = default;
     ~CBmpMenu() override;
 
-    // Full paths of the item images: normal, hover, and the alternatives of both.
+    // Full paths of the item images: normal, hover, and the alternatives of both; read when the
+    // menu is created, in the set of its scale.
     void SetItemImages(const std::wstring& normal, const std::wstring& hovered, const std::wstring& altHovered,
                        const std::wstring& altNormal);
     // Full paths of the sub-menu images: normal, hover, pressed, disabled.
@@ -51,6 +53,10 @@ private:
     void CloseSubMenu();
     // A pick in a sub-menu (WM_SUBMENU_PICK's parameters), passed on to the owner as this menu's.
     void OnSubMenuPick(WPARAM wParam, LPARAM lParam);
+    void LoadImages();
+
+    std::array<std::wstring, 4> itemImageFiles;
+    std::array<std::wstring, 4> subImageFiles;
 
     SkinImage itemNormalImage;
     SkinImage itemHoverImage;

@@ -6,12 +6,18 @@
 namespace {
 constexpr WPARAM kFocusGained = 1;
 constexpr WPARAM kFocusLost = 2;
+constexpr int kFontHeight = 15;
+constexpr int kFontWeight = 500;
 }
 
-CClrEdit::CClrEdit() : editFont(SkinFont(15, 500)) {}
+CClrEdit::CClrEdit() : editFont(SkinFont(kFontHeight, kFontWeight)) {}
 
 BOOL CClrEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CEdit::Create(withBorder ? style | WS_BORDER : style, rect, parent, id);
+}
+
+void CClrEdit::UseScale(const DisplayScale& scale) {
+    if (!scale.IsBase()) editFont = SkinFont(scale.Scale(kFontHeight), kFontWeight);
 }
 
 LRESULT CClrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #pragma once
 #include "framework/CEdit.h"
 #include "skin/CachedSolidBrush.h"
+#include "skin/DisplayScale.h"
 #include "skin/GdiObject.h"
 
 class CClrEdit : public CEdit {
@@ -15,7 +16,10 @@ public:
     BOOL notifyKeyUp = 0;
     COLORREF editTextColor = RGB(255, 255, 255);
     COLORREF editBackColor = RGB(0, 0, 0);
-    GdiObject<HFONT> editFont;  // SkinFont 15, weight 500; the owner applies it with WM_SETFONT after creation
+    // SkinFont 15, weight 500; the owner applies it with WM_SETFONT after creation.
+    GdiObject<HFONT> editFont;
+    // Makes editFont again at `scale`, before the owner hands it out.
+    void UseScale(const DisplayScale& scale);
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 

@@ -4,6 +4,8 @@
 #include "res/resource.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
+#include "skin/SkinRegion.h"
+#include "skin/WindowDpi.h"
 
 #include <windowsx.h>
 
@@ -13,10 +15,14 @@
 namespace {
 constexpr COLORREF kSelectionColor = RGB(0x96, 0x96, 0x96);
 constexpr COLORREF kSolidBackground = RGB(6, 6, 6);
+constexpr int kFontHeight = 14;
+// Row geometry at 96 DPI, drawn at the list's scale.
 constexpr int kTextIndent = 8;
 constexpr int kIconGap = 16;
 constexpr int kEditorLeft = 168;
 constexpr int kEditorWidth = 55;
+constexpr RECT kArrowRect{5, 5, 12, 14};
+constexpr int kIconLeft = 5;
 constexpr int kEditorMaxDigits = 5;
 constexpr int kEditTextMaxChars = 200;
 constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_WANTRETURN;
@@ -35,25 +41,36 @@ CListBoxEx::CListBoxEx()
     : selectedTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
       textColor(::GetSysColor(COLOR_WINDOWTEXT)),
       selectionColor(::GetSysColor(COLOR_HIGHLIGHT)),
-      font(SkinFont(14, 0)),
+      font(SkinFont(kFontHeight, 0)),
       editor(*this) {}
 
 CListBoxEx::~CListBoxEx() { DestroyInDestructor(); }
 
 BOOL CListBoxEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id, const wchar_t* name) {
+    // The rows are measured while the list is created, so the scale is known before.
+    scale = WindowScale(parent ? parent->m_hWnd : nullptr);
+    if (!scale.IsBase()) font = SkinFont(scale.Scale(kFontHeight), 0);
     return CreateEx(0, L"LISTBOX", name, style, rect, parent, id);
 }
 
 void CListBoxEx::AttachList(HWND owner) {
     notifyWindow = owner;
-    releaseImage = LoadSkinImage(SkinFolder::Background, L"424.png");
-    pressImage = LoadSkinImage(SkinFolder::Background, L"423.png");
+    releaseImage = LoadSkinImage(SkinFolder::Background, L"424.png", scale);
+    pressImage = LoadSkinImage(SkinFolder::Background, L"423.png", scale);
+}
+
+GdiObject<HBITMAP> CListBoxEx::StripesPicture() const {
+    if (scale.IsBase()) return GdiObject<HBITMAP>(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LIST_STRIPES)));
+    // The resource holds the 96 DPI picture; the other scales read theirs from the skin.
+    GdiObject<HBITMAP> stripes;
+    LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"list-stripes.bmp", stripes, scale);
+    return stripes;
 }
 
 void CListBoxEx::SetListBackground() {
     selectionColor = kSelectionColor;
     if (notifyOnClick) {
-        GdiObject<HBITMAP> stripes(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LIST_STRIPES)));
+        GdiObject<HBITMAP> stripes = StripesPicture();
         // The brush keeps its own copy of the picture.
         backgroundBrush.Reset(stripes ? ::CreatePatternBrush(stripes.Get()) : ::CreateSolidBrush(kSolidBackground));
     } else {
@@ -104,8 +121,9 @@ void CListBoxEx::Notify(UINT message, int row) const {
 void CListBoxEx::DrawIcon(HDC dc, int datum, const RECT& row) {
     if (datum == ITEM_RELEASE || datum == ITEM_PRESS) {
         Gdiplus::Graphics graphics(dc);
+        const RECT arrow = scale.Scale(kArrowRect);
         DrawSkinImage(graphics, datum == ITEM_PRESS ? pressImage.get() : releaseImage.get(),
-                      Gdiplus::Rect(row.left + 5, row.top + 5, 7, 9));
+                      GdiplusRect(RECT{row.left + arrow.left, row.top + arrow.top, row.left + arrow.right, row.top + arrow.bottom}));
         return;
     }
     if (datum == 1) return;
@@ -114,7 +132,8 @@ void CListBoxEx::DrawIcon(HDC dc, int datum, const RECT& row) {
     HDC iconDc = ::CreateCompatibleDC(dc);
     {
         ScopedSelect select(iconDc, icon.Get());
-        ::BitBlt(dc, row.left + 5, row.top, iconWidth, iconHeight, iconDc, 0, 0, SRCCOPY);
+        ::StretchBlt(dc, row.left + scale.Scale(kIconLeft), row.top, scale.Scale(iconWidth), scale.Scale(iconHeight), iconDc,
+                     0, 0, iconWidth, iconHeight, SRCCOPY);
     }
     ::DeleteDC(iconDc);
 }
@@ -145,10 +164,10 @@ void CListBoxEx::DrawItem(const DRAWITEMSTRUCT& item) {
     ::SetBkMode(dc, TRANSPARENT);
 
     const int datum = static_cast<int>(item.itemData);
-    int x = row.left + (noTextIndent ? 0 : kTextIndent);
+    int x = row.left + (noTextIndent ? 0 : scale.Scale(kTextIndent));
     if (datum != 0) {
         DrawIcon(dc, datum, row);
-        x = row.left + iconWidth + (noTextIndent ? 0 : kIconGap);
+        x = row.left + scale.Scale(iconWidth + (noTextIndent ? 0 : kIconGap));
     }
     const std::wstring text = GetText(static_cast<int>(item.itemID));
     ScopedSelect selectFont(dc, font.Get());
@@ -163,8 +182,8 @@ void CListBoxEx::OpenEditor(int row) {
     DeleteString(row);
     InsertRow(row, L"", 0);
     SetCurSel(row);
-    const RECT editRect{rowRect.left + kEditorLeft, rowRect.top, rowRect.left + kEditorLeft + kEditorWidth,
-                        rowRect.top + itemHeight};
+    const RECT editRect{rowRect.left + scale.Scale(kEditorLeft), rowRect.top,
+                        rowRect.left + scale.Scale(kEditorLeft + kEditorWidth), rowRect.top + scale.Scale(itemHeight)};
     if (!editor.Create(kEditorStyle, editRect, this, 0)) {
         editRow = -1;
         return;
@@ -261,7 +280,7 @@ BOOL CListBoxEx::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* res
         *result = TRUE;
         return TRUE;
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight);
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(scale.Scale(itemHeight));
         *result = TRUE;
         return TRUE;
     case WM_CTLCOLORLISTBOX:

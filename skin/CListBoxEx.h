@@ -10,6 +10,7 @@
 #pragma once
 #include "framework/CListBox.h"
 #include "skin/CListValueEdit.h"
+#include "skin/DisplayScale.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinImages.h"
 
@@ -46,6 +47,7 @@ public:
     COLORREF selectedTextColor;
     COLORREF textColor;
     COLORREF selectionColor;
+    // Sizes at 96 DPI; the list draws them at the scale of the window it was created in.
     int iconWidth = 16;
     int iconHeight = 16;
     int itemHeight = 23;
@@ -70,6 +72,8 @@ private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawIcon(HDC dc, int datum, const RECT& row);
     HBRUSH Background() const;
+    // The striped background picture at the list's scale.
+    GdiObject<HBITMAP> StripesPicture() const;
     // The row under a client point, and whether the point is inside it.
     int RowAt(LPARAM point, bool* inside = nullptr) const;
     void Notify(UINT message, int row) const;
@@ -80,6 +84,7 @@ private:
 
     HWND notifyWindow = nullptr;  // borrowed: the owner
     GdiObject<HFONT> font;
+    DisplayScale scale;
     GdiObject<HBRUSH> backgroundBrush;
     SkinImage pressImage;
     SkinImage releaseImage;

@@ -2,8 +2,11 @@
 
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
+#include "skin/WindowDpi.h"
 
 #include <windowsx.h>
+
+#include <vector>
 
 void StartWindowDrag(HWND window, int x, int y) {
     ::PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
@@ -27,6 +30,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         if (CDialog::WindowProc(message, wParam, lParam) == -1) return -1;
+        displayScale = WindowScale(m_hWnd);
         CreateSkinLayout();
         ApplyRegion();
         return 0;
@@ -43,6 +47,9 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // manager move the window with the pointer until the next click.
         if (wParam == HTCAPTION && PressEnded(m_hWnd)) return 0;
         break;
+    case WM_DPICHANGED:
+        if (lParam) OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY: {
         LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         ReleaseSkin();
@@ -54,10 +61,31 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
+void CSkinDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    const DisplayScale scale(dpi);
+    if (scale.Dpi() == displayScale.Dpi()) return;
+    displayScale = scale;
+    LayOutAgain();
+    ApplyRegion();
+    // The layout has sized the window for the new scale; the system's rectangle places it.
+    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(FALSE);
+}
+
+void CSkinDialog::LayOutAgain() {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    for (HWND child : children) ::DestroyWindow(child);
+    ReleaseSkin();
+    CreateSkinLayout();
+}
+
 void CSkinDialog::ApplyRegion() {
     const wchar_t* name = RegionBitmapName();
     if (!name) return;
-    regionBitmapSize = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, regionBitmap);
+    regionBitmapSize = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + name, regionBitmap, displayScale);
     GdiObject<HRGN> region = CreateRegionFromBitmap(regionBitmap.Get());
     if (!region) return;
     windowRegion = region.Get();

@@ -2,6 +2,7 @@
 // bitmap when it has one, and moved by dragging its own surface. Subclasses give the pieces.
 #pragma once
 #include "framework/CDialog.h"
+#include "skin/DisplayScale.h"
 #include "skin/GdiObject.h"
 #include "skin/SkinPaintDC.h"
 
@@ -33,13 +34,21 @@ protected:
     virtual void OnSurfacePressed(int x, int y) { StartWindowDrag(m_hWnd, x, y); }
     // After WM_DESTROY: delete the images and fonts the window owns.
     virtual void ReleaseSkin() {}
+    // The window moved to a monitor of another scale (displayScale holds the new one): lay the
+    // window out again. By default the child windows go, ReleaseSkin runs and then
+    // CreateSkinLayout; a window with state beyond its layout restores it after calling this.
+    virtual void LayOutAgain();
 
     // --- not meant to be overridden ---
+    // The scale of the monitor the window was created on, read before the layout routine runs.
+    DisplayScale displayScale;
     GdiObject<HBITMAP> regionBitmap;
     SIZE regionBitmapSize{0, 0};
     HRGN windowRegion = nullptr;  // borrowed: owned by the system once applied
 
 private:
+    // OnDpiChanged(UINT dpi, const RECT* suggested)
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void ApplyRegion();
     void Paint();
 

@@ -5,11 +5,12 @@
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"
 #include "skin/SkinRegion.h"
+#include "skin/WindowDpi.h"
 
 #include <windowsx.h>
 
 namespace {
-constexpr int kOffsetRightPixels = 14;
+constexpr int kOffsetRightPixels = 14;  // at 96 DPI
 }
 
 BOOL CSliderThumb::Create(Gdiplus::Bitmap* image, Gdiplus::Bitmap* disabledImage, CWnd* bar, UINT id) {
@@ -34,7 +35,9 @@ void CSliderThumb::ApplyThumbRegion() {
     if (shape && ::SetWindowRgn(m_hWnd, shape.Get(), TRUE)) region = shape.Release();
 }
 
-int CSliderThumb::CrossAxisLeft() const { return trackMinX + (offsetRight ? kOffsetRightPixels : 0); }
+int CSliderThumb::CrossAxisLeft() const {
+    return trackMinX + (offsetRight ? WindowScale(m_hWnd).Scale(kOffsetRightPixels) : 0);
+}
 
 void CSliderThumb::SetPos(int newValue) {
     if (newValue < minValue || newValue > maxValue) newValue = minValue;

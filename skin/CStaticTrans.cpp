@@ -2,6 +2,7 @@
 
 #include "skin/AccessibleControl.h"
 #include "skin/SkinFont.h"
+#include "skin/WindowDpi.h"
 
 std::unique_ptr<CStaticTrans> CStaticTrans::CreateLabel(CWnd& parent, const RECT& rect, const std::wstring& text,
                                                        DWORD style, int fontHeight, BYTE italic) {
@@ -20,10 +21,14 @@ void CStaticTrans::InvalidateUnder(BOOL erase) const {
     ::InvalidateRect(parent, &area, erase);
 }
 
-// The font is kept while the label lives, and made again only when the owner changes its look.
+// The font is kept while the label lives, and made again only when the owner changes its look or
+// the label moves to a monitor of another scale.
 HFONT CStaticTrans::LabelFont() {
-    if (!font || fontHeight != labelFontHeight || fontWeight != labelFontWeight || fontItalic != labelItalic) {
-        font = SkinFont(labelFontHeight, labelFontWeight, 0, labelItalic != 0);
+    const UINT dpi = WindowDpi(m_hWnd);
+    if (!font || fontHeight != labelFontHeight || fontWeight != labelFontWeight || fontItalic != labelItalic ||
+        fontDpi != dpi) {
+        font = SkinFont(DisplayScale(dpi).Scale(labelFontHeight), labelFontWeight, 0, labelItalic != 0);
+        fontDpi = dpi;
         fontHeight = labelFontHeight;
         fontWeight = labelFontWeight;
         fontItalic = labelItalic;

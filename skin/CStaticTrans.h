@@ -21,7 +21,7 @@ public:
 
     COLORREF textColor = RGB(255, 255, 255);
     int backColor = kTransparent;  // a colour: solid background in the control's own font
-    int labelFontHeight = 15;      // the transparent label's font
+    int labelFontHeight = 15;      // the transparent label's font, at 96 DPI: drawn at the label's scale
     int labelFontWeight = 400;
     BYTE labelItalic = 0;
 
@@ -42,4 +42,5 @@ private:
     int fontHeight = 0;  // what `font` was made with
     int fontWeight = 0;
     BYTE fontItalic = 0;
+    UINT fontDpi = 0;
 };

@@ -20,12 +20,13 @@ BOOL CSubBmpMenu::OnInitDialog() {
     CMenuColumn::OnInitDialog();
     const SIZE item = SkinImageSize(normalImage.get());
     const size_t count = subItems ? std::min(subItems->size(), kMaxMenuItems) : 0;
-    const int width = item.cx + kMenuExtraWidth;
-    // A one-pixel line of the window's picture above every sub-item separates them.
-    PlaceColumn(POINT{subX, subY}, width, static_cast<int>(count) * item.cy + 1);
+    const int width = item.cx + displayScale.Scale(kMenuExtraWidth);
+    // A one-pixel (96 DPI) line of the window's picture above every sub-item separates them.
+    const int line = displayScale.Scale(1);
+    PlaceColumn(POINT{subX, subY}, width, static_cast<int>(count) * item.cy + line);
     for (size_t k = 0; k < count; ++k) {
         const int top = static_cast<int>(k) * item.cy;
-        CreateItemButton(k, RECT{0, top + 1, width, top + item.cy}, (*subItems)[k].text, normalImage.get(),
+        CreateItemButton(k, RECT{0, top + line, width, top + item.cy}, (*subItems)[k].text, normalImage.get(),
                          hoverImage.get(), pressedImage.get(), disabledImage.get());
     }
     return TRUE;

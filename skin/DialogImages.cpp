@@ -1,10 +1,10 @@
 #include "skin/DialogImages.h"
 
-void DialogImages::Load() {
-    background = LoadSkinImage(SkinFolder::Background, L"dlg.png");
-    okNormal = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png");
-    okHover = LoadSkinImage(SkinFolder::Buttons, L"ok-3.png");
-    okPressed = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png");
+void DialogImages::Load(const DisplayScale& scale) {
+    background = LoadSkinImage(SkinFolder::Background, L"dlg.png", scale);
+    okNormal = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png", scale);
+    okHover = LoadSkinImage(SkinFolder::Buttons, L"ok-3.png", scale);
+    okPressed = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png", scale);
 }
 
 void DialogImages::Release() {

@@ -8,7 +8,8 @@
 
 class DialogImages {
 public:
-    void Load();
+    // The pictures in the set of the dialog's scale.
+    void Load(const DisplayScale& scale = DisplayScale());
     void Release();
 
     Gdiplus::Image* Background() const { return background.get(); }

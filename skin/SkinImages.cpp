@@ -69,6 +69,28 @@ SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
     if (!copy || copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
     return copy;
 }
+
+// `image` drawn at `size` with high-quality filtering; null when the drawing fails.
+SkinImage Resampled(Gdiplus::Bitmap& image, SIZE size) {
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    SkinImage target(new Gdiplus::Bitmap(size.cx, size.cy, PixelFormat32bppPARGB));
+    if (target->GetLastStatus() != Gdiplus::Ok) return nullptr;
+    {
+        Gdiplus::Graphics graphics(target.get());
+        graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+        graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+        graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHighQuality);
+        Gdiplus::ImageAttributes edges;
+        edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+        const Gdiplus::Rect whole(0, 0, size.cx, size.cy);
+        if (graphics.DrawImage(&image, whole, 0, 0, static_cast<INT>(image.GetWidth()), static_cast<INT>(image.GetHeight()),
+                               Gdiplus::UnitPixel, &edges) != Gdiplus::Ok) {
+            return nullptr;
+        }
+    }
+    SkinImage copy = DrawingCopy(*target);
+    return copy ? std::move(copy) : std::move(target);
+}
 }  // namespace
 
 std::wstring SkinFolderPath(SkinFolder folder) {
@@ -91,6 +113,27 @@ SkinImage LoadSkinImageFile(const std::wstring& path) {
     if (decoded->GetLastStatus() != Gdiplus::Ok) return decoded;
     SkinImage copy = DrawingCopy(*decoded);
     return copy ? std::move(copy) : std::move(decoded);
+}
+
+SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName, const DisplayScale& scale) {
+    return LoadSkinImageFile(SkinFolderPath(folder) + (fileName ? fileName : L""), scale);
+}
+
+SkinImage LoadSkinImageFile(const std::wstring& path, const DisplayScale& scale) {
+    if (scale.IsBase()) return LoadSkinImageFile(path);
+    ArtworkSet set = scale.Artwork();
+    SkinImage image = LoadSkinImageFile(ArtworkPath(path, set));
+    // A file that did not decode measures 0 x 0 (its status is read, and so reset, once already).
+    if (SkinImageSize(image.get()).cx <= 0) {
+        set = ArtworkSet::Normal;
+        image = LoadSkinImageFile(path);
+    }
+    const SIZE drawn = SkinImageSize(image.get());
+    if (drawn.cx <= 0 || drawn.cy <= 0) return image;
+    const SIZE wanted = scale.Scale(ArtworkBaseSize(drawn, set));
+    if (wanted.cx == drawn.cx && wanted.cy == drawn.cy) return image;
+    SkinImage resampled = Resampled(*image, wanted);
+    return resampled ? std::move(resampled) : std::move(image);
 }
 
 SIZE SkinImageSize(Gdiplus::Image* image) {

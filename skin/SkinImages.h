@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include "skin/DisplayScale.h"
+
 #include <memory>
 #include <string>
 
@@ -22,6 +24,13 @@ SkinImage LoadSkinImage(const std::wstring& folderPath, const wchar_t* fileName)
 SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName);
 // The image of a full file path.
 SkinImage LoadSkinImageFile(const std::wstring& path);
+
+// The picture of `fileName` for a window at `scale`: the file of the scale's artwork set (see
+// ArtworkPath), or the 96 DPI file when that set lacks it. A picture of a set drawn for another
+// scale is resampled once, with high-quality filtering, to the scale's size of its 96 DPI size,
+// so that it measures what the window's scaled rectangles expect.
+SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName, const DisplayScale& scale);
+SkinImage LoadSkinImageFile(const std::wstring& path, const DisplayScale& scale);
 
 // Width and height in pixels; 0 x 0 for none or an image that did not decode.
 SIZE SkinImageSize(Gdiplus::Image* image);

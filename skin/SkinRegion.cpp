@@ -40,6 +40,49 @@ SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
+namespace {
+// `source` stretched to `size` without blending; empty when the drawing calls fail.
+GdiObject<HBITMAP> Stretched(HBITMAP source, SIZE from, SIZE size) {
+    GdiObject<HBITMAP> result;
+    MemoryDC sourceDc(nullptr);
+    MemoryDC targetDc(nullptr);
+    if (!sourceDc.Get() || !targetDc.Get()) return result;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = size.cx;
+    header.biHeight = size.cy;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> target(
+        ::CreateDIBSection(targetDc.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!target) return result;
+    ScopedSelect sourceSelection(sourceDc.Get(), source);
+    ScopedSelect targetSelection(targetDc.Get(), target.Get());
+    ::SetStretchBltMode(targetDc.Get(), COLORONCOLOR);
+    if (!::StretchBlt(targetDc.Get(), 0, 0, size.cx, size.cy, sourceDc.Get(), 0, 0, from.cx, from.cy, SRCCOPY)) return result;
+    return target;
+}
+}  // namespace
+
+SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap, const DisplayScale& scale) {
+    if (scale.IsBase()) return LoadRegionBitmap(path, bitmap);
+    ArtworkSet set = scale.Artwork();
+    SIZE drawn = LoadRegionBitmap(ArtworkPath(path, set), bitmap);
+    if (!bitmap) {
+        set = ArtworkSet::Normal;
+        drawn = LoadRegionBitmap(path, bitmap);
+    }
+    if (!bitmap) return drawn;
+    const SIZE wanted = scale.Scale(ArtworkBaseSize(drawn, set));
+    if (wanted.cx == drawn.cx && wanted.cy == drawn.cy) return drawn;
+    GdiObject<HBITMAP> stretched = Stretched(bitmap.Get(), drawn, wanted);
+    if (!stretched) return drawn;
+    bitmap = std::move(stretched);
+    return wanted;
+}
+
 GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
     GdiObject<HRGN> result;
     if (!bitmap) return result;

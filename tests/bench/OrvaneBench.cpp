@@ -11,6 +11,7 @@
 #include "bench/BenchWindow.h"
 #include "bench/MainWindowSoak.h"
 #include "bench/ProgramStart.h"
+#include "bench/ScopedLogPixels.h"
 #include "bench/SimulatorSession.h"
 #include "bench/StartPhases.h"
 #include "bench/Stopwatch.h"
@@ -38,6 +39,7 @@ constexpr double kRepaintGoalMilliseconds = 8;
 constexpr double kMemoryGoalMegabytes = 15;
 constexpr double kSwitchRatioGoal = 2;
 constexpr DWORD kServiceReadMilliseconds = 1000;
+constexpr DWORD kDoubleScaleDpi = 192;
 // Below this the private memory of a long session counts as not grown: the heap rounds.
 constexpr double kMemoryNoiseMegabytes = 1;
 
@@ -101,9 +103,10 @@ StartFigures MeasureStarts(int starts) {
     return figures;
 }
 
-void AddStart(BenchTable& table, const StartFigures& starts) {
+// `scale`: empty at 96 DPI, else the display scale both programs ran at.
+void AddStart(BenchTable& table, const StartFigures& starts, const std::wstring& scale) {
     const double ratio = starts.bareMilliseconds > 0 ? starts.toolMilliseconds / starts.bareMilliseconds : 0;
-    table.Add(L"start to first complete paint (median of " + std::to_wstring(starts.measured) + L")",
+    table.Add(L"start to first complete paint" + scale + L" (median of " + std::to_wstring(starts.measured) + L")",
               Milliseconds(starts.toolMilliseconds) + L" = " + Number(ratio, 2) + L"x",
               L"bare program, popup with " + std::to_wstring(starts.children) + L" buttons: " +
                   Milliseconds(starts.bareMilliseconds),
@@ -227,9 +230,16 @@ int wmain(int argc, wchar_t** argv) {
 
     Progress(L"starts");
     const StartFigures starts = MeasureStarts(options.starts);
+    Progress(L"starts at 200%");
+    StartFigures doubleScaleStarts;
+    {
+        const ScopedLogPixels doubleScale(kDoubleScaleDpi);
+        doubleScaleStarts = MeasureStarts(options.starts);
+    }
     Progress(L"start phases");
     const std::vector<Phase> phases = StartPhases(kPhaseRepetitions).Measure();
-    AddStart(table, starts);
+    AddStart(table, starts, L"");
+    AddStart(table, doubleScaleStarts, L" at 200% (192 DPI, both programs)");
     {
         BenchWindow window;
         AddPhases(table, phases, window.Show());

@@ -2,7 +2,11 @@
 driven with real X input as the end-to-end tests drive it. The data set is fixed: the simulator's
 factory profiles and one macro recorded here with a fixed delay, so reruns give the same pictures.
 
-    python3 screenshots.py OUTPUT_FOLDER      (ORVANE_BIN names the build's bin folder)
+    python3 screenshots.py OUTPUT_FOLDER [DPI]      (ORVANE_BIN names the build's bin folder)
+
+At 96 DPI (the default) every page and dialog is taken. At another DPI (the Wine prefix's
+LogPixels, set before the tool starts and removed afterwards) the pages, the single-key dialog and
+the warning box are taken, with every click at its point scaled to that DPI.
 
 Each picture is cropped to the window it shows (with its menu, where one is open), stripped and,
 where that looks the same, stored with a palette of 256 colours.
@@ -18,7 +22,9 @@ from harness import (CANCEL, EDITOR_TITLE, FIXED_DELAY_BOX, FUNCTION_BUTTON_HEIG
                      FUNCTION_BUTTON_X, KEY_COMBINATION_ITEM, MACRO_ITEM, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH,
                      MOUSE_CLICK, NAME_BOX_TITLE, NEW_MACRO, OK, PAGE_TABS, RAPID_FIRE_ITEM, RECORD, RESET, ROW_TOPS,
                      SERVICE_TITLE, SINGLE_KEY_ITEM, STOP, TITLE, TOOL, Window, point_documents_at, screenshot,
-                     stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
+                     stop_service, wait_for_window, wait_until, wait_until_gone, wine, xdotool)
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 MACRO_NAME = "Combo"
 MACRO_KEYS = ["q", "w", "e"]
@@ -84,8 +90,9 @@ def store_with_palette(path):
 
 
 class Photographer:
-    def __init__(self, output):
+    def __init__(self, output, dpi):
         self.output = output
+        self.dpi = dpi
         self.work = tempfile.mkdtemp(prefix="orvane-shots-")
         self.documents = os.path.join(self.work, "documents")
         os.makedirs(self.documents)
@@ -99,9 +106,16 @@ class Photographer:
         with open(path, encoding="utf-8") as log:
             return log.read()
 
+    def scaled(self, value):
+        """A 96 DPI coordinate at the tool's DPI, rounded as the tool rounds."""
+        product = value * self.dpi
+        return (product + 48) // 96 if product >= 0 else -((-product + 48) // 96)
+
     def start(self):
         if not point_documents_at(self.documents):
             sys.exit("the Wine prefix has no Documents folder")
+        if self.dpi != 96:
+            wine("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(self.dpi), "/f")
         self.tool = subprocess.Popen(["wine", TOOL], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL)
         if not (wait_for_window(TITLE, 60) and wait_for_window(SERVICE_TITLE, 60)):
@@ -121,6 +135,8 @@ class Photographer:
             if not wait_until_gone(TITLE, 10):
                 self.tool.kill()
         stop_service()
+        if self.dpi != 96:
+            wine("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
         shutil.rmtree(self.work, ignore_errors=True)
 
     def shoot(self, name, rectangle):
@@ -147,6 +163,8 @@ class Photographer:
         """A click at a client point of the main window, or on the middle of its control of that text."""
         if isinstance(point, str):
             point = self.window.centre(point)
+        else:
+            point = (self.scaled(point[0]), self.scaled(point[1]))
         info = self.window.info()
         click_at(info["x"] + point[0], info["y"] + point[1])
 
@@ -155,11 +173,12 @@ class Photographer:
         self.main_click((FUNCTION_BUTTON_X, ROW_TOPS[row] + FUNCTION_BUTTON_HEIGHT // 2))
         time.sleep(0.5)
         info = self.window.info()
-        return info["x"] + FUNCTION_BUTTON_LEFT, info["y"] + ROW_TOPS[row]
+        return info["x"] + self.scaled(FUNCTION_BUTTON_LEFT), info["y"] + self.scaled(ROW_TOPS[row])
 
     def choose(self, row, item):
         menu_x, menu_y = self.open_function_menu(row)
-        click_at(menu_x + MENU_ITEM_WIDTH // 2, menu_y + MENU_ITEM_HEIGHT * item + MENU_ITEM_HEIGHT // 2)
+        height = self.scaled(MENU_ITEM_HEIGHT)
+        click_at(menu_x + self.scaled(MENU_ITEM_WIDTH) // 2, menu_y + height * item + height // 2)
 
     def open_sub_menu(self, row, item):
         """Opens the sub-menu of an item; returns the screen point of its first entry."""
@@ -195,6 +214,10 @@ class Photographer:
             move_to(*AWAY)
             self.shoot_window(name, TITLE)
         self.main_click(PAGE_TABS[0])
+
+    def single_key_dialog(self):
+        # From the second row, whose menu opens below it on the screen at every scale.
+        self.shoot_key_dialog(1, SINGLE_KEY_ITEM, "Press a key to assign", "single-key.png", lambda: xdotool("key", "F5"))
 
     def key_dialogs(self):
         def single_key():
@@ -266,14 +289,19 @@ class Photographer:
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3) or (len(sys.argv) == 3 and not sys.argv[2].isdigit()):
         sys.exit(__doc__)
     output = os.path.abspath(sys.argv[1])
+    dpi = int(sys.argv[2]) if len(sys.argv) == 3 else 96
     os.makedirs(output, exist_ok=True)
-    photographer = Photographer(output)
+    photographer = Photographer(output, dpi)
     try:
         photographer.start()
         photographer.pages()
+        if dpi != 96:
+            photographer.single_key_dialog()
+            photographer.warning()
+            return
         photographer.key_dialogs()
         photographer.macro_editor()
         photographer.function_menu()

@@ -21,7 +21,9 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvan
 INSTALL_FOLDER_WINDOWS = r"C:\Program Files\Orvane"
 PROGRAM_FILES = ["OrvaneCfg.exe", "OrvaneCtl.exe", "KBHook.dll", "LICENSE.txt", "Uninstall.exe",
                  os.path.join("images", "0409", "strings", "skins.ini"),
-                 os.path.join("images", "0409", "background", "423.png")]
+                 os.path.join("images", "0409", "background", "423.png"),
+                 os.path.join("images", "0409", "background", "cfgMainback@1.5x.bmp"),
+                 os.path.join("images", "0409", "buttons", "ok-1@2x.png")]
 
 
 def read_bytes(path):

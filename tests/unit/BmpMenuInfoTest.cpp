@@ -75,4 +75,27 @@ TEST(BmpMenuInfo, SubMenuOpensRightOfTheMenuOrLeftOfItAtTheScreenEdge) {
         EXPECT_EQ(c.origin.y, origin.y) << c.name;
     }
 }
+
+TEST(BmpMenuInfo, SubMenuOfAScaledMenuKeepsItsPlaceInScaledUnits) {
+    struct ScaledCase {
+        UINT dpi;
+        POINT menu;
+        int screenWidth;
+        POINT origin;
+    };
+    // Item images of the scale (225 x 36 at 144 DPI, 300 x 48 at 192) and a margin of 30 or 40.
+    const ScaledCase cases[] = {
+        {144, {150, 75}, 1920, {405, 147}},   // item 2, right of the menu
+        {144, {1410, 0}, 1920, {1665, 72}},   // ends exactly at the edge
+        {144, {1411, 0}, 1920, {1156, 72}},   // one pixel too far: left
+        {192, {200, 100}, 2560, {540, 196}},
+        {192, {2221, 0}, 2560, {1881, 96}},
+    };
+    for (const ScaledCase& c : cases) {
+        const DisplayScale scale(c.dpi);
+        const POINT origin = SubMenuOrigin(c.menu, scale.Scale(SIZE{150, 24}), 2, scale.Scale(150), c.screenWidth, scale);
+        EXPECT_EQ(c.origin.x, origin.x) << c.dpi;
+        EXPECT_EQ(c.origin.y, origin.y) << c.dpi;
+    }
+}
 }  // namespace

@@ -157,4 +157,60 @@ TEST_F(SkinImages, DrawingScalesTheWholeImageIntoTheRectangle) {
     }
     EXPECT_EQ(RGB(200, 10, 10), CentreAfterDrawing(&red));
 }
+
+// A picture loaded for a scale measures its 96 DPI size scaled: its own set at 144 and 192 DPI,
+// the nearest larger set resampled in between, the plain file at 96 DPI.
+TEST_F(SkinImages, PicturesForAScaleMeasureTheScaledSize) {
+    struct ScaledCase {
+        SkinFolder folder;
+        const wchar_t* name;
+        SIZE base;
+    };
+    const ScaledCase cases[] = {
+        {SkinFolder::Buttons, L"ok-1.png", {93, 26}},
+        {SkinFolder::Background, L"circle.png", {19, 20}},
+        {SkinFolder::Background, L"mouse-layout-front.png", {265, 470}},
+        {SkinFolder::Controls, L"x2.png", {24, 13}},
+    };
+    for (const ScaledCase& c : cases) {
+        for (UINT dpi : {72u, 96u, 120u, 144u, 168u, 192u, 240u}) {
+            const DisplayScale scale(dpi);
+            SkinImage image = LoadSkinImage(c.folder, c.name, scale);
+            const SIZE size = SkinImageSize(image.get());
+            EXPECT_EQ(scale.Scale(c.base.cx), size.cx) << c.name << " at " << dpi;
+            EXPECT_EQ(scale.Scale(c.base.cy), size.cy) << c.name << " at " << dpi;
+        }
+    }
+}
+
+TEST_F(SkinImages, APictureOfItsOwnSetIsTakenAsDrawn) {
+    for (UINT dpi : {144u, 192u}) {
+        const DisplayScale scale(dpi);
+        const std::wstring file = ArtworkPath(SkinFolderPath(SkinFolder::Buttons) + L"ok-2.png", scale.Artwork());
+        Gdiplus::Bitmap decoded(file.c_str());
+        ASSERT_EQ(Gdiplus::Ok, decoded.GetLastStatus());
+        SkinImage image = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png", scale);
+        const Gdiplus::RectF ownSize(0, 0, static_cast<Gdiplus::REAL>(decoded.GetWidth()),
+                                     static_cast<Gdiplus::REAL>(decoded.GetHeight()));
+        EXPECT_EQ(0, LargestDifference(PixelsAfterDrawing(&decoded, ownSize), PixelsAfterDrawing(image.get(), ownSize)));
+    }
+}
+
+TEST_F(SkinImages, APictureWithoutItsSetFallsBackToTheNormalFileScaled) {
+    TestFolder folder;
+    Gdiplus::Bitmap picture(10, 4, PixelFormat32bppARGB);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 10; ++x) picture.SetPixel(x, y, Gdiplus::Color(255, 30, 160, 90));
+    }
+    CLSID png{};
+    ASSERT_EQ(S_OK, ::CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png));
+    ASSERT_EQ(Gdiplus::Ok, picture.Save(folder.File(L"plain.png").c_str(), &png, nullptr));
+    SkinImage image = LoadSkinImageFile(folder.File(L"plain.png"), DisplayScale(144));
+    EXPECT_EQ(15, SkinImageSize(image.get()).cx);
+    EXPECT_EQ(6, SkinImageSize(image.get()).cy);
+    EXPECT_EQ(RGB(30, 160, 90), CentreAfterDrawing(image.get()));
+    SkinImage missing = LoadSkinImageFile(folder.File(L"missing.png"), DisplayScale(192));
+    ASSERT_NE(nullptr, missing);
+    EXPECT_EQ(0, SkinImageSize(missing.get()).cx);
+}
 }  // namespace

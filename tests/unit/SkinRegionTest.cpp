@@ -173,4 +173,46 @@ TEST(LoadRegionBitmap, WindowOutlinesOfTheSkinLeaveTheirCornersOutside) {
         EXPECT_TRUE(::PtInRegion(region.Get(), size.cx / 2, size.cy / 2));
     }
 }
+
+// Every scale takes the outline of its own set, or of the nearest larger set stretched to its
+// size, so the window's shape fits the window at every scale.
+TEST(LoadRegionBitmap, WindowOutlinesAtEveryScaleHaveTheScaledSize) {
+    InitFolders();
+    struct OutlineCase {
+        const wchar_t* name;
+        SIZE base;
+    };
+    const OutlineCase outlines[] = {
+        {L"cfgMainback.bmp", {1024, 700}}, {L"cfgMainback2.bmp", {478, 292}}, {L"cfgMainback3.bmp", {757, 582}}};
+    for (const OutlineCase& outline : outlines) {
+        for (UINT dpi : {96u, 120u, 144u, 168u, 192u}) {
+            const DisplayScale scale(dpi);
+            GdiObject<HBITMAP> bitmap;
+            const SIZE size = LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + outline.name, bitmap, scale);
+            EXPECT_EQ(scale.Scale(outline.base.cx), size.cx) << dpi;
+            EXPECT_EQ(scale.Scale(outline.base.cy), size.cy) << dpi;
+            BITMAP info{};
+            ASSERT_TRUE(::GetObjectW(bitmap.Get(), sizeof(info), &info));
+            EXPECT_EQ(size.cx, info.bmWidth);
+            GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
+            ASSERT_TRUE(region);
+            EXPECT_FALSE(::PtInRegion(region.Get(), 0, 0)) << dpi;
+            EXPECT_FALSE(::PtInRegion(region.Get(), size.cx - 1, 0)) << dpi;
+            EXPECT_TRUE(::PtInRegion(region.Get(), size.cx / 2, size.cy / 2)) << dpi;
+            EXPECT_TRUE(::PtInRegion(region.Get(), size.cx / 2, size.cy - 1)) << dpi;
+            EXPECT_TRUE(::PtInRegion(region.Get(), 0, size.cy / 2)) << dpi;
+        }
+    }
+}
+
+TEST(LoadRegionBitmap, AScaleWithoutItsOwnFileStretchesTheNormalOne) {
+    TestFolder folder;
+    TestFolder::WriteBytes(folder.File(L"shape.bmp"), BmpFile({"..##", "####"}));
+    GdiObject<HBITMAP> bitmap;
+    const SIZE size = LoadRegionBitmap(folder.File(L"shape.bmp"), bitmap, DisplayScale(192));
+    EXPECT_EQ(8, size.cx);
+    EXPECT_EQ(4, size.cy);
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
+    EXPECT_TRUE(SameRegion(region.Get(), {{4, 0, 8, 2}, {0, 2, 8, 4}}));
+}
 }  // namespace

@@ -45,6 +45,27 @@ private:
     SkinImage picture;
 };
 
+// A dialog laid out at its scale: 478 x 292 with one child at (100, 50)-(220, 80), at 96 DPI.
+class ScaledDialog : public CSkinDialog {
+public:
+    ScaledDialog() : CSkinDialog(IDD_WARNING_BOX, nullptr, SkinPaintDC::Mode::Direct) {}
+
+    int layouts = 0;
+    HWND child = nullptr;
+    HRGN WindowRegion() const { return windowRegion; }
+    UINT Dpi() const { return displayScale.Dpi(); }
+
+protected:
+    void CreateSkinLayout() override {
+        ++layouts;
+        MoveWindow(0, 0, displayScale.Scale(478), displayScale.Scale(292), TRUE);
+        const RECT rect = displayScale.Scale(RECT{100, 50, 220, 80});
+        child = ::CreateWindowExW(0, L"STATIC", L"child", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
+                                  rect.bottom - rect.top, m_hWnd, nullptr, nullptr, nullptr);
+    }
+    const wchar_t* RegionBitmapName() const override { return L"cfgMainback2.bmp"; }
+};
+
 class SkinDialogTest : public SkinWindowTest {
 protected:
     void SetUp() override {
@@ -108,5 +129,41 @@ TEST_F(SkinDialogTest, EraseBackgroundErasesNothingAndAnswersAsConfigured) {
         EXPECT_EQ(answer, dialog.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)));
         ::DeleteDC(dc);
     }
+}
+
+// A move to a monitor of another scale lays the window out again at the new scale, with the
+// outline of that scale, at the place the system suggests; the old controls are gone.
+TEST_F(SkinDialogTest, ANewDpiLaysTheWindowOutAgainAtTheSuggestedPlace) {
+    ScaledDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(SW_SHOW);
+    const UINT startDpi = dialog.Dpi();
+    const UINT newDpi = startDpi == 192 ? 144 : 192;
+    const DisplayScale scale(newDpi);
+    HWND first = dialog.child;
+    RECT suggested{40, 30, 40 + scale.Scale(478), 30 + scale.Scale(292)};
+    dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(2, dialog.layouts);
+    EXPECT_EQ(newDpi, dialog.Dpi());
+    EXPECT_FALSE(::IsWindow(first)) << "the controls of the old scale are destroyed";
+    const RECT window = dialog.GetWindowRect();
+    EXPECT_EQ(40, window.left);
+    EXPECT_EQ(30, window.top);
+    EXPECT_EQ(scale.Scale(478), window.right - window.left);
+    EXPECT_EQ(scale.Scale(292), window.bottom - window.top);
+    RECT child{};
+    ::GetWindowRect(dialog.child, &child);
+    ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&child), 2);
+    EXPECT_EQ(scale.Scale(100), child.left);
+    EXPECT_EQ(scale.Scale(80), child.bottom);
+    HRGN shape = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(COMPLEXREGION, ::GetWindowRgn(dialog.m_hWnd, shape));
+    EXPECT_TRUE(::PtInRegion(shape, scale.Scale(478) - 2, scale.Scale(146))) << "the outline has the new size";
+    EXPECT_FALSE(::PtInRegion(shape, scale.Scale(478) - 1, scale.Scale(292) - 1));
+    ::DeleteObject(shape);
+
+    dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(2, dialog.layouts) << "the same DPI again changes nothing";
+    dialog.DestroyWindow();
 }
 }  // namespace

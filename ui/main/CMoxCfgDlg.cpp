@@ -87,7 +87,7 @@ LRESULT CMoxCfgDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CMoxCfgDlg::CreateSkinLayout() {
     InitFolders();
     CreateDataFolders();
-    layout.Create(*this);
+    layout.Create(*this, displayScale);
     BindControls();
 }
 
@@ -130,6 +130,15 @@ void CMoxCfgDlg::BindControls() {
         layout.flashSpeedButtons[k].onClick = [&lighting, k] { lighting.OnFlashSpeedButton(k); };
         layout.colorSliders[k].onChange = [&lighting, k](int position) { lighting.OnColorSlider(k, position); };
     }
+}
+
+void CMoxCfgDlg::LayOutAgain() {
+    pages.buttons.CloseFunctionMenu();
+    CSkinDialog::LayOutAgain();
+    const int page = state.currentPage;
+    state.currentPage = 0;
+    ShowPage(page);
+    pages.RefreshAll();
 }
 
 void CMoxCfgDlg::OpenVendorWebPage() {
@@ -184,17 +193,16 @@ BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
 }
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
-    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(kMouseLayoutRect));
+    const DisplayScale& scale = layout.scale;
+    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(scale.Scale(kMouseLayoutRect)));
     if (state.currentPage != 3 || !SettingsValues::GroupsForLedMode(state.shownLedMode).colorPicture) return;
-    DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(kColorPictureRect));
-    Gdiplus::Pen frame(Gdiplus::Color(255, 255, 255, 255), 1.0f);
-    Gdiplus::Rect outline = GdiplusRect(kSwatchFrameRect);
-    outline.Width -= 1;
-    outline.Height -= 1;
-    graphics.DrawRectangle(&frame, outline);
+    DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(scale.Scale(kColorPictureRect)));
+    // The outline is the frame filled white under the colour: one pixel wide at 96 DPI.
+    Gdiplus::SolidBrush frame(Gdiplus::Color(255, 255, 255, 255));
+    graphics.FillRectangle(&frame, GdiplusRect(scale.Scale(kSwatchFrameRect)));
     COLORREF color = state.currentColor;
     Gdiplus::SolidBrush fill(Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color)));
-    graphics.FillRectangle(&fill, GdiplusRect(kSwatchColorRect));
+    graphics.FillRectangle(&fill, GdiplusRect(scale.Scale(kSwatchColorRect)));
 }
 
 void CMoxCfgDlg::OnSurfacePressed(int x, int y) {
@@ -211,7 +219,8 @@ void CMoxCfgDlg::ShowPage(int page) {
         return;
     }
     state.currentPage = page;
-    ::InvalidateRect(m_hWnd, &kPageArea, TRUE);
+    const RECT pageArea = layout.scale.Scale(kPageArea);
+    ::InvalidateRect(m_hWnd, &pageArea, TRUE);
     for (int i = 0; i < 3; ++i) layout.pageTabs[i].SetCheck(i == page - 1);
     layout.ShowPageControls(page);
     const ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];

@@ -44,6 +44,8 @@ protected:
     Gdiplus::Image* BackgroundImage() const override { return layout.background.get(); }
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     void OnSurfacePressed(int x, int y) override;
+    // At a new scale: the controls made again, showing the page and the profile shown before.
+    void LayOutAgain() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

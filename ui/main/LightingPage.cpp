@@ -102,7 +102,8 @@ void LightingPage::ShowColor(COLORREF color, bool moveSliders) {
 void LightingPage::PickColor(int x, int y) {
     POINT point{x, y};
     // Without the picture the pixel there is the panel's, not a colour the user saw to pick.
-    if (!GroupsForLedMode(state.shownLedMode).colorPicture || !::PtInRect(&kColorPickRect, point)) return;
+    const RECT pickArea = layout.scale.Scale(kColorPickRect);
+    if (!GroupsForLedMode(state.shownLedMode).colorPicture || !::PtInRect(&pickArea, point)) return;
     HDC dc = ::GetDC(window.m_hWnd);
     COLORREF color = ::GetPixel(dc, x, y);
     ::ReleaseDC(window.m_hWnd, dc);
@@ -133,6 +134,8 @@ void LightingPage::OnColorFieldKeyUp(int tag) {
 }
 
 void LightingPage::InvalidateColorArea(bool withPicture) const {
-    ::InvalidateRect(window.m_hWnd, &kSwatchFrameRect, FALSE);
-    if (withPicture) ::InvalidateRect(window.m_hWnd, &kColorPictureRect, TRUE);
+    const RECT swatch = layout.scale.Scale(kSwatchFrameRect);
+    const RECT picture = layout.scale.Scale(kColorPictureRect);
+    ::InvalidateRect(window.m_hWnd, &swatch, FALSE);
+    if (withPicture) ::InvalidateRect(window.m_hWnd, &picture, TRUE);
 }

@@ -239,7 +239,8 @@ std::vector<ControlRow> MainLayout::ReadingOrder(int page) {
     return rows;
 }
 
-void MainLayout::Create(CWnd& window) {
+void MainLayout::Create(CWnd& window, const DisplayScale& windowScale) {
+    scale = windowScale;
     LoadImages();
     SIZE size = SkinImageSize(background.get());
     window.MoveWindow(0, 0, size.cx, size.cy, TRUE);
@@ -254,34 +255,34 @@ void MainLayout::CreateControls(CWnd& window) {
 }
 
 void MainLayout::LoadImages() {
-    background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png");
-    mouseLayout = LoadSkinImage(SkinFolder::Background, L"mouse-layout-front.png");
-    circle = LoadSkinImage(SkinFolder::Background, L"circle.png");
-    colorPicture = LoadSkinImage(SkinFolder::Background, L"RGB.png");
+    background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png", scale);
+    mouseLayout = LoadSkinImage(SkinFolder::Background, L"mouse-layout-front.png", scale);
+    circle = LoadSkinImage(SkinFolder::Background, L"circle.png", scale);
+    colorPicture = LoadSkinImage(SkinFolder::Background, L"RGB.png", scale);
     // Normal, hover and pressed: the hover picture is grey, the pressed one blue.
     const wchar_t* minimize[] = {L"min-1.png", L"min-3.png", L"min-2.png"};
     const wchar_t* close[] = {L"close-1.png", L"close-3.png", L"close-2.png"};
     for (int i = 0; i < 3; ++i) {
-        minimizeImages[i] = LoadSkinImage(SkinFolder::Buttons, minimize[i]);
-        closeImages[i] = LoadSkinImage(SkinFolder::Buttons, close[i]);
+        minimizeImages[i] = LoadSkinImage(SkinFolder::Buttons, minimize[i], scale);
+        closeImages[i] = LoadSkinImage(SkinFolder::Buttons, close[i], scale);
     }
-    okImages[0] = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png");
-    okImages[1] = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png");
-    tabImages[0] = LoadSkinImage(SkinFolder::Buttons, L"profile_normal2.png");
-    tabImages[1] = LoadSkinImage(SkinFolder::Buttons, L"profile_down.png");
-    horizontalTrack = LoadSkinImage(SkinFolder::Controls, L"trackbar-back-b.png");
-    dpiTracks[0] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-x.png");
-    dpiTracks[1] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-y.png");
-    dpiTracks[2] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-xy.png");
-    checkBoxImages[0] = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png");
-    checkBoxImages[1] = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
-    linkImages[0] = LoadSkinImage(SkinFolder::Controls, L"link-1.png");
-    linkImages[1] = LoadSkinImage(SkinFolder::Controls, L"link-2.png");
+    okImages[0] = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png", scale);
+    okImages[1] = LoadSkinImage(SkinFolder::Buttons, L"ok-2.png", scale);
+    tabImages[0] = LoadSkinImage(SkinFolder::Buttons, L"profile_normal2.png", scale);
+    tabImages[1] = LoadSkinImage(SkinFolder::Buttons, L"profile_down.png", scale);
+    horizontalTrack = LoadSkinImage(SkinFolder::Controls, L"trackbar-back-b.png", scale);
+    dpiTracks[0] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-x.png", scale);
+    dpiTracks[1] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-y.png", scale);
+    dpiTracks[2] = LoadSkinImage(SkinFolder::Controls, L"dpi-indicator-xy.png", scale);
+    checkBoxImages[0] = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png", scale);
+    checkBoxImages[1] = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png", scale);
+    linkImages[0] = LoadSkinImage(SkinFolder::Controls, L"link-1.png", scale);
+    linkImages[1] = LoadSkinImage(SkinFolder::Controls, L"link-2.png", scale);
     const wchar_t* thumbs[4][2] = {
         {L"y.png", L"y-d.png"}, {L"x2.png", L"x2-d.png"}, {L"x3.png", L"x3-d.png"}, {L"x1.png", L"x1-d.png"}};
     for (int state = 0; state < 2; ++state) {
-        horizontalThumbs[state] = LoadSkinImage(SkinFolder::Controls, thumbs[0][state]);
-        for (int kind = 0; kind < 3; ++kind) dpiThumbs[kind][state] = LoadSkinImage(SkinFolder::Controls, thumbs[kind + 1][state]);
+        horizontalThumbs[state] = LoadSkinImage(SkinFolder::Controls, thumbs[0][state], scale);
+        for (int kind = 0; kind < 3; ++kind) dpiThumbs[kind][state] = LoadSkinImage(SkinFolder::Controls, thumbs[kind + 1][state], scale);
     }
 }
 
@@ -317,7 +318,7 @@ std::wstring MainLayout::TextOf(const ControlRow& row) const {
 }
 
 void MainLayout::CreateControl(CWnd& window, const ControlRow& row) {
-    const RECT rect = row.rect;
+    const RECT rect = scale.Scale(row.rect);
     std::visit(
         [&](auto* control) {
             using Held = std::remove_pointer_t<decltype(control)>;
@@ -340,6 +341,7 @@ void MainLayout::CreateControl(CWnd& window, const ControlRow& row) {
                 control->editBackColor = kColorFieldBackground;
                 control->notifyKeyUp = 1;
                 control->notifyTag = row.id;
+                control->UseScale(scale);
                 control->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, &window, kColorFieldId);
                 control->SetFont(control->editFont.Get());
                 control->SetLimitText(3);

@@ -32,7 +32,7 @@ constexpr int kDpiXYSliderId = 10018;  // + stage
 constexpr int kColorSliderId = 10023;  // + component: red, green, blue
 constexpr int kColorFieldTag = 255;    // + component: the colour fields' WM_EDIT_KEYUP tags
 
-// The painted parts of the window, in client coordinates (left, top, right, bottom).
+// The painted parts of the window, in client coordinates (left, top, right, bottom) at 96 DPI.
 constexpr RECT kPageArea{132, 123, 981, 631};          // repainted when the page changes
 constexpr RECT kMouseLayoutRect{132, 123, 397, 593};   // the mouse picture of page 1
 constexpr RECT kColorPictureRect{210, 282, 418, 431};  // the colour picture of page 3
@@ -106,8 +106,11 @@ CWnd* WindowOf(const LayoutControl& control);
 class MainLayout {
 public:
     // Loads the images below the tool's directory, sizes `window` to the background and creates
-    // every control as its child.
-    void Create(CWnd& window);
+    // every control as its child: every rectangle of the rows (given at 96 DPI) at `windowScale`,
+    // with the pictures of that scale.
+    void Create(CWnd& window, const DisplayScale& windowScale);
+    // The scale the layout was made at: the painted parts and the hit tests use it too.
+    DisplayScale scale;
     // The steps of Create, apart so that they can be measured one by one.
     void LoadImages();
     void CreateControls(CWnd& window);
