@@ -14,12 +14,19 @@ CSingleKey::CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messag
                     SkinPaintDC::Mode::Buffered),
       capture(singleKeyOnly) {}
 
-void CSingleKey::CreateControls() {
+void CSingleKey::AddControls(std::vector<DialogControl>& controls) {
     const ButtonImageSet ok = images.OkButton();
-    CreateCaptionedButton(keyDisplay, *this, KeyDisplayRect(), ButtonImageSet{ok.normal, ok.normal, ok.normal, ok.normal},
-                          L"");
+    controls.push_back({&keyDisplay, KeyDisplayRect(), {ok.normal, ok.normal, ok.normal, ok.normal}, L"",
+                        DialogStyle::Captioned()});
+}
+
+void CSingleKey::ConfigureControls() {
     keyDisplay.fillBackground = 1;
     keyDisplay.backgroundColor = RGB(0, 0, 0);
+    keyDisplay.onClick = [this] {
+        capture.Restart();
+        ShowNotice(L"");
+    };
 }
 
 BOOL CSingleKey::OnInitDialog() {
@@ -64,15 +71,6 @@ BOOL CSingleKey::PreTranslateMessage(MSG* message) {
     // confirm and Escape cancel in the middle of a capture, and Tab or Space act on the controls.
     if (reporting && message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST) return TRUE;
     return CPromptDialog::PreTranslateMessage(message);
-}
-
-BOOL CSingleKey::OnCommand(WPARAM wParam, LPARAM lParam) {
-    auto control = reinterpret_cast<HWND>(lParam);
-    if (control && control == keyDisplay.m_hWnd) {
-        capture.Restart();
-        ShowNotice(L"");
-    }
-    return CPromptDialog::OnCommand(wParam, lParam);
 }
 
 LRESULT CSingleKey::OnHookKey(int vk, int flags) {
