@@ -70,13 +70,13 @@ void CFireKey::ReleaseSkin() {
 }
 
 BOOL CFireKey::OnInitDialog() {
-    CSingleKey::OnInitDialog();
+    const BOOL result = CSingleKey::OnInitDialog();
     // A mouse button's record holds no key to show.
     if (fireTarget != kKeyboardTarget) ForgetKey();
     SelectTarget(fireTarget);
     countField.SetWindowText(std::to_wstring(fireCount).c_str());
     speedField.SetWindowText(std::to_wstring(fireSpeed).c_str());
-    return TRUE;
+    return result;
 }
 
 void CFireKey::ForgetKey() {

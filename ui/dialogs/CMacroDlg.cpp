@@ -101,7 +101,8 @@ BOOL CMacroDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     hook = StartKeyHook(*this, false);
     UpdateEnabling();
-    return TRUE;
+    ::SetFocus(layout.macroList.m_hWnd);
+    return FALSE;
 }
 
 BOOL CMacroDlg::PreTranslateMessage(MSG* message) {

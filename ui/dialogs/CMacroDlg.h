@@ -26,6 +26,7 @@ public:
     static constexpr int kOkResult = 1;
     static constexpr int kCancelResult = 16;
 
+    // The keyboard focus starts on the macro list; false, since the focus is set.
     BOOL OnInitDialog() override;
     // Closing the window while recording stops the recording first.
     void OnCancel() override;

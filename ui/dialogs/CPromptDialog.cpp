@@ -33,6 +33,12 @@ void CPromptDialog::ShowNotice(const std::wstring& text) {
     messageLabel->SetWindowText((text.empty() ? messageText : text).c_str());
 }
 
+BOOL CPromptDialog::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    ::SetFocus(okButton.m_hWnd);
+    return FALSE;
+}
+
 BOOL CPromptDialog::PreTranslateMessage(MSG* message) {
     // Consumed: the dialog manager would otherwise press the default button a second time.
     if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {

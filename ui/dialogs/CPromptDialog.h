@@ -18,6 +18,8 @@ public:
     static constexpr int kWidth = 478;
     static constexpr int kHeight = 292;
 
+    // The keyboard focus starts on OK; false, since the focus is set.
+    BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
 
     // For the tests: the controls as a user finds them.

@@ -30,11 +30,11 @@ void CSingleKey::ConfigureControls() {
 }
 
 BOOL CSingleKey::OnInitDialog() {
-    CPromptDialog::OnInitDialog();
+    const BOOL result = CPromptDialog::OnInitDialog();
     hook = StartKeyHook(*this, true);
     ReportKeys(true);
     keyDisplay.SetText(capture.Start(), 0, kTextCentred);
-    return TRUE;
+    return result;
 }
 
 void CSingleKey::ReportKeys(bool on) {
