@@ -72,7 +72,7 @@ public:
         bool taken;     // false: a repeat, or no room; nothing changed
         int selection;  // the row to select when taken
     };
-    // OnHookKey(int vk, int flags) at tick `now`, with the selected row (-1 for none), the delay
+    // The hook event (vk, flags) at tick `now`, with the selected row (-1 for none), the delay
     // type and the text of the fixed delay box.
     HookResult OnHookKey(std::uint32_t vk, std::uint32_t flags, std::uint32_t now, int selected, int delayType,
                          const std::wstring& fixedDelayText);
