@@ -46,11 +46,10 @@ protected:
 
 private:
     tagBMPMENUINFO* ItemAt(size_t index);
-    // OnButtonHover(HWND button)
     void OnButtonHover(HWND button);
     void OpenSubMenu(int index, tagBMPMENUINFO& item);
     void CloseSubMenu();
-    // OnSubMenuPick(WPARAM parentIndexAndSubIndex, LPARAM subItemId)
+    // A pick in a sub-menu (WM_SUBMENU_PICK's parameters), passed on to the owner as this menu's.
     void OnSubMenuPick(WPARAM wParam, LPARAM lParam);
 
     SkinImage itemNormalImage;

@@ -50,7 +50,7 @@ LRESULT CSliderBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     case WM_SLIDER_CHANGED:
-        // OnSliderChanged(int value, int thumbId): passed on under the bar's id
+        // The thumb's new value, passed on under the bar's id.
         ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, wParam, sliderId);
         return 0;
     case WM_ENABLE:

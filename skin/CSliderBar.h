@@ -42,6 +42,6 @@ protected:
 private:
     void CreateThumb();
     void Paint();
-    // OnClick(POINT point): a press or a release on the bar
+    // A press or a release on the bar.
     void OnClick(POINT point);
 };

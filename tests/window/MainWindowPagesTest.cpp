@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, SlidersStoreTheirValuesThroughRealClicks) {
     RECT bar = Layout().pointerSliders[0].GetClientRect();
     ClickBar(Layout().pointerSliders[0], bar.right - 1, bar.bottom / 2);
     EXPECT_EQ(4, Shown().Acceleration);
-    EXPECT_EQ(LoadUiString(L"General", 1) + L" : 4", Text(*Layout().pointerSliderTitles[0]));
+    EXPECT_EQ(LoadUiString(TextId::General::AccelerationLabel) + L" : 4", Text(*Layout().pointerSliderTitles[0]));
 
     ClickBar(Layout().pointerSliders[0], 0, bar.bottom / 2);
     EXPECT_EQ(1, Shown().Acceleration);

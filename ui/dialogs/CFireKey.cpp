@@ -14,7 +14,11 @@ constexpr int kFocusLost = 2;
 // Left, right, middle button, keyboard key.
 constexpr RECT kOptionBoxRects[] = {{36, 112, 87, 128}, {89, 112, 156, 128}, {159, 112, 218, 128}, {36, 136, 144, 152}};
 
-std::wstring FireKeyText(int id) { return LoadUiString(L"FireKey", id); }
+using TextId::FireKey;
+
+// The captions of the option boxes, in their order.
+constexpr FireKey kOptionTexts[] = {FireKey::LeftButton, FireKey::RightButton, FireKey::MiddleButton,
+                                    FireKey::KeyboardKey};
 
 // A number field of at most CFireKey::kMaxDigits digits in the field's own font.
 DialogStyle NumberField(UINT id, const CClrEdit& field) {
@@ -35,14 +39,15 @@ void CFireKey::AddControls(std::vector<DialogControl>& controls) {
     tickedImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
     const ButtonImageSet box{boxImage.get(), boxImage.get(), tickedImage.get(), boxImage.get()};
     for (size_t t = 0; t < optionBoxes.size(); ++t) {
-        controls.push_back({&optionBoxes[t], kOptionBoxRects[t], box, FireKeyText(static_cast<int>(t) + 1),
+        controls.push_back({&optionBoxes[t], kOptionBoxRects[t], box, LoadUiString(kOptionTexts[t]),
                             DialogStyle::ImageOnly()});
     }
     CSingleKey::AddControls(controls);
+    using S = DialogStyle;
     const std::vector<DialogControl> numbers = {
-        {&countLabel, {279, 130, 367, 149}, {}, FireKeyText(7), DialogStyle::Label(15, SS_LEFT)},
+        {&countLabel, {279, 130, 367, 149}, {}, LoadUiString(FireKey::RepeatCountLabel), S::Label(15, SS_LEFT)},
         {&countField, {383, 130, 444, 149}, {}, L"", NumberField(kCountFieldId, countField)},
-        {&speedLabel, {279, 171, 367, 190}, {}, FireKeyText(8), DialogStyle::Label(15, SS_LEFT)},
+        {&speedLabel, {279, 171, 367, 190}, {}, LoadUiString(FireKey::SpeedLabel), S::Label(15, SS_LEFT)},
         {&speedField, {383, 171, 444, 190}, {}, L"", NumberField(kSpeedFieldId, speedField)},
     };
     controls.insert(controls.end(), numbers.begin(), numbers.end());

@@ -15,10 +15,7 @@
 namespace {
 constexpr int kMaxLoopCount = 255;
 constexpr int kMouseButtons = 3;
-// Notices of "WARNING": a name that cannot be a macro's file name, and a library that took no name.
-constexpr int kInvalidNameMessage = 15;
-constexpr int kLibraryFullMessage = 16;
-constexpr int kFileNotWrittenMessage = 19;
+using TextId::Warning;
 
 int RowDatum(RowMark mark) {
     switch (mark) {
@@ -45,7 +42,7 @@ CMacroDlg::CMacroDlg(CWnd* parent)
 void CMacroDlg::CreateSkinLayout() {
     MoveWindow(0, 0, MacroDlgLayout::kWidth, MacroDlgLayout::kHeight, TRUE);
     // The skin draws the title; the window text names the window for the system.
-    SetWindowText(LoadUiString(L"MACRO", 1).c_str());
+    SetWindowText(LoadUiString(TextId::Macro::EditorTitle).c_str());
     layout.Create(*this);
     layout.stopButton.EnableWindow(FALSE);
     BindControls();
@@ -195,7 +192,7 @@ bool CMacroDlg::SaveSelectedMacro() {
     const std::wstring name = SelectedMacroName();
     if (name.empty()) return false;
     if (SaveMacroFile(MacroFilePath(name), ShownSettings())) return true;
-    ShowNotice(kFileNotWrittenMessage);
+    ShowNotice(Warning::MacroNotSaved);
     return false;
 }
 
@@ -237,18 +234,19 @@ void CMacroDlg::UpdateEnabling() {
 
 // --- boxes the editor asks ---
 
-void CMacroDlg::ShowNotice(int messageId) {
-    CWarningDlg notice(this, LoadUiString(L"WARNING", 1), LoadUiString(L"WARNING", messageId), L"");
+void CMacroDlg::ShowNotice(Warning message) {
+    CWarningDlg notice(this, LoadUiString(Warning::Title), LoadUiString(message), L"");
     notice.DoModal();
 }
 
 bool CMacroDlg::ConfirmDelete() {
-    CWarningDlg confirm(this, LoadUiString(L"WARNING", 9), LoadUiString(L"WARNING", 10), L"");
+    CWarningDlg confirm(this, LoadUiString(Warning::DeleteMacroTitle), LoadUiString(Warning::DeleteMacroQuestion), L"");
     return confirm.DoModal() == IDOK;
 }
 
 bool CMacroDlg::AskMacroName(std::wstring& name) {
-    CSingleKeyDlg input(this, LoadUiString(L"SINGLEKEY", 5), LoadUiString(L"SINGLEKEY", 6));
+    CSingleKeyDlg input(this, LoadUiString(TextId::SingleKey::NewMacroTitle),
+                        LoadUiString(TextId::SingleKey::NewMacroPrompt));
     if (input.DoModal() != IDOK) return false;
     name = input.inputText;
     return true;
@@ -296,7 +294,7 @@ void CMacroDlg::OnLoopCountKeyUp() {
 void CMacroDlg::NewMacro() {
     hook.Enable(false);
     if (library.CountMacros() >= MACRO_SLOTS) {
-        ShowNotice(12);
+        ShowNotice(Warning::MacroLibraryFull);
         return;
     }
     ProcessRecordingState().lastEventTime = 0;
@@ -304,7 +302,7 @@ void CMacroDlg::NewMacro() {
     if (!AskMacroName(name) || name.empty()) return;
     // A name is a file name in the macro folder: refused before anything is written.
     if (!MacroLibrary::IsValidMacroName(name)) {
-        ShowNotice(kInvalidNameMessage);
+        ShowNotice(Warning::InvalidMacroName);
         return;
     }
     const std::wstring path = MacroFilePath(name);
@@ -315,14 +313,14 @@ void CMacroDlg::NewMacro() {
     cleared.loopType = 2;
     cleared.delayType = DELAY_NONE;
     if (!SaveMacroFile(path, cleared)) {
-        ShowNotice(kFileNotWrittenMessage);
+        ShowNotice(Warning::MacroNotSaved);
         return;
     }
     // The selected macro keeps its events and boxes until the new one has its slot: cleared
     // first, the next change would write an empty macro over it.
     if (library.AddMacroName(name) < 0) {
         ::DeleteFileW(path.c_str());
-        ShowNotice(kLibraryFullMessage);
+        ShowNotice(Warning::NoRoomForMacroName);
         return;
     }
     editor.Clear();
@@ -373,7 +371,7 @@ void CMacroDlg::SetRecordingLocked(bool locked) {
 
 void CMacroDlg::StartRecording(bool insert) {
     if (!insert && layout.macroList.GetCount() == 0) {
-        ShowNotice(14);
+        ShowNotice(Warning::NoMacroToRecordInto);
         return;
     }
     if (!InstallKeyHook(*this, hook)) {
@@ -391,7 +389,7 @@ void CMacroDlg::StopRecording() {
     SetRecordingLocked(false);
     hook.Enable(false);
     if (SelectedMacroName().empty()) return;
-    if (!editor.IsBalanced()) ShowNotice(13);
+    if (!editor.IsBalanced()) ShowNotice(Warning::KeysNotReleased);
     SaveAndNotify();
 }
 

@@ -10,6 +10,7 @@
 #include "macro/MacroSettings.h"
 #include "skin/CBmpMenu.h"
 #include "skin/CSkinDialog.h"
+#include "text/TextIds.h"
 #include "ui/dialogs/MacroDlgLayout.h"
 
 #include <memory>
@@ -45,8 +46,8 @@ public:
 
 protected:
     // --- override these (the tests answer the boxes the editor asks) ---
-    // A notice in the warning box: title "WARNING" 1, the message "WARNING" `messageId`.
-    virtual void ShowNotice(int messageId);
+    // A notice in the warning box under the usual title.
+    virtual void ShowNotice(TextId::Warning message);
     // The delete confirmation; true for OK.
     virtual bool ConfirmDelete();
     // The text input box for a new macro's name; false when cancelled.

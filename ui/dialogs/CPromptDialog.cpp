@@ -18,9 +18,12 @@ void CPromptDialog::CreateSkinLayout() {
         {&messageLabel, MessageRect(), {}, messageText, DialogStyle::Label(16, SS_LEFT)},
     };
     AddControls(inventory);
-    inventory.push_back(
-        {&okButton, {135, 219, 228, 245}, images.OkButton(), LoadUiString(L"General", 46), DialogStyle::Captioned()});
-    inventory.push_back({&cancelButton, {234, 219, 327, 245}, images.OkButton(), LoadUiString(L"General", 47),
+    inventory.push_back({&okButton,
+                         {135, 219, 228, 245},
+                         images.OkButton(),
+                         LoadUiString(TextId::General::Ok),
+                         DialogStyle::Captioned()});
+    inventory.push_back({&cancelButton, {234, 219, 327, 245}, images.OkButton(), LoadUiString(TextId::General::Cancel),
                          DialogStyle::Captioned()});
     CreateDialogControls(*this, inventory);
     okButton.onClick = [this] { OnOK(); };

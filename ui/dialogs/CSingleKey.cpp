@@ -5,10 +5,6 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/SystemNotices.h"
 
-namespace {
-constexpr int kRefusedKeyNotice = 8;
-}  // namespace
-
 CSingleKey::CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messageText, bool singleKeyOnly)
     : CPromptDialog(IDD_EDITOR_DIALOG, parent, std::move(titleText), std::move(messageText),
                     SkinPaintDC::Mode::Buffered),
@@ -80,7 +76,7 @@ LRESULT CSingleKey::OnHookKey(int vk, int flags) {
     case KeyCapture::Answer::Shown: ShowKeys(text); break;
     case KeyCapture::Answer::Refused:
         ::MessageBeep(MB_ICONWARNING);
-        ShowNotice(LoadUiString(L"SINGLEKEY", kRefusedKeyNotice));
+        ShowNotice(LoadUiString(TextId::SingleKey::KeyRefused));
         break;
     case KeyCapture::Answer::Confirm: OnOK(); break;
     case KeyCapture::Answer::Cancel: OnCancel(); break;

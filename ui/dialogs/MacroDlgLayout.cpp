@@ -7,6 +7,7 @@
 namespace {
 constexpr UINT kMacroListId = 0x1014;
 constexpr UINT kEventListId = 0x1012;
+constexpr DWORD kEventListStyle = CListBoxEx::kStyle | WS_VSCROLL;
 constexpr UINT kEditId = 0x5002;
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
 constexpr COLORREF kPanelColor = RGB(0x25, 0x25, 0x25);
@@ -15,8 +16,14 @@ constexpr RECT kPanels[] = {{27, 78, 236, 507}, {253, 80, 572, 509}, {572, 80, 7
 constexpr POINT kDividerTop{246, 88};
 constexpr POINT kDividerBottom{246, 503};
 
-std::wstring MacroText(int id) { return LoadUiString(L"MACRO", id); }
-std::wstring GeneralText(int id) { return LoadUiString(L"General", id); }
+using TextId::General;
+using TextId::Macro;
+
+// LoadUiString, short enough for a row of the inventory to fit on one line.
+template <typename Id>
+std::wstring Text(Id id) {
+    return LoadUiString(id);
+}
 }  // namespace
 
 MacroDlgLayout::MacroDlgLayout() : editFont(SkinFont(13, 400)) {}
@@ -39,47 +46,47 @@ std::vector<DialogControl> MacroDlgLayout::Controls() {
     const ButtonImageSet stop{stopNormal.get(), stopActive.get(), stopActive.get(), stopNormal.get()};
     const ButtonImageSet none{};
     return {
-        {&titleLabel, {220, 29, 510, 58}, none, MacroText(1), S::Title()},
-        {&macroListHeading, {32, 92, 156, 110}, none, MacroText(2), S::Label(14, SS_LEFT)},
-        {&macroList, {38, 120, 211, 466}, none, MacroText(2), S::List(CListBoxEx::kStyle, kMacroListId)},
-        {&newMacroButton, {29, 478, 130, 496}, captioned, MacroText(18), S::Captioned()},
-        {&deleteMacroButton, {132, 478, 233, 496}, captioned, MacroText(19), S::Captioned()},
-        {&eventListHeading, {277, 90, 480, 107}, none, MacroText(3), S::Label(16, SS_LEFT)},
-        {&actionHeading, {284, 122, 342, 137}, none, MacroText(4), S::Label(14, SS_LEFT)},
-        {&keyHeading, {362, 122, 418, 137}, none, MacroText(5), S::Label(14, SS_LEFT)},
-        {&delayHeading, {447, 122, 557, 137}, none, MacroText(6), S::Label(14, SS_LEFT)},
-        {&eventList, {275, 143, 548, 410}, none, MacroText(3), S::List(CListBoxEx::kStyle | WS_VSCROLL, kEventListId)},
-        {&totalTimeCaption, {355, 420, 477, 435}, none, MacroText(7), S::Label(14, SS_LEFT)},
+        {&titleLabel, {220, 29, 510, 58}, none, Text(Macro::EditorTitle), S::Title()},
+        {&macroListHeading, {32, 92, 156, 110}, none, Text(Macro::MacroListName), S::Label(14, SS_LEFT)},
+        {&macroList, {38, 120, 211, 466}, none, Text(Macro::MacroListName), S::List(CListBoxEx::kStyle, kMacroListId)},
+        {&newMacroButton, {29, 478, 130, 496}, captioned, Text(Macro::NewMacroButton), S::Captioned()},
+        {&deleteMacroButton, {132, 478, 233, 496}, captioned, Text(Macro::DeleteMacroButton), S::Captioned()},
+        {&eventListHeading, {277, 90, 480, 107}, none, Text(Macro::EventListName), S::Label(16, SS_LEFT)},
+        {&actionHeading, {284, 122, 342, 137}, none, Text(Macro::ActionColumn), S::Label(14, SS_LEFT)},
+        {&keyHeading, {362, 122, 418, 137}, none, Text(Macro::KeyColumn), S::Label(14, SS_LEFT)},
+        {&delayHeading, {447, 122, 557, 137}, none, Text(Macro::DelayColumn), S::Label(14, SS_LEFT)},
+        {&eventList, {275, 143, 548, 410}, none, Text(Macro::EventListName), S::List(kEventListStyle, kEventListId)},
+        {&totalTimeCaption, {355, 420, 477, 435}, none, Text(Macro::TotalTimeLabel), S::Label(14, SS_LEFT)},
         {&totalTimeLabel, {483, 421, 542, 434}, none, L"", S::Label(14, SS_CENTER)},
-        {&totalTimeUnit, {547, 420, 564, 435}, none, MacroText(8), S::Label(14, SS_LEFT)},
-        {&eventCountCaption, {355, 445, 477, 459}, none, MacroText(9), S::Label(14, SS_LEFT)},
+        {&totalTimeUnit, {547, 420, 564, 435}, none, Text(Macro::TotalTimeUnit), S::Label(14, SS_LEFT)},
+        {&eventCountCaption, {355, 445, 477, 459}, none, Text(Macro::EventCountLabel), S::Label(14, SS_LEFT)},
         {&eventCountLabel, {468, 443, 508, 456}, none, L"", S::Label(14, SS_CENTER)},
-        {&eventCountLimit, {517, 445, 566, 458}, none, MacroText(10), S::Label(14, SS_CENTER)},
+        {&eventCountLimit, {517, 445, 566, 458}, none, Text(Macro::EventCountLimit), S::Label(14, SS_CENTER)},
         {&recordButton, {359, 480, 389, 503}, start, L"Record", S::ImageOnly()},
         {&stopButton, {452, 480, 482, 503}, stop, L"Stop", S::ImageOnly()},
-        {&optionsHeading, {578, 90, 691, 108}, none, MacroText(11), S::Label(16, SS_CENTER)},
-        {&recordDelayBox, {588, 128, 599, 139}, box, MacroText(12), S::ImageOnly()},
-        {&recordDelayLabel, {608, 124, 703, 146}, none, MacroText(12), S::Label(12, SS_LEFT)},
-        {&fixedDelayBox, {588, 159, 599, 170}, box, MacroText(13), S::ImageOnly()},
-        {&fixedDelayLabel, {608, 159, 725, 170}, none, MacroText(13), S::Label(12, SS_CENTER)},
+        {&optionsHeading, {578, 90, 691, 108}, none, Text(Macro::OptionsTitle), S::Label(16, SS_CENTER)},
+        {&recordDelayBox, {588, 128, 599, 139}, box, Text(Macro::RecordDelays), S::ImageOnly()},
+        {&recordDelayLabel, {608, 124, 703, 146}, none, Text(Macro::RecordDelays), S::Label(12, SS_LEFT)},
+        {&fixedDelayBox, {588, 159, 599, 170}, box, Text(Macro::FixedDelay), S::ImageOnly()},
+        {&fixedDelayLabel, {608, 159, 725, 170}, none, Text(Macro::FixedDelay), S::Label(12, SS_CENTER)},
         {&fixedDelayEdit, {608, 176, 641, 191}, none, L"10", S::Edit(kEditStyle, kEditId, 5, editFont.Get())},
-        {&fixedDelayUnit, {648, 180, 672, 190}, none, MacroText(14), S::Label(12, SS_LEFT)},
-        {&loopCountBox, {588, 200, 599, 211}, box, MacroText(15), S::ImageOnly()},
-        {&loopCountLabel, {608, 199, 726, 212}, none, MacroText(15), S::Label(12, SS_LEFT)},
+        {&fixedDelayUnit, {648, 180, 672, 190}, none, Text(Macro::FixedDelayUnit), S::Label(12, SS_LEFT)},
+        {&loopCountBox, {588, 200, 599, 211}, box, Text(Macro::RepeatCount), S::ImageOnly()},
+        {&loopCountLabel, {608, 199, 726, 212}, none, Text(Macro::RepeatCount), S::Label(12, SS_LEFT)},
         {&loopCountEdit, {608, 216, 641, 231}, none, L"1", S::Edit(kEditStyle, kEditId, 3, editFont.Get())},
-        {&loopSecondBox, {588, 240, 599, 251}, box, MacroText(16), S::ImageOnly()},
-        {&loopSecondLabel, {608, 237, 724, 262}, none, MacroText(16), S::Label(12, SS_LEFT)},
-        {&editEventsHeading, {577, 288, 727, 304}, none, MacroText(17), S::Label(16, SS_LEFT)},
-        {&insertRecordButton, {592, 317, 718, 336}, captioned, MacroText(20), S::Captioned()},
-        {&deleteEventButton, {592, 339, 718, 358}, captioned, MacroText(21), S::Captioned()},
-        {&moveUpButton, {592, 361, 718, 380}, captioned, MacroText(22), S::Captioned()},
-        {&moveDownButton, {592, 383, 718, 402}, captioned, MacroText(23), S::Captioned()},
-        {&copyButton, {592, 405, 718, 424}, captioned, MacroText(24), S::Captioned()},
-        {&cutButton, {592, 427, 718, 446}, captioned, MacroText(25), S::Captioned()},
-        {&pasteButton, {592, 449, 718, 468}, captioned, MacroText(26), S::Captioned()},
-        {&mouseClickButton, {592, 471, 718, 490}, captioned, MacroText(27), S::Captioned()},
-        {&okButton, {518, 516, 607, 541}, captioned, GeneralText(46), S::Captioned()},
-        {&cancelButton, {617, 516, 706, 541}, captioned, GeneralText(47), S::Captioned()},
+        {&loopSecondBox, {588, 240, 599, 251}, box, Text(Macro::RepeatWhileHeld), S::ImageOnly()},
+        {&loopSecondLabel, {608, 237, 724, 262}, none, Text(Macro::RepeatWhileHeld), S::Label(12, SS_LEFT)},
+        {&editEventsHeading, {577, 288, 727, 304}, none, Text(Macro::EditEventsTitle), S::Label(16, SS_LEFT)},
+        {&insertRecordButton, {592, 317, 718, 336}, captioned, Text(Macro::InsertRecordingButton), S::Captioned()},
+        {&deleteEventButton, {592, 339, 718, 358}, captioned, Text(Macro::DeleteEventButton), S::Captioned()},
+        {&moveUpButton, {592, 361, 718, 380}, captioned, Text(Macro::MoveUpButton), S::Captioned()},
+        {&moveDownButton, {592, 383, 718, 402}, captioned, Text(Macro::MoveDownButton), S::Captioned()},
+        {&copyButton, {592, 405, 718, 424}, captioned, Text(Macro::CopyButton), S::Captioned()},
+        {&cutButton, {592, 427, 718, 446}, captioned, Text(Macro::CutButton), S::Captioned()},
+        {&pasteButton, {592, 449, 718, 468}, captioned, Text(Macro::PasteButton), S::Captioned()},
+        {&mouseClickButton, {592, 471, 718, 490}, captioned, Text(Macro::InsertClickButton), S::Captioned()},
+        {&okButton, {518, 516, 607, 541}, captioned, Text(General::Ok), S::Captioned()},
+        {&cancelButton, {617, 516, 706, 541}, captioned, Text(General::Cancel), S::Captioned()},
     };
 }
 

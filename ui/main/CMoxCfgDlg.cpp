@@ -27,12 +27,7 @@ int IndexOf(const std::array<CBitmapBtn, N>& buttons, HWND control) {
     return -1;
 }
 
-constexpr int kNoticeTitle = 1;
-constexpr int kProtectedFileMessage = 17;
-constexpr int kSaveFailedMessage = 18;
-constexpr int kExportFailedMessage = 20;
-
-std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
+using TextId::Warning;
 }  // namespace
 
 CMoxCfgDlg::CMoxCfgDlg()
@@ -61,26 +56,22 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(appIcon);
     case WM_TIMER:
-        // OnTimer(UINT_PTR id)
         deviceLink.OnTimer(wParam);
         break;
     case WM_DEVICE_PRESENCE:
         deviceLink.OnDevicePresence();
         return 0;
     case WM_DEVICE_SETTING:
-        // OnDeviceSetting(int id, int value)
         deviceLink.OnDeviceSetting(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;
     case WM_SLIDER_CHANGED:
-        // OnSliderChanged(int position, int sliderId)
         pages.OnSliderChanged(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;
     case WM_MENU_PICK:
-        // OnMenuPick(LPARAM choice)
         buttonPage.OnMenuPick(lParam);
         return 0;
     case WM_EDIT_KEYUP:
-        // OnColorFieldKeyUp(UINT vk, int tag)
+        // Whichever key was released, the field with this tag is read again.
         pages.OnColorFieldKeyUp(static_cast<int>(lParam));
         return 0;
     default:
@@ -179,7 +170,7 @@ bool CMoxCfgDlg::DispatchExclusive(HWND control) {
     } else if (control == layout.importButton.m_hWnd) {
         ImportCurrentProfile();
     } else if (control == layout.webLinkArea.m_hWnd) {
-        std::wstring address = LoadUiString(L"General", kWebPageStringId);
+        std::wstring address = LoadUiString(TextId::General::WebPageAddress);
         OpenWebPage(address.empty() ? kDefaultWebPage : address);
     } else if (control == layout.resetButton.m_hWnd) {
         ResetActiveProfile();
@@ -238,10 +229,10 @@ void CMoxCfgDlg::ExportCurrentProfile() {
     const std::wstring path = dialog.GetPathName();
     // The dialog opens where the tool's own files live; one chosen by mistake is never replaced.
     if (IsProtectedDataFile(path)) {
-        ShowNotice(kProtectedFileMessage, L"");
+        ShowNotice(Warning::ProtectedFileName, L"");
         return;
     }
-    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) ShowNotice(kExportFailedMessage, L"");
+    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) ShowNotice(Warning::ExportFailed, L"");
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
@@ -264,7 +255,8 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
 }
 
 void CMoxCfgDlg::ResetActiveProfile() {
-    CWarningDlg warning(this, Warning(3), Warning(4), Warning(5));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetProfileTitle), LoadUiString(Warning::ResetProfileQuestion),
+                        LoadUiString(Warning::ResetProfileNote));
     if (warning.DoModal() != IDOK) return;
     ResetProfile(WorkingProfiles, WorkingProfiles.GroupID);
     pages.RefreshSettingsPages();
@@ -273,7 +265,8 @@ void CMoxCfgDlg::ResetActiveProfile() {
 }
 
 void CMoxCfgDlg::ResetAllProfiles() {
-    CWarningDlg warning(this, Warning(6), Warning(7), Warning(8));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetAllTitle), LoadUiString(Warning::ResetAllQuestion),
+                        LoadUiString(Warning::ResetAllNote));
     if (warning.DoModal() != IDOK) return;
     for (int profile = 0; profile < kProfileCount; ++profile) ResetProfile(WorkingProfiles, profile);
     WorkingProfiles.GroupID = 0;
@@ -312,10 +305,10 @@ void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
 
 void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }
 
-void CMoxCfgDlg::ShowSaveFailedWarning() { ShowNotice(kSaveFailedMessage, DataFolder); }
+void CMoxCfgDlg::ShowSaveFailedWarning() { ShowNotice(Warning::SettingsNotSaved, DataFolder); }
 
-void CMoxCfgDlg::ShowNotice(int messageId, const std::wstring& note) {
-    CWarningDlg notice(this, Warning(kNoticeTitle), Warning(messageId), note);
+void CMoxCfgDlg::ShowNotice(TextId::Warning message, const std::wstring& note) {
+    CWarningDlg notice(this, LoadUiString(Warning::Title), LoadUiString(message), note);
     notice.DoModal();
 }
 

@@ -5,6 +5,7 @@
 #include "device/DeviceLink.h"
 #include "profile/ProfileSet.h"
 #include "skin/CSkinDialog.h"
+#include "text/TextIds.h"
 #include "ui/main/ButtonPage.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainPageState.h"
@@ -65,8 +66,8 @@ private:
     bool DispatchExclusive(HWND control);
     // The second table: every match runs.
     void DispatchShared(HWND control);
-    // A warning box with the title "Warning" and a text of section "WARNING".
-    void ShowNotice(int messageId, const std::wstring& note);
+    // A warning box with the title "Warning", `message` and `note` below it.
+    void ShowNotice(TextId::Warning message, const std::wstring& note);
 
     HICON appIcon = nullptr;    // shared resource icons: the system owns them
     HICON smallIcon = nullptr;  // the icon's own picture of the small icon size (title bar, taskbar)
