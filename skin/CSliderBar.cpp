@@ -21,6 +21,16 @@ BOOL CSliderBar::Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, 
     return CreateEx(0, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
 }
 
+bool CSliderBar::ReflectChange(HWND parent, WPARAM wParam, LPARAM lParam) {
+    // Each slider of a page has an id of its own: the report names its bar by it.
+    auto* bar = dynamic_cast<CSliderBar*>(FromHandle(::GetDlgItem(parent, static_cast<int>(lParam))));
+    if (!bar || !bar->onChange) return false;
+    // A copy: the handler may replace or destroy the callback with the bar.
+    std::function<void(int)> handler = bar->onChange;
+    handler(static_cast<int>(wParam));
+    return true;
+}
+
 void CSliderBar::SetRange(int minimum, int maximum) {
     minValue = minimum;
     maxValue = maximum;

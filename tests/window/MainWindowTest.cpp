@@ -536,7 +536,7 @@ TEST_F(MainWindowTest, AServiceThatDropsTheToolsMessagesIsToldOfInAWarningBox) {
     boxTexts.clear();
     ::SetTimer(nullptr, 0, 100, ReadTheBoxAndPressEnter);
 
-    window->ShowServiceRightsWarning();
+    window->Pages().ShowServiceRightsWarning();
 
     for (TextId::Warning id :
          {TextId::Warning::Title, TextId::Warning::ServiceRightsDiffer, TextId::Warning::ServiceRightsNote}) {
