@@ -27,7 +27,8 @@ struct EventRow {
 
 // 19 blanks, then the name of a key or mouse button.
 std::wstring KeyRowText(const std::wstring& name);
-// 54 blanks, then the delay in milliseconds.
+// 54 blanks, then the delay in milliseconds; also the text the event list's in-place editor
+// gives a delay row it closes.
 std::wstring DelayRowText(int milliseconds);
 
 // How delays are recorded (the macro file's DelayType).

@@ -33,8 +33,6 @@ int ValueAtEnd(const std::wstring& text) {
     const std::wstring tail = blank == std::wstring::npos ? text : text.substr(blank + 1);
     return static_cast<int>(std::wcstol(tail.c_str(), nullptr, 10));
 }
-
-std::wstring ValueRowText(int value) { return std::wstring(54, L' ') + std::to_wstring(value); }
 }  // namespace
 
 CListBoxEx::CListBoxEx()
@@ -205,7 +203,7 @@ void CListBoxEx::CloseEditor(bool commit) {
     }
     if (editRow >= 0 && editRow < GetCount()) {
         DeleteString(editRow);
-        InsertRow(editRow, ValueRowText(value), 0);
+        InsertRow(editRow, valueRowText ? valueRowText(value) : std::to_wstring(value), 0);
         SetCurSel(editRow);
     }
     editRow = -1;

@@ -14,6 +14,7 @@
 #include "skin/GdiObject.h"
 #include "skin/SkinImages.h"
 
+#include <functional>
 #include <string>
 
 // Row data: a release or press arrow before the text. 0 is a plain row, 1 a row indented as if
@@ -44,6 +45,9 @@ public:
     BOOL ignoreMouse = 0;
     BOOL noRightClick = 1;
     BOOL noTextIndent = 0;
+    // The text of a row showing `value`, given by the owner with editOnDoubleClick: an edited
+    // row gets it when the in-place editor closes.
+    std::function<std::wstring(int value)> valueRowText;
     COLORREF selectedTextColor;
     COLORREF textColor;
     COLORREF selectionColor;

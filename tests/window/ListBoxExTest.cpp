@@ -1,4 +1,5 @@
 #include "framework/Folders.h"
+#include "macro/MacroEventEditor.h"
 #include "skin/CListBoxEx.h"
 #include "window/SkinTestSupport.h"
 
@@ -33,6 +34,7 @@ protected:
         list->textColor = list->selectedTextColor = RGB(255, 255, 255);
         list->notifyOnClick = notifyOnClick ? 1 : 0;
         list->editOnDoubleClick = notifyOnClick ? 0 : 1;
+        list->valueRowText = DelayRowText;
         list->SetListBackground();
         for (const Row& row : rows) list->AddRow(row.text, row.datum);
         PumpMessages();

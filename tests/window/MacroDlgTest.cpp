@@ -24,32 +24,9 @@ class TestMacroDlg : public CMacroDlg {
 public:
     TestMacroDlg() : CMacroDlg(nullptr) {}
 
-    using CMacroDlg::cancelButton;
-    using CMacroDlg::copyButton;
-    using CMacroDlg::cutButton;
-    using CMacroDlg::deleteEventButton;
-    using CMacroDlg::deleteMacroButton;
     using CMacroDlg::delayType;
-    using CMacroDlg::eventCountLabel;
-    using CMacroDlg::eventList;
-    using CMacroDlg::fixedDelayBox;
-    using CMacroDlg::fixedDelayEdit;
-    using CMacroDlg::insertRecordButton;
-    using CMacroDlg::loopCountBox;
-    using CMacroDlg::loopCountEdit;
-    using CMacroDlg::loopSecondBox;
-    using CMacroDlg::macroList;
-    using CMacroDlg::mouseClickButton;
+    using CMacroDlg::layout;
     using CMacroDlg::mouseMenu;
-    using CMacroDlg::moveDownButton;
-    using CMacroDlg::moveUpButton;
-    using CMacroDlg::newMacroButton;
-    using CMacroDlg::okButton;
-    using CMacroDlg::pasteButton;
-    using CMacroDlg::recordButton;
-    using CMacroDlg::recordDelayBox;
-    using CMacroDlg::stopButton;
-    using CMacroDlg::totalTimeLabel;
 
     std::vector<Warning> notices;
     bool confirmDelete = true;
@@ -57,7 +34,7 @@ public:
     std::wstring typedName;
 
 protected:
-    void ShowNotice(int messageId) override { notices.push_back(static_cast<Warning>(messageId)); }
+    void ShowNotice(Warning message) override { notices.push_back(message); }
     bool ConfirmDelete() override { return confirmDelete; }
     bool AskMacroName(std::wstring& name) override {
         name = typedName;
@@ -171,22 +148,22 @@ TEST_F(MacroDlgTest, OpensWithTheFirstMacroAndItsDelayType) {
         data = std::make_unique<MacroDataFolder>();
         ProcessRecordingState() = MacroRecordingState{};
         TestMacroDlg& editor = Open({{L"first", kFive, c.delayType}, {L"second", "84 05 00", 2}, {L"third", "", 2}});
-        EXPECT_EQ((std::vector<std::wstring>{L"first", L"second", L"third"}), Rows(editor.macroList));
-        EXPECT_EQ(0, editor.macroList.GetCurSel());
-        EXPECT_EQ(5, editor.eventList.GetCount());
-        EXPECT_EQ(kRowA, editor.eventList.GetText(0));
-        EXPECT_EQ(kDelayRow120, editor.eventList.GetText(1));
-        EXPECT_EQ(ITEM_PRESS, editor.eventList.GetItemData(0));
-        EXPECT_EQ(ITEM_RELEASE, editor.eventList.GetItemData(2));
-        EXPECT_EQ(L"120", editor.totalTimeLabel->GetWindowText());
-        EXPECT_EQ(L"5", editor.eventCountLabel->GetWindowText());
-        EXPECT_EQ(c.recordTicked, editor.recordDelayBox.checked);
-        EXPECT_EQ(c.fixedTicked, editor.fixedDelayBox.checked);
+        EXPECT_EQ((std::vector<std::wstring>{L"first", L"second", L"third"}), Rows(editor.layout.macroList));
+        EXPECT_EQ(0, editor.layout.macroList.GetCurSel());
+        EXPECT_EQ(5, editor.layout.eventList.GetCount());
+        EXPECT_EQ(kRowA, editor.layout.eventList.GetText(0));
+        EXPECT_EQ(kDelayRow120, editor.layout.eventList.GetText(1));
+        EXPECT_EQ(ITEM_PRESS, editor.layout.eventList.GetItemData(0));
+        EXPECT_EQ(ITEM_RELEASE, editor.layout.eventList.GetItemData(2));
+        EXPECT_EQ(L"120", editor.layout.totalTimeLabel->GetWindowText());
+        EXPECT_EQ(L"5", editor.layout.eventCountLabel->GetWindowText());
+        EXPECT_EQ(c.recordTicked, editor.layout.recordDelayBox.checked);
+        EXPECT_EQ(c.fixedTicked, editor.layout.fixedDelayBox.checked);
 
-        Click(editor.recordButton);
+        Click(editor.layout.recordButton);
         EXPECT_EQ(1, Key(kVkA, kDown));
         EXPECT_EQ(1, Key(kVkA, kUp));
-        Click(editor.stopButton);
+        Click(editor.layout.stopButton);
         EXPECT_EQ(Hex(Block(c.recorded)), Stored(L"first", MACRO_EVENTS_MAX)) << c.delayType;
         dialog->DestroyWindow();
     }
@@ -194,16 +171,17 @@ TEST_F(MacroDlgTest, OpensWithTheFirstMacroAndItsDelayType) {
 
 TEST_F(MacroDlgTest, WithoutMacros) {
     TestMacroDlg& editor = Open();
-    EXPECT_EQ(0, editor.macroList.GetCount());
+    EXPECT_EQ(0, editor.layout.macroList.GetCount());
     EXPECT_EQ(DELAY_NONE, editor.delayType);
-    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.recordDelayBox, &editor.loopCountEdit,
-                                                                  &editor.insertRecordButton, &editor.mouseClickButton}) {
+    for (const CWnd* control :
+         std::initializer_list<const CWnd*>{&editor.layout.recordDelayBox, &editor.layout.loopCountEdit,
+                                            &editor.layout.insertRecordButton, &editor.layout.mouseClickButton}) {
         EXPECT_FALSE(control->IsWindowEnabled());
     }
-    EXPECT_TRUE(editor.recordButton.IsWindowEnabled());
-    Click(editor.recordButton);
+    EXPECT_TRUE(editor.layout.recordButton.IsWindowEnabled());
+    Click(editor.layout.recordButton);
     EXPECT_EQ(std::vector<Warning>{Warning::NoMacroToRecordInto}, editor.notices) << "no macro to record into";
-    EXPECT_FALSE(editor.stopButton.IsWindowEnabled());
+    EXPECT_FALSE(editor.layout.stopButton.IsWindowEnabled());
 }
 
 TEST_F(MacroDlgTest, DeletingAMacro) {
@@ -220,15 +198,15 @@ TEST_F(MacroDlgTest, DeletingAMacro) {
     for (const DeleteCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
         TestMacroDlg& editor = Open({{L"one", "84 04 00", 2}, {L"two", "84 05 00", 2}, {L"three", kFive, 2}});
-        editor.macroList.SetCurSel(1);
+        editor.layout.macroList.SetCurSel(1);
         editor.LoadSelectedMacro();
         editor.confirmDelete = c.confirmed;
-        Click(editor.deleteMacroButton);
+        Click(editor.layout.deleteMacroButton);
         MacroLibrary library;
         for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(c.slots[slot], library.GetMacroName(slot)) << slot;
-        EXPECT_EQ(c.selected, editor.macroList.GetCurSel());
+        EXPECT_EQ(c.selected, editor.layout.macroList.GetCurSel());
         EXPECT_EQ(c.secondFileExists, ::GetFileAttributesW(MacroFilePath(L"two").c_str()) != INVALID_FILE_ATTRIBUTES);
-        EXPECT_EQ(c.confirmed ? 5 : 1, editor.eventList.GetCount()) << "the selected macro's events";
+        EXPECT_EQ(c.confirmed ? 5 : 1, editor.layout.eventList.GetCount()) << "the selected macro's events";
         EXPECT_TRUE(ChangedSlots().empty()) << "the service hears nothing of a deletion";
         dialog->DestroyWindow();
     }
@@ -236,11 +214,11 @@ TEST_F(MacroDlgTest, DeletingAMacro) {
 
 TEST_F(MacroDlgTest, DeletingTheLastMacroEmptiesTheEditor) {
     TestMacroDlg& editor = Open({{L"only", kFive, 2}});
-    Click(editor.deleteMacroButton);
-    EXPECT_EQ(0, editor.macroList.GetCount());
-    EXPECT_EQ(0, editor.eventList.GetCount());
-    EXPECT_EQ(L"0", editor.totalTimeLabel->GetWindowText());
-    EXPECT_FALSE(editor.moveUpButton.IsWindowEnabled());
+    Click(editor.layout.deleteMacroButton);
+    EXPECT_EQ(0, editor.layout.macroList.GetCount());
+    EXPECT_EQ(0, editor.layout.eventList.GetCount());
+    EXPECT_EQ(L"0", editor.layout.totalTimeLabel->GetWindowText());
+    EXPECT_FALSE(editor.layout.moveUpButton.IsWindowEnabled());
 }
 
 TEST_F(MacroDlgTest, LoopCountIsCutTo255AndReported) {
@@ -254,14 +232,14 @@ TEST_F(MacroDlgTest, LoopCountIsCutTo255AndReported) {
     assign(2, 7, FUNC_MACRO, L"loop");
     assign(3, 1, FUNC_MACRO, L"Loop");  // another name
     assign(4, 2, FUNC_FIRE_KEY, L"loop");
-    editor.macroList.SetCurSel(1);
+    editor.layout.macroList.SetCurSel(1);
     editor.LoadSelectedMacro();
     service.messages.clear();
 
-    editor.loopCountEdit.SetWindowText(L"300");
-    editor.loopCountEdit.SendMessage(WM_KEYUP, '0', 0xC0000001);
+    editor.layout.loopCountEdit.SetWindowText(L"300");
+    editor.layout.loopCountEdit.SendMessage(WM_KEYUP, '0', 0xC0000001);
     PumpMessages();
-    EXPECT_EQ(L"255", editor.loopCountEdit.GetWindowText());
+    EXPECT_EQ(L"255", editor.layout.loopCountEdit.GetWindowText());
     EXPECT_EQ(255, StoredInt(L"loop", L"LoopTime"));
     EXPECT_EQ(std::vector<WPARAM>{1}, ChangedSlots());
     std::vector<RecordedMessage> buttons = service.Received(WM_SERVICE_MACRO_BUTTON);
@@ -290,10 +268,10 @@ TEST_F(MacroDlgTest, LoopOptionsExcludeEachOther) {
     for (const LoopCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
         TestMacroDlg& editor = Open({{L"m", "84 04 00 04 04 00", 2, c.loopTypeBefore, L"7"}});
-        Click(c.clickCount ? editor.loopCountBox : editor.loopSecondBox);
-        EXPECT_EQ(c.countTicked, editor.loopCountBox.checked) << c.what;
-        EXPECT_EQ(c.secondTicked, editor.loopSecondBox.checked) << c.what;
-        EXPECT_EQ(c.countText, editor.loopCountEdit.GetWindowText()) << c.what;
+        Click(c.clickCount ? editor.layout.loopCountBox : editor.layout.loopSecondBox);
+        EXPECT_EQ(c.countTicked, editor.layout.loopCountBox.checked) << c.what;
+        EXPECT_EQ(c.secondTicked, editor.layout.loopSecondBox.checked) << c.what;
+        EXPECT_EQ(c.countText, editor.layout.loopCountEdit.GetWindowText()) << c.what;
         EXPECT_EQ(c.storedType, StoredInt(L"m", L"LoopType")) << c.what;
         EXPECT_TRUE(ChangedSlots().empty()) << c.what;
         dialog->DestroyWindow();
@@ -302,11 +280,11 @@ TEST_F(MacroDlgTest, LoopOptionsExcludeEachOther) {
 
 TEST_F(MacroDlgTest, DelayOptionsExcludeEachOther) {
     TestMacroDlg& editor = Open({{L"m", "", 0}});
-    EXPECT_TRUE(editor.recordDelayBox.checked);
-    Click(editor.fixedDelayBox);
-    EXPECT_FALSE(editor.recordDelayBox.checked);
+    EXPECT_TRUE(editor.layout.recordDelayBox.checked);
+    Click(editor.layout.fixedDelayBox);
+    EXPECT_FALSE(editor.layout.recordDelayBox.checked);
     EXPECT_EQ(DELAY_FIXED, StoredInt(L"m", L"DelayType"));
-    Click(editor.fixedDelayBox);
+    Click(editor.layout.fixedDelayBox);
     EXPECT_EQ(DELAY_NONE, StoredInt(L"m", L"DelayType"));
     EXPECT_TRUE(ChangedSlots().empty()) << "a delay option only changes later recordings";
 }
@@ -335,22 +313,22 @@ TEST_F(MacroDlgTest, CreatingAMacro) {
         TestMacroDlg& editor = Open({{L"beta", kFive, 0, 0, L"9"}, {L"alpha", "84 04 00", 2}});
         editor.typedName = c.typed;
         editor.nameEntered = c.entered;
-        Click(editor.newMacroButton);
-        EXPECT_EQ(c.macros, Rows(editor.macroList)) << c.what;
+        Click(editor.layout.newMacroButton);
+        EXPECT_EQ(c.macros, Rows(editor.layout.macroList)) << c.what;
         EXPECT_EQ(c.macros, MacroLibrary().ReadMacroList()) << c.what;
         EXPECT_EQ(c.notices, editor.notices) << c.what;
         EXPECT_TRUE(ChangedSlots().empty()) << c.what;
         if (c.macros.size() == 3) {
-            EXPECT_EQ(2, editor.macroList.GetCurSel()) << c.what;
-            EXPECT_EQ(0, editor.eventList.GetCount()) << c.what;
-            EXPECT_EQ(L"0", editor.totalTimeLabel->GetWindowText()) << c.what;
-            EXPECT_EQ(L"0", editor.eventCountLabel->GetWindowText()) << c.what;
-            EXPECT_FALSE(editor.recordDelayBox.checked || editor.loopCountBox.checked) << c.what;
-            EXPECT_EQ(L"1", editor.loopCountEdit.GetWindowText()) << c.what;
+            EXPECT_EQ(2, editor.layout.macroList.GetCurSel()) << c.what;
+            EXPECT_EQ(0, editor.layout.eventList.GetCount()) << c.what;
+            EXPECT_EQ(L"0", editor.layout.totalTimeLabel->GetWindowText()) << c.what;
+            EXPECT_EQ(L"0", editor.layout.eventCountLabel->GetWindowText()) << c.what;
+            EXPECT_FALSE(editor.layout.recordDelayBox.checked || editor.layout.loopCountBox.checked) << c.what;
+            EXPECT_EQ(L"1", editor.layout.loopCountEdit.GetWindowText()) << c.what;
             EXPECT_EQ(DELAY_NONE, StoredInt(c.typed, L"DelayType")) << c.what;
             EXPECT_EQ(2, StoredInt(c.typed, L"LoopType")) << c.what << ": both loop boxes are clear";
         } else {
-            EXPECT_EQ(5, editor.eventList.GetCount()) << c.what << ": the open macro stays";
+            EXPECT_EQ(5, editor.layout.eventList.GetCount()) << c.what << ": the open macro stays";
         }
         dialog->DestroyWindow();
     }
@@ -363,9 +341,9 @@ TEST_F(MacroDlgTest, NewMacroIsSelectedByName) {
     ::DeleteFileW(MacroFilePath(L"a").c_str());
     TestMacroDlg& editor = Open();
     editor.typedName = L"new";
-    Click(editor.newMacroButton);
+    Click(editor.layout.newMacroButton);
     EXPECT_EQ(0, MacroLibrary().FindMacroSlot(L"new"));
-    EXPECT_EQ(L"new", editor.macroList.GetText(editor.macroList.GetCurSel()));
+    EXPECT_EQ(L"new", editor.layout.macroList.GetText(editor.layout.macroList.GetCurSel()));
 }
 
 // The library takes no new name: the macro shown keeps its events, boxes and file.
@@ -376,17 +354,17 @@ TEST_F(MacroDlgTest, ANewNameTheLibraryRefusesLeavesTheSelectedMacroAsItWas) {
     const HANDLE held = ::CreateFileW(library.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     editor.typedName = L"Zeta";
-    Click(editor.newMacroButton);
+    Click(editor.layout.newMacroButton);
     ::CloseHandle(held);
     EXPECT_EQ(std::vector<Warning>{Warning::NoRoomForMacroName}, editor.notices);
-    EXPECT_EQ((std::vector<std::wstring>{L"beta", L"alpha"}), Rows(editor.macroList));
-    EXPECT_EQ(0, editor.macroList.GetCurSel());
-    EXPECT_EQ(5, editor.eventList.GetCount());
-    EXPECT_EQ(L"9", editor.loopCountEdit.GetWindowText());
-    EXPECT_TRUE(editor.recordDelayBox.checked);
+    EXPECT_EQ((std::vector<std::wstring>{L"beta", L"alpha"}), Rows(editor.layout.macroList));
+    EXPECT_EQ(0, editor.layout.macroList.GetCurSel());
+    EXPECT_EQ(5, editor.layout.eventList.GetCount());
+    EXPECT_EQ(L"9", editor.layout.loopCountEdit.GetWindowText());
+    EXPECT_TRUE(editor.layout.recordDelayBox.checked);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(MacroFilePath(L"Zeta").c_str()));
 
-    Click(editor.loopCountBox);  // the next change is written to beta, with its events
+    Click(editor.layout.loopCountBox);  // the next change is written to beta, with its events
     EXPECT_EQ(Hex(Block(kFive), 5), Stored(L"beta", 5));
 }
 
@@ -397,9 +375,9 @@ TEST_F(MacroDlgTest, FifteenMacrosAreTheLimit) {
     for (const std::wstring& name : names) macros.push_back({name.c_str(), "", 2});
     TestMacroDlg& editor = Open(macros);
     editor.typedName = L"extra";
-    Click(editor.newMacroButton);
+    Click(editor.layout.newMacroButton);
     EXPECT_EQ(std::vector<Warning>{Warning::MacroLibraryFull}, editor.notices);
-    EXPECT_EQ(MACRO_SLOTS, editor.macroList.GetCount());
+    EXPECT_EQ(MACRO_SLOTS, editor.layout.macroList.GetCount());
 }
 
 TEST_F(MacroDlgTest, Recording) {
@@ -422,49 +400,49 @@ TEST_F(MacroDlgTest, Recording) {
         data = std::make_unique<MacroDataFolder>();
         ProcessRecordingState() = MacroRecordingState{};
         TestMacroDlg& editor = Open({{L"m", kFive, c.delayType}});
-        editor.fixedDelayEdit.SetWindowText(c.fixedDelay);
-        Click(editor.recordButton);
-        EXPECT_FALSE(editor.okButton.IsWindowEnabled()) << c.what;
+        editor.layout.fixedDelayEdit.SetWindowText(c.fixedDelay);
+        Click(editor.layout.recordButton);
+        EXPECT_FALSE(editor.layout.okButton.IsWindowEnabled()) << c.what;
         for (const auto& key : c.keys) Key(key.first, key.second);
-        EXPECT_EQ(TRUE, editor.stopButton.IsWindowEnabled()) << c.what;
+        EXPECT_EQ(TRUE, editor.layout.stopButton.IsWindowEnabled()) << c.what;
         EXPECT_EQ(Hex(Block(kFive), 5), Stored(L"m", 5)) << c.what << ": nothing written while recording";
-        Click(editor.stopButton);
+        Click(editor.layout.stopButton);
         EXPECT_EQ(Hex(Block(c.stored)), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
         EXPECT_EQ(c.notices, editor.notices) << c.what;
         EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots()) << c.what;
-        EXPECT_EQ(editor.eventList.GetCount() - 1, editor.eventList.GetCurSel()) << c.what;
-        EXPECT_TRUE(editor.macroList.IsWindowEnabled()) << c.what;
+        EXPECT_EQ(editor.layout.eventList.GetCount() - 1, editor.layout.eventList.GetCurSel()) << c.what;
+        EXPECT_TRUE(editor.layout.macroList.IsWindowEnabled()) << c.what;
         dialog->DestroyWindow();
     }
 }
 
 TEST_F(MacroDlgTest, RecordedDelays) {
     TestMacroDlg& editor = Open({{L"m", "", DELAY_RECORDED}});
-    Click(editor.recordButton);
+    Click(editor.layout.recordButton);
     Key(kVkA, kDown);
     const DWORD before = ::GetTickCount();
     ProcessRecordingState().lastEventTime = before - 123;
     Key(kVkA, kUp);
     const DWORD elapsed = ::GetTickCount() - before + 123;
-    Click(editor.stopButton);
+    Click(editor.layout.stopButton);
     const MacroEvent delay = ReadMacroFile(L"m").events[1];
     ASSERT_TRUE(delay.IsDelay());
     EXPECT_GE(delay.DelayMilliseconds(), 120);
     EXPECT_LE(delay.DelayMilliseconds(), static_cast<int>(elapsed));
-    EXPECT_EQ(std::wstring(54, L' ') + std::to_wstring(delay.DelayMilliseconds()), editor.eventList.GetText(1));
+    EXPECT_EQ(std::wstring(54, L' ') + std::to_wstring(delay.DelayMilliseconds()), editor.layout.eventList.GetText(1));
 }
 
 TEST_F(MacroDlgTest, InsertingARecordingAfterRow2) {
     TestMacroDlg& editor = Open({{L"m", "84 04 00 84 05 00 04 05 00 04 04 00 84 06 00", DELAY_NONE}});
-    editor.eventList.SetCurSel(2);
-    Click(editor.insertRecordButton);
+    editor.layout.eventList.SetCurSel(2);
+    Click(editor.layout.insertRecordButton);
     Key('D', kDown);
     Key('D', kUp);
-    EXPECT_EQ(4, editor.eventList.GetCurSel());
-    Click(editor.stopButton);
+    EXPECT_EQ(4, editor.layout.eventList.GetCurSel());
+    Click(editor.layout.stopButton);
     EXPECT_EQ(Hex(Block("84 04 00 84 05 00 04 05 00 84 07 00 04 07 00 04 04 00 84 06 00")),
               Stored(L"m", MACRO_EVENTS_MAX));
-    std::vector<std::wstring> rows = Rows(editor.eventList);
+    std::vector<std::wstring> rows = Rows(editor.layout.eventList);
     ASSERT_EQ(7u, rows.size());
     EXPECT_EQ(std::wstring(19, L' ') + L"D", rows[3]);
     EXPECT_EQ(std::wstring(19, L' ') + L"A", rows[5]);
@@ -474,38 +452,39 @@ TEST_F(MacroDlgTest, FullMacroTakesNoMoreKeys) {
     std::string block;
     for (int i = 0; i < 62; ++i) block += "06 01 00 ";
     TestMacroDlg& editor = Open({{L"m", block.c_str(), DELAY_NONE}});
-    Click(editor.insertRecordButton);
+    Click(editor.layout.insertRecordButton);
     EXPECT_EQ(0, Key(kVkA, kDown)) << "62 records and no delays: full";
-    EXPECT_EQ(62, editor.eventList.GetCount());
+    EXPECT_EQ(62, editor.layout.eventList.GetCount());
 }
 
 TEST_F(MacroDlgTest, EventCommands) {
     struct CommandCase {
         const char* what;
-        CBitmapBtn TestMacroDlg::*button;
+        CBitmapBtn MacroDlgLayout::*button;
         int selected;
         const char* stored;
         int selection;
         bool notified;
     };
     const CommandCase cases[] = {
-        {"move up at row 0 still saves and notifies", &TestMacroDlg::moveUpButton, 0, kFive, 0, true},
-        {"move up", &TestMacroDlg::moveUpButton, 2, "84 04 00 04 04 00 06 0C 00 81 01 00 01 01 00", 1, true},
-        {"move down", &TestMacroDlg::moveDownButton, 3, "84 04 00 06 0C 00 04 04 00 01 01 00 81 01 00", 4, true},
-        {"delete", &TestMacroDlg::deleteEventButton, 4, "84 04 00 06 0C 00 04 04 00 81 01 00", 3, true},
-        {"cut", &TestMacroDlg::cutButton, 1, "84 04 00 04 04 00 81 01 00 01 01 00", -1, true},
-        {"cut without a selection", &TestMacroDlg::cutButton, -1, kFive, -1, false},
-        {"paste with nothing copied", &TestMacroDlg::pasteButton, 1, kFive, 1, false},
+        {"move up at row 0 still saves and notifies", &MacroDlgLayout::moveUpButton, 0, kFive, 0, true},
+        {"move up", &MacroDlgLayout::moveUpButton, 2, "84 04 00 04 04 00 06 0C 00 81 01 00 01 01 00", 1, true},
+        {"move down", &MacroDlgLayout::moveDownButton, 3, "84 04 00 06 0C 00 04 04 00 01 01 00 81 01 00", 4, true},
+        {"delete", &MacroDlgLayout::deleteEventButton, 4, "84 04 00 06 0C 00 04 04 00 81 01 00", 3, true},
+        {"cut", &MacroDlgLayout::cutButton, 1, "84 04 00 04 04 00 81 01 00 01 01 00", -1, true},
+        {"cut without a selection", &MacroDlgLayout::cutButton, -1, kFive, -1, false},
+        {"paste with nothing copied", &MacroDlgLayout::pasteButton, 1, kFive, 1, false},
     };
     for (const CommandCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
         TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
-        editor.eventList.SetCurSel(c.selected);
-        Click(editor.*c.button);
+        editor.layout.eventList.SetCurSel(c.selected);
+        Click(editor.layout.*c.button);
         EXPECT_EQ(Hex(Block(c.stored)), Stored(L"m", MACRO_EVENTS_MAX)) << c.what;
-        EXPECT_EQ(c.selection, editor.eventList.GetCurSel()) << c.what;
+        EXPECT_EQ(c.selection, editor.layout.eventList.GetCurSel()) << c.what;
         EXPECT_EQ(c.notified ? std::vector<WPARAM>{0} : std::vector<WPARAM>{}, ChangedSlots()) << c.what;
-        EXPECT_EQ(std::to_wstring(editor.eventList.GetCount()), editor.eventCountLabel->GetWindowText()) << c.what;
+        EXPECT_EQ(std::to_wstring(editor.layout.eventList.GetCount()), editor.layout.eventCountLabel->GetWindowText())
+            << c.what;
         dialog->DestroyWindow();
     }
 }
@@ -521,9 +500,9 @@ TEST_F(MacroDlgTest, AMacroFileThatCannotBeWrittenIsReportedAndNotAnnounced) {
     const std::string before = TestFolder::ReadBytes(path);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
 
-    editor.eventList.SetCurSel(4);
-    Click(editor.deleteEventButton);
-    Click(editor.loopSecondBox);
+    editor.layout.eventList.SetCurSel(4);
+    Click(editor.layout.deleteEventButton);
+    Click(editor.layout.loopSecondBox);
 
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ((std::vector<Warning>{Warning::MacroNotSaved, Warning::MacroNotSaved}), editor.notices);
@@ -533,45 +512,45 @@ TEST_F(MacroDlgTest, AMacroFileThatCannotBeWrittenIsReportedAndNotAnnounced) {
 
 TEST_F(MacroDlgTest, CopyAndPaste) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
-    editor.eventList.SetCurSel(1);
-    Click(editor.copyButton);
-    editor.eventList.SetCurSel(4);
-    Click(editor.pasteButton);
-    Click(editor.pasteButton);
+    editor.layout.eventList.SetCurSel(1);
+    Click(editor.layout.copyButton);
+    editor.layout.eventList.SetCurSel(4);
+    Click(editor.layout.pasteButton);
+    Click(editor.layout.pasteButton);
     EXPECT_EQ(Hex(Block("84 04 00 06 0C 00 04 04 00 81 01 00 01 01 00 06 0C 00 06 0C 00")),
               Stored(L"m", MACRO_EVENTS_MAX));
-    EXPECT_EQ(4, editor.eventList.GetCurSel()) << "the selection stays";
-    EXPECT_EQ(L"360", editor.totalTimeLabel->GetWindowText());
-    EXPECT_EQ(L"7", editor.eventCountLabel->GetWindowText());
+    EXPECT_EQ(4, editor.layout.eventList.GetCurSel()) << "the selection stays";
+    EXPECT_EQ(L"360", editor.layout.totalTimeLabel->GetWindowText());
+    EXPECT_EQ(L"7", editor.layout.eventCountLabel->GetWindowText());
 }
 
 TEST_F(MacroDlgTest, InsertingAClick) {
     TestMacroDlg& editor = Open({{L"m", "84 04 00 04 04 00", DELAY_NONE}});
-    editor.eventList.SetCurSel(0);
-    Click(editor.mouseClickButton);
+    editor.layout.eventList.SetCurSel(0);
+    Click(editor.layout.mouseClickButton);
     ASSERT_TRUE(editor.mouseMenu && editor.mouseMenu->m_hWnd) << "the mouse menu opens";
-    const RECT button = editor.mouseClickButton.GetWindowRect();
+    const RECT button = editor.layout.mouseClickButton.GetWindowRect();
     const RECT menu = editor.mouseMenu->GetWindowRect();
     EXPECT_EQ(button.left, menu.left);
     EXPECT_EQ(button.bottom, menu.top);
     editor.SendMessage(WM_MENU_PICK, 0, MAKELPARAM(0, 1));
     EXPECT_FALSE(editor.mouseMenu);
     EXPECT_EQ(Hex(Block("84 04 00 81 01 00 01 01 00 04 04 00")), Stored(L"m", MACRO_EVENTS_MAX));
-    EXPECT_EQ(2, editor.eventList.GetCurSel()) << "the release row";
-    EXPECT_EQ(ITEM_PRESS, editor.eventList.GetItemData(1));
-    EXPECT_EQ(ITEM_RELEASE, editor.eventList.GetItemData(2));
+    EXPECT_EQ(2, editor.layout.eventList.GetCurSel()) << "the release row";
+    EXPECT_EQ(ITEM_PRESS, editor.layout.eventList.GetItemData(1));
+    EXPECT_EQ(ITEM_RELEASE, editor.layout.eventList.GetItemData(2));
     EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
-    EXPECT_EQ(L"4", editor.eventCountLabel->GetWindowText()) << "the totals follow every change";
+    EXPECT_EQ(L"4", editor.layout.eventCountLabel->GetWindowText()) << "the totals follow every change";
 }
 
 TEST_F(MacroDlgTest, EditingADelayInPlace) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
-    editor.eventList.SetCurSel(1);
+    editor.layout.eventList.SetCurSel(1);
     editor.SendMessage(WM_LIST_VALUE_EDITED, 250, 1);
     EXPECT_EQ(Hex(Block("84 04 00 06 19 00 04 04 00 81 01 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
-    EXPECT_EQ(std::wstring(54, L' ') + L"250", editor.eventList.GetText(1));
+    EXPECT_EQ(std::wstring(54, L' ') + L"250", editor.layout.eventList.GetText(1));
     EXPECT_EQ(std::vector<WPARAM>{0}, ChangedSlots());
-    EXPECT_EQ(L"250", editor.totalTimeLabel->GetWindowText());
+    EXPECT_EQ(L"250", editor.layout.totalTimeLabel->GetWindowText());
 }
 
 TEST_F(MacroDlgTest, RowsStayInStepWithAFileWrittenElsewhere) {
@@ -583,10 +562,10 @@ TEST_F(MacroDlgTest, RowsStayInStepWithAFileWrittenElsewhere) {
                                              sizeof(MacroEvents));
     const std::string before = TestFolder::ReadBytes(MacroFilePath(L"m"));
     TestMacroDlg& editor = Open();
-    EXPECT_EQ((std::vector<std::wstring>{kRowA, kDelayRow120, kRowA}), Rows(editor.eventList));
+    EXPECT_EQ((std::vector<std::wstring>{kRowA, kDelayRow120, kRowA}), Rows(editor.layout.eventList));
     EXPECT_EQ(before, TestFolder::ReadBytes(MacroFilePath(L"m")));
-    editor.eventList.SetCurSel(1);
-    Click(editor.deleteEventButton);
+    editor.layout.eventList.SetCurSel(1);
+    Click(editor.layout.deleteEventButton);
     EXPECT_EQ(Hex(Block("84 04 00 04 04 00")), Stored(L"m", MACRO_EVENTS_MAX));
 }
 
@@ -601,10 +580,10 @@ TEST_F(MacroDlgTest, KeysThatWouldCloseADialogAreSwallowed) {
 // change is written into the macro it was made in.
 TEST_F(MacroDlgTest, ARightClickInTheMacroListKeepsTheShownMacroSelected) {
     TestMacroDlg& editor = Open({{L"A", kFive, DELAY_NONE}, {L"B", "84 05 00 04 05 00", DELAY_NONE}});
-    PressRow(editor.macroList, 1, WM_RBUTTONDOWN);
-    const std::wstring highlighted = editor.macroList.GetText(editor.macroList.GetCurSel());
-    EXPECT_EQ(highlighted == L"A" ? 5 : 2, editor.eventList.GetCount()) << highlighted << " is highlighted";
-    Click(editor.loopSecondBox);
+    PressRow(editor.layout.macroList, 1, WM_RBUTTONDOWN);
+    const std::wstring highlighted = editor.layout.macroList.GetText(editor.layout.macroList.GetCurSel());
+    EXPECT_EQ(highlighted == L"A" ? 5 : 2, editor.layout.eventList.GetCount()) << highlighted << " is highlighted";
+    Click(editor.layout.loopSecondBox);
     EXPECT_EQ(Hex(Block(kFive)), Stored(L"A", MACRO_EVENTS_MAX));
     EXPECT_EQ(Hex(Block("84 05 00 04 05 00")), Stored(L"B", MACRO_EVENTS_MAX)) << "B keeps its events";
 }
@@ -617,44 +596,47 @@ TEST_F(MacroDlgTest, RebuildingTheRowsClosesTheDelayEditor) {
         void (*rebuild)(TestMacroDlg&);
     };
     const RebuildCase cases[] = {
-        {"another macro", [](TestMacroDlg& e) { PressRow(e.macroList, 1); }},
-        {"move down", [](TestMacroDlg& e) { Click(e.moveDownButton); }},
-        {"delete", [](TestMacroDlg& e) { Click(e.deleteEventButton); }},
-        {"paste", [](TestMacroDlg& e) { Click(e.pasteButton); }},
-        {"insert recording", [](TestMacroDlg& e) {
-             Click(e.insertRecordButton);
-             Click(e.stopButton);
+        {"another macro", [](TestMacroDlg& e) { PressRow(e.layout.macroList, 1); }},
+        {"move down", [](TestMacroDlg& e) { Click(e.layout.moveDownButton); }},
+        {"delete", [](TestMacroDlg& e) { Click(e.layout.deleteEventButton); }},
+        {"paste", [](TestMacroDlg& e) { Click(e.layout.pasteButton); }},
+        {"insert recording",
+         [](TestMacroDlg& e) {
+             Click(e.layout.insertRecordButton);
+             Click(e.layout.stopButton);
          }},
-        {"record", [](TestMacroDlg& e) {
-             Click(e.recordButton);
+        {"record",
+         [](TestMacroDlg& e) {
+             Click(e.layout.recordButton);
              e.SendMessage(WM_HOOK_KEY, 'D', kDown);
              e.SendMessage(WM_HOOK_KEY, 'D', kUp);
-             Click(e.stopButton);
+             Click(e.layout.stopButton);
          }},
     };
     for (const RebuildCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
         ProcessRecordingState() = MacroRecordingState{};
         TestMacroDlg& editor = Open({{L"A", kFive, DELAY_NONE}, {L"B", "84 05 00 06 05 00 04 05 00", DELAY_NONE}});
-        editor.eventList.SetCurSel(0);
-        Click(editor.copyButton);
-        editor.eventList.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(60, 23 + 10));
-        editor.eventList.SendMessage(WM_LBUTTONUP, 0, Point(60, 23 + 10));
+        editor.layout.eventList.SetCurSel(0);
+        Click(editor.layout.copyButton);
+        editor.layout.eventList.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(60, 23 + 10));
+        editor.layout.eventList.SendMessage(WM_LBUTTONUP, 0, Point(60, 23 + 10));
         PumpMessages();
-        HWND typed = DelayEditor(editor.eventList);
+        HWND typed = DelayEditor(editor.layout.eventList);
         ASSERT_NE(nullptr, typed) << c.what;
         ::SetWindowTextW(typed, L"999");
         c.rebuild(editor);
-        EXPECT_FALSE(editor.eventList.IsEditing()) << c.what;
-        EXPECT_EQ(nullptr, DelayEditor(editor.eventList)) << c.what;
-        if (HWND left = DelayEditor(editor.eventList)) {
+        EXPECT_FALSE(editor.layout.eventList.IsEditing()) << c.what;
+        EXPECT_EQ(nullptr, DelayEditor(editor.layout.eventList)) << c.what;
+        if (HWND left = DelayEditor(editor.layout.eventList)) {
             ::SendMessageW(left, WM_KEYUP, VK_RETURN, 0xC0000001);
             PumpMessages();
         }
         for (const wchar_t* name : {L"A", L"B"}) {
             EXPECT_EQ(std::string::npos, Stored(name, MACRO_EVENTS_MAX).find("06 63 00")) << c.what << ": " << name;
         }
-        for (const std::wstring& row : Rows(editor.eventList)) EXPECT_NE(L"999", row.substr(row.size() - 3)) << c.what;
+        for (const std::wstring& row : Rows(editor.layout.eventList))
+            EXPECT_NE(L"999", row.substr(row.size() - 3)) << c.what;
         dialog->DestroyWindow();
     }
 }
@@ -663,15 +645,15 @@ TEST_F(MacroDlgTest, RebuildingTheRowsClosesTheDelayEditor) {
 // editor stops the recording first and saves what was recorded.
 TEST_F(MacroDlgTest, WhileRecordingOnlyStopEndsIt) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}, {L"n", "", DELAY_NONE}});
-    Click(editor.recordButton);
-    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.newMacroButton, &editor.deleteMacroButton,
-                                                                  &editor.macroList, &editor.okButton,
-                                                                  &editor.cancelButton}) {
+    Click(editor.layout.recordButton);
+    for (const CWnd* control : std::initializer_list<const CWnd*>{
+             &editor.layout.newMacroButton, &editor.layout.deleteMacroButton, &editor.layout.macroList,
+             &editor.layout.okButton, &editor.layout.cancelButton}) {
         EXPECT_FALSE(control->IsWindowEnabled()) << control->GetWindowText();
     }
-    Click(editor.stopButton);
-    for (const CWnd* control : std::initializer_list<const CWnd*>{&editor.newMacroButton, &editor.deleteMacroButton,
-                                                                  &editor.macroList}) {
+    Click(editor.layout.stopButton);
+    for (const CWnd* control : std::initializer_list<const CWnd*>{
+             &editor.layout.newMacroButton, &editor.layout.deleteMacroButton, &editor.layout.macroList}) {
         EXPECT_TRUE(control->IsWindowEnabled()) << control->GetWindowText();
     }
     dialog->DestroyWindow();
@@ -685,7 +667,7 @@ TEST_F(MacroDlgTest, WhileRecordingOnlyStopEndsIt) {
         data = std::make_unique<MacroDataFolder>();
         ProcessRecordingState() = MacroRecordingState{};
         TestMacroDlg& recording = Open({{L"m", kFive, DELAY_NONE}});
-        Click(recording.recordButton);
+        Click(recording.layout.recordButton);
         Key(kVkA, kDown);
         Key(kVkA, kUp);
         recording.SendMessage(c.message, c.wParam, 0);
@@ -699,12 +681,12 @@ TEST_F(MacroDlgTest, WhileRecordingOnlyStopEndsIt) {
 // After a cut no event row is selected; a click on a row selects it again.
 TEST_F(MacroDlgTest, AfterCutAClickSelectsARow) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
-    editor.eventList.SetCurSel(1);
-    Click(editor.cutButton);
-    ASSERT_EQ(-1, editor.eventList.GetCurSel());
-    PressRow(editor.eventList, 2);
-    EXPECT_EQ(2, editor.eventList.GetCurSel());
-    Click(editor.deleteEventButton);
+    editor.layout.eventList.SetCurSel(1);
+    Click(editor.layout.cutButton);
+    ASSERT_EQ(-1, editor.layout.eventList.GetCurSel());
+    PressRow(editor.layout.eventList, 2);
+    EXPECT_EQ(2, editor.layout.eventList.GetCurSel());
+    Click(editor.layout.deleteEventButton);
     EXPECT_EQ(Hex(Block("84 04 00 04 04 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
 }
 }  // namespace

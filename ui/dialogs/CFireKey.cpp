@@ -14,7 +14,16 @@ constexpr int kFocusLost = 2;
 // Left, right, middle button, keyboard key.
 constexpr RECT kOptionBoxRects[] = {{36, 112, 87, 128}, {89, 112, 156, 128}, {159, 112, 218, 128}, {36, 136, 144, 152}};
 
-std::wstring FireKeyText(int id) { return LoadUiString(L"FireKey", id); }
+using TextId::FireKey;
+
+// The captions of the option boxes, in their order.
+constexpr FireKey kOptionTexts[] = {FireKey::LeftButton, FireKey::RightButton, FireKey::MiddleButton,
+                                    FireKey::KeyboardKey};
+
+// A number field of at most CFireKey::kMaxDigits digits in the field's own font.
+DialogStyle NumberField(UINT id, const CClrEdit& field) {
+    return DialogStyle::Edit(WS_CHILD | WS_VISIBLE, id, CFireKey::kMaxDigits, field.editFont.Get());
+}
 
 // A field's number as the C library reads a decimal: 0 when it starts with no digits.
 int FieldValue(const CClrEdit& field) {
@@ -25,31 +34,37 @@ int FieldValue(const CClrEdit& field) {
 CFireKey::CFireKey(CWnd* parent, std::wstring titleText, std::wstring messageText)
     : CSingleKey(parent, std::move(titleText), std::move(messageText), true) {}
 
-void CFireKey::CreateControls() {
-    CSingleKey::CreateControls();
+void CFireKey::AddControls(std::vector<DialogControl>& controls) {
     boxImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png");
     tickedImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
-    countLabel = CStaticTrans::CreateLabel(*this, RECT{279, 130, 367, 149}, FireKeyText(7), WS_VISIBLE | SS_LEFT, 15);
-    speedLabel = CStaticTrans::CreateLabel(*this, RECT{279, 171, 367, 190}, FireKeyText(8), WS_VISIBLE | SS_LEFT, 15);
+    const ButtonImageSet box{boxImage.get(), boxImage.get(), tickedImage.get(), boxImage.get()};
+    for (size_t t = 0; t < optionBoxes.size(); ++t) {
+        controls.push_back({&optionBoxes[t], kOptionBoxRects[t], box, LoadUiString(kOptionTexts[t]),
+                            DialogStyle::ImageOnly()});
+    }
+    CSingleKey::AddControls(controls);
+    using S = DialogStyle;
+    const std::vector<DialogControl> numbers = {
+        {&countLabel, {279, 130, 367, 149}, {}, LoadUiString(FireKey::RepeatCountLabel), S::Label(15, SS_LEFT)},
+        {&countField, {383, 130, 444, 149}, {}, L"", NumberField(kCountFieldId, countField)},
+        {&speedLabel, {279, 171, 367, 190}, {}, LoadUiString(FireKey::SpeedLabel), S::Label(15, SS_LEFT)},
+        {&speedField, {383, 171, 444, 190}, {}, L"", NumberField(kSpeedFieldId, speedField)},
+    };
+    controls.insert(controls.end(), numbers.begin(), numbers.end());
+}
+
+void CFireKey::ConfigureControls() {
+    CSingleKey::ConfigureControls();
     for (size_t t = 0; t < optionBoxes.size(); ++t) {
         CBitmapBtn& box = optionBoxes[t];
-        CreateSkinButton(box, *this, kOptionBoxRects[t],
-                         ButtonImageSet{boxImage.get(), boxImage.get(), tickedImage.get(), boxImage.get()});
         box.checkBoxMode = 1;
         box.accessibleRole = ButtonRole::Option;
         box.squareImage = 1;
         box.textVisible = 1;
         box.textMode = kTextLeft;
         box.normalTextColor = box.hoverTextColor = box.pressedTextColor = RGB(0xFF, 0xFF, 0xFF);
-        box.SetText(FireKeyText(static_cast<int>(t) + 1), 20, kTextLeft);
-    }
-    const UINT ids[] = {kCountFieldId, kSpeedFieldId};
-    const RECT rects[] = {{383, 130, 444, 149}, {383, 171, 444, 190}};
-    CClrEdit* fields[] = {&countField, &speedField};
-    for (int f = 0; f < 2; ++f) {
-        fields[f]->Create(WS_CHILD | WS_VISIBLE, rects[f], this, ids[f]);
-        fields[f]->SetFont(fields[f]->editFont.Get());
-        fields[f]->SetLimitText(kMaxDigits);
+        box.SetText(box.GetWindowText(), 20, kTextLeft);
+        box.onClick = [this, t] { OnOptionBox(static_cast<int>(t)); };
     }
 }
 
@@ -60,13 +75,13 @@ void CFireKey::ReleaseSkin() {
 }
 
 BOOL CFireKey::OnInitDialog() {
-    CSingleKey::OnInitDialog();
+    const BOOL result = CSingleKey::OnInitDialog();
     // A mouse button's record holds no key to show.
     if (fireTarget != kKeyboardTarget) ForgetKey();
     SelectTarget(fireTarget);
     countField.SetWindowText(std::to_wstring(fireCount).c_str());
     speedField.SetWindowText(std::to_wstring(fireSpeed).c_str());
-    return TRUE;
+    return result;
 }
 
 void CFireKey::ForgetKey() {
@@ -93,17 +108,12 @@ void CFireKey::OnEditFocus(int change) {
     ReportKeys(editFocusCount == 0 && fireTarget == kKeyboardTarget);
 }
 
-BOOL CFireKey::OnCommand(WPARAM wParam, LPARAM lParam) {
-    auto control = reinterpret_cast<HWND>(lParam);
-    for (size_t t = 0; t < optionBoxes.size(); ++t) {
-        if (!control || control != optionBoxes[t].m_hWnd) continue;
-        // The keyboard chosen after a mouse button starts with no key.
-        if (t == kKeyboardTarget && fireTarget != kKeyboardTarget) ForgetKey();
-        fireTarget = static_cast<int>(t);
-        SelectTarget(fireTarget);
-        if (fireTarget != kKeyboardTarget) capture.singleKeyHid = static_cast<std::uint8_t>(kLeftButton + t);
-    }
-    return CSingleKey::OnCommand(wParam, lParam);
+void CFireKey::OnOptionBox(int target) {
+    // The keyboard chosen after a mouse button starts with no key.
+    if (target == kKeyboardTarget && fireTarget != kKeyboardTarget) ForgetKey();
+    fireTarget = target;
+    SelectTarget(fireTarget);
+    if (fireTarget != kKeyboardTarget) capture.singleKeyHid = static_cast<std::uint8_t>(kLeftButton + target);
 }
 
 void CFireKey::OnOK() {

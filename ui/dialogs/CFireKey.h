@@ -26,7 +26,6 @@ public:
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Takes the numbers; OK needs no key for a mouse button, and cancels for the keyboard without
     // a key shown.
     void OnOK() override;
@@ -37,13 +36,15 @@ public:
 
 protected:
     RECT KeyDisplayRect() const override { return RECT{60, 165, 159, 191}; }
-    void CreateControls() override;
+    void AddControls(std::vector<DialogControl>& controls) override;
+    void ConfigureControls() override;
     void ReleaseSkin() override;
 
 private:
+    void OnOptionBox(int target);
     void SelectTarget(int target);
     void ForgetKey();
-    // OnEditFocus(int change): 1 a number field gained the focus, 2 one lost it
+    // `change`: 1 a number field gained the focus, 2 one lost it.
     void OnEditFocus(int change);
 
     int editFocusCount = 0;

@@ -8,19 +8,13 @@
 #include "macro/MacroEventEditor.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroSettings.h"
-#include "skin/CBitmapBtn.h"
 #include "skin/CBmpMenu.h"
-#include "skin/CClrEdit.h"
-#include "skin/CListBoxEx.h"
 #include "skin/CSkinDialog.h"
-#include "skin/CStaticTrans.h"
-#include "skin/DialogImages.h"
-#include "skin/GdiObject.h"
-#include "skin/SkinImages.h"
+#include "text/TextIds.h"
+#include "ui/dialogs/MacroDlgLayout.h"
 
 #include <memory>
 #include <string>
-#include <vector>
 
 // The recording state every macro editor of the process shares.
 MacroRecordingState& ProcessRecordingState();
@@ -29,16 +23,16 @@ class CMacroDlg : public CSkinDialog {
 public:
     explicit CMacroDlg(CWnd* parent);
 
-    static constexpr int kWidth = 757;
-    static constexpr int kHeight = 582;
     // The results of the OK and Cancel buttons.
     static constexpr int kOkResult = 1;
     static constexpr int kCancelResult = 16;
 
+    // The keyboard focus starts on the macro list; false, since the focus is set.
     BOOL OnInitDialog() override;
     // Closing the window while recording stops the recording first.
     void OnCancel() override;
     BOOL PreTranslateMessage(MSG* message) override;
+    // Any command closes the mouse button menu before the control handles it.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -52,8 +46,8 @@ public:
 
 protected:
     // --- override these (the tests answer the boxes the editor asks) ---
-    // A notice in the warning box: title "WARNING" 1, the message "WARNING" `messageId`.
-    virtual void ShowNotice(int messageId);
+    // A notice in the warning box under the usual title.
+    virtual void ShowNotice(TextId::Warning message);
     // The delete confirmation; true for OK.
     virtual bool ConfirmDelete();
     // The text input box for a new macro's name; false when cancelled.
@@ -61,32 +55,20 @@ protected:
 
     void CreateSkinLayout() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback3.bmp"; }
-    Gdiplus::Image* BackgroundImage() const override { return images.Background(); }
+    Gdiplus::Image* BackgroundImage() const override { return layout.Background(); }
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     void OnSurfacePressed(int x, int y) override;
     void ReleaseSkin() override;
 
-    // --- the controls, in the order of the layout ---
-    CListBoxEx macroList, eventList;
-    CBitmapBtn newMacroButton, deleteMacroButton, recordButton, stopButton;
-    CBitmapBtn recordDelayBox, fixedDelayBox, loopCountBox, loopSecondBox;
-    CClrEdit fixedDelayEdit, loopCountEdit;
-    CBitmapBtn insertRecordButton, deleteEventButton, moveUpButton, moveDownButton;
-    CBitmapBtn copyButton, cutButton, pasteButton, mouseClickButton;
-    CBitmapBtn okButton, cancelButton;
-    std::unique_ptr<CStaticTrans> totalTimeLabel, eventCountLabel;
-    std::vector<std::unique_ptr<CStaticTrans>> labels;
+    MacroDlgLayout layout;
     std::unique_ptr<CBmpMenu> mouseMenu;
 
     MacroEventEditor editor;
     int delayType = DELAY_NONE;
 
 private:
-    void CreateButtons();
-    void CreateCheckBoxes();
-    void CreateEdits();
-    void CreateLabels();
-    void CreateLists();
+    // Gives every control of the layout its click.
+    void BindControls();
 
     std::wstring SelectedMacroName() const;
     // The macro as the editor shows it: its options and events.
@@ -94,6 +76,8 @@ private:
     void FillMacroList();
     // Shows the editor's rows; `selection` as the editor's commands return it.
     void ShowRows(int selection);
+    // After an event command changed the events: shows them and saves them.
+    void ShowChangedRows(int selection);
     void SaveAndNotify();
     void SetLoopOptions(int loopType, const std::wstring& loopCount);
     void SetDelayOptions(int type);
@@ -102,30 +86,21 @@ private:
     void SetRecordingLocked(bool locked);
     void TellIfServiceRefused(ServiceReply reply);
 
-    // OnCommand for one control
-    void OnControl(HWND control);
     void OnDelayBox(bool record);
     void OnLoopBox(bool count);
-    // OnLoopCountKeyUp()
     void OnLoopCountKeyUp();
     void NewMacro();
     void DeleteMacro();
     void StartRecording(bool insert);
     void StopRecording();
-    void OnEventCommand(HWND control);
     void OpenMouseMenu();
-    // OnMenuPick(int itemId)
     void OnMenuPick(int itemId);
-    // OnHookKey(UINT vk, UINT flags): true when the key was recorded
+    // True when the key was recorded.
     bool OnHookKey(WPARAM vk, LPARAM flags);
-    // OnValueEdited(int milliseconds, int row)
     void OnValueEdited(int milliseconds, int row);
 
     MacroLibrary library;
     HookFunctions hook;
     bool recording = false;  // from the record buttons to StopRecording
     bool serviceRefusalTold = false;
-    DialogImages images;
-    SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;
-    GdiObject<HFONT> editFont;
 };

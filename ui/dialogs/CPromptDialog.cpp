@@ -13,12 +13,22 @@ void CPromptDialog::CreateSkinLayout() {
     // Never drawn (the box has no caption bar), but it names the box to the system and to tests.
     SetWindowText(titleText.c_str());
     MoveWindow(0, 0, kWidth, kHeight, TRUE);
-    CreateCaptionedButton(okButton, *this, RECT{135, 219, 228, 245}, images.OkButton(), LoadUiString(L"General", 46));
-    CreateCaptionedButton(cancelButton, *this, RECT{234, 219, 327, 245}, images.OkButton(),
-                          LoadUiString(L"General", 47));
-    titleLabel = CStaticTrans::CreateLabel(*this, TitleRect(), titleText, WS_VISIBLE | SS_CENTER, 21, 1);
-    messageLabel = CStaticTrans::CreateLabel(*this, MessageRect(), messageText, WS_VISIBLE | SS_LEFT, 16);
-    CreateControls();
+    inventory = {
+        {&titleLabel, TitleRect(), {}, titleText, DialogStyle::Title()},
+        {&messageLabel, MessageRect(), {}, messageText, DialogStyle::Label(16, SS_LEFT)},
+    };
+    AddControls(inventory);
+    inventory.push_back({&okButton,
+                         {135, 219, 228, 245},
+                         images.OkButton(),
+                         LoadUiString(TextId::General::Ok),
+                         DialogStyle::Captioned()});
+    inventory.push_back({&cancelButton, {234, 219, 327, 245}, images.OkButton(), LoadUiString(TextId::General::Cancel),
+                         DialogStyle::Captioned()});
+    CreateDialogControls(*this, inventory);
+    okButton.onClick = [this] { OnOK(); };
+    cancelButton.onClick = [this] { OnCancel(); };
+    ConfigureControls();
 }
 
 void CPromptDialog::ShowNotice(const std::wstring& text) {
@@ -26,14 +36,10 @@ void CPromptDialog::ShowNotice(const std::wstring& text) {
     messageLabel->SetWindowText((text.empty() ? messageText : text).c_str());
 }
 
-BOOL CPromptDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    auto control = reinterpret_cast<HWND>(lParam);
-    if (control && control == okButton.m_hWnd) {
-        OnOK();
-    } else if (control && control == cancelButton.m_hWnd) {
-        OnCancel();
-    }
-    return CSkinDialog::OnCommand(wParam, lParam);
+BOOL CPromptDialog::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    ::SetFocus(okButton.m_hWnd);
+    return FALSE;
 }
 
 BOOL CPromptDialog::PreTranslateMessage(MSG* message) {

@@ -7,16 +7,19 @@
 #include "skin/CSkinDialog.h"
 #include "skin/CStaticTrans.h"
 #include "skin/DialogImages.h"
+#include "ui/dialogs/DialogControl.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CPromptDialog : public CSkinDialog {
 public:
     static constexpr int kWidth = 478;
     static constexpr int kHeight = 292;
 
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The keyboard focus starts on OK; false, since the focus is set.
+    BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
 
     // For the tests: the controls as a user finds them.
@@ -28,8 +31,11 @@ protected:
                   SkinPaintDC::Mode paintMode);
 
     // --- override these ---
-    // Creates the controls of the subclass, after the frame's.
-    virtual void CreateControls() {}
+    // Adds the subclass's controls to the inventory, where a reader meets them: after the title
+    // and the prompt, before OK and Cancel. The images they show are loaded here.
+    virtual void AddControls(std::vector<DialogControl>&) {}
+    // Once every control exists: what the subclass sets on its own controls.
+    virtual void ConfigureControls() {}
     // Where the title and the prompt stand.
     virtual RECT TitleRect() const { return RECT{99, 32, 382, 66}; }
     virtual RECT MessageRect() const { return RECT{45, 86, 433, 124}; }
@@ -40,6 +46,8 @@ protected:
     void ReleaseSkin() override { images.Release(); }
     // Shows `text` in place of the prompt; "" shows the prompt again.
     void ShowNotice(const std::wstring& text);
+    // Every control, in reading order, as the layout created it.
+    const std::vector<DialogControl>& Inventory() const { return inventory; }
 
     DialogImages images;
 
@@ -47,4 +55,5 @@ private:
     std::wstring titleText, messageText;
     CBitmapBtn okButton, cancelButton;
     std::unique_ptr<CStaticTrans> titleLabel, messageLabel;
+    std::vector<DialogControl> inventory;
 };

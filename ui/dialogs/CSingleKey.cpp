@@ -5,29 +5,32 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/SystemNotices.h"
 
-namespace {
-constexpr int kRefusedKeyNotice = 8;
-}  // namespace
-
 CSingleKey::CSingleKey(CWnd* parent, std::wstring titleText, std::wstring messageText, bool singleKeyOnly)
     : CPromptDialog(IDD_EDITOR_DIALOG, parent, std::move(titleText), std::move(messageText),
                     SkinPaintDC::Mode::Buffered),
       capture(singleKeyOnly) {}
 
-void CSingleKey::CreateControls() {
+void CSingleKey::AddControls(std::vector<DialogControl>& controls) {
     const ButtonImageSet ok = images.OkButton();
-    CreateCaptionedButton(keyDisplay, *this, KeyDisplayRect(), ButtonImageSet{ok.normal, ok.normal, ok.normal, ok.normal},
-                          L"");
+    controls.push_back({&keyDisplay, KeyDisplayRect(), {ok.normal, ok.normal, ok.normal, ok.normal}, L"",
+                        DialogStyle::Captioned()});
+}
+
+void CSingleKey::ConfigureControls() {
     keyDisplay.fillBackground = 1;
     keyDisplay.backgroundColor = RGB(0, 0, 0);
+    keyDisplay.onClick = [this] {
+        capture.Restart();
+        ShowNotice(L"");
+    };
 }
 
 BOOL CSingleKey::OnInitDialog() {
-    CPromptDialog::OnInitDialog();
+    const BOOL result = CPromptDialog::OnInitDialog();
     hook = StartKeyHook(*this, true);
     ReportKeys(true);
     keyDisplay.SetText(capture.Start(), 0, kTextCentred);
-    return TRUE;
+    return result;
 }
 
 void CSingleKey::ReportKeys(bool on) {
@@ -66,15 +69,6 @@ BOOL CSingleKey::PreTranslateMessage(MSG* message) {
     return CPromptDialog::PreTranslateMessage(message);
 }
 
-BOOL CSingleKey::OnCommand(WPARAM wParam, LPARAM lParam) {
-    auto control = reinterpret_cast<HWND>(lParam);
-    if (control && control == keyDisplay.m_hWnd) {
-        capture.Restart();
-        ShowNotice(L"");
-    }
-    return CPromptDialog::OnCommand(wParam, lParam);
-}
-
 LRESULT CSingleKey::OnHookKey(int vk, int flags) {
     std::wstring text;
     switch (capture.OnHookKey(vk, flags, text)) {
@@ -82,7 +76,7 @@ LRESULT CSingleKey::OnHookKey(int vk, int flags) {
     case KeyCapture::Answer::Shown: ShowKeys(text); break;
     case KeyCapture::Answer::Refused:
         ::MessageBeep(MB_ICONWARNING);
-        ShowNotice(LoadUiString(L"SINGLEKEY", kRefusedKeyNotice));
+        ShowNotice(LoadUiString(TextId::SingleKey::KeyRefused));
         break;
     case KeyCapture::Answer::Confirm: OnOK(); break;
     case KeyCapture::Answer::Cancel: OnCancel(); break;

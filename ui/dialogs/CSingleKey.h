@@ -19,7 +19,6 @@ public:
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* message) override;
     // Without a key captured since the dialog opened, OK cancels: the record keeps what was shown.
     void OnOK() override;
@@ -29,9 +28,12 @@ public:
 protected:
     // --- override these ---
     virtual RECT KeyDisplayRect() const { return RECT{81, 145, 382, 171}; }
+    // Add the key display; a click on it starts the capture again. A subclass calls them where
+    // its own controls meet the key display.
+    void AddControls(std::vector<DialogControl>& controls) override;
+    void ConfigureControls() override;
 
     // --- not meant to be overridden ---
-    void CreateControls() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback2.bmp"; }
     // Switches the hook's reports on or off; while they are on, the keys are the hook's alone.
     void ReportKeys(bool on);
@@ -40,7 +42,7 @@ protected:
     HookFunctions hook;
 
 private:
-    // OnHookKey(int vk, int flags): 1 when the dialog used the event
+    // 1 when the dialog used the event.
     LRESULT OnHookKey(int vk, int flags);
 
     bool reporting = false;

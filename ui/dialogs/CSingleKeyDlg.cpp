@@ -12,14 +12,15 @@ constexpr UINT kFocusDelay = 50;  // ms: the field is focused once the box is up
 CSingleKeyDlg::CSingleKeyDlg(CWnd* parent, std::wstring titleText, std::wstring messageText)
     : CPromptDialog(IDD_TEXT_INPUT, parent, std::move(titleText), std::move(messageText), SkinPaintDC::Mode::Direct) {}
 
-void CSingleKeyDlg::CreateControls() {
+void CSingleKeyDlg::AddControls(std::vector<DialogControl>& controls) {
     fieldFrame = LoadSkinImage(SkinFolder::Background, L"menuitem-d.png");
-    inputField.Create(WS_CHILD | WS_VISIBLE, RECT{82, 146, 382, 176}, this, kInputFieldId);
     inputField.editFont = SkinFont(14, 500);
-    inputField.SetFont(inputField.editFont.Get());
-    inputField.SetLimitText(kMaxInputChars);
-    SetTimer(kFocusTimer, kFocusDelay);
+    controls.push_back({&inputField, {82, 146, 382, 176}, {}, L"",
+                        DialogStyle::Edit(WS_CHILD | WS_VISIBLE, kInputFieldId, kMaxInputChars,
+                                           inputField.editFont.Get())});
 }
+
+void CSingleKeyDlg::ConfigureControls() { SetTimer(kFocusTimer, kFocusDelay); }
 
 void CSingleKeyDlg::ReleaseSkin() {
     CPromptDialog::ReleaseSkin();

@@ -23,7 +23,8 @@ public:
     CClrEdit& InputField() { return inputField; }
 
 protected:
-    void CreateControls() override;
+    void AddControls(std::vector<DialogControl>& controls) override;
+    void ConfigureControls() override;
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     // The box stays where it was centred.
     void OnSurfacePressed(int, int) override {}

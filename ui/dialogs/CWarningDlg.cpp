@@ -6,9 +6,9 @@ CWarningDlg::CWarningDlg(CWnd* parent, std::wstring titleText, std::wstring mess
     : CPromptDialog(IDD_WARNING_BOX, parent, std::move(titleText), std::move(messageText), SkinPaintDC::Mode::Direct),
       noteText(std::move(noteText)) {}
 
-void CWarningDlg::CreateControls() {
+void CWarningDlg::AddControls(std::vector<DialogControl>& controls) {
     warning = LoadSkinImage(SkinFolder::Background, L"warn.png");
-    noteLabel = CStaticTrans::CreateLabel(*this, RECT{127, 157, 405, 187}, noteText, WS_VISIBLE | SS_LEFT, 15);
+    controls.push_back({&noteLabel, {127, 157, 405, 187}, {}, noteText, DialogStyle::Label(15, SS_LEFT)});
 }
 
 void CWarningDlg::ReleaseSkin() {

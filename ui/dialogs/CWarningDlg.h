@@ -14,7 +14,7 @@ public:
 protected:
     RECT TitleRect() const override { return RECT{103, 42, 376, 69}; }
     RECT MessageRect() const override { return RECT{127, 103, 405, 141}; }
-    void CreateControls() override;
+    void AddControls(std::vector<DialogControl>& controls) override;
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     // The box stays where it was centred.
     void OnSurfacePressed(int, int) override {}
