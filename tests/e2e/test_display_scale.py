@@ -1,7 +1,7 @@
 """The tool at 100%, 150% and 200% display scale: the Wine prefix's LogPixels set to 96, 144 and
-192 before the tool starts. At every scale the main window has its 96 DPI size scaled, every
-control its 96 DPI rectangle scaled edge by edge, and the same clicks, made at the scaled points,
-write the same profile files."""
+192 before the tool starts. At every scale the main window and the warning box have their 96 DPI
+size scaled, every control its 96 DPI rectangle scaled edge by edge, and the same clicks, made at
+the scaled points, write the same profile files."""
 import os
 import time
 import unittest
@@ -18,6 +18,9 @@ DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 MAIN_SIZE = (1024, 700)
 PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
 PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
+RESET = (265, 665)
+WARNING_SIZE = (478, 292)
+WARNING_OK = (181, 232)
 APPLY = (465, 665)
 ACCELERATION_RIGHT_END = (967, 228)
 POLLING_1000 = (898, 449)
@@ -102,14 +105,25 @@ class DisplayScaleTest(ToolTestCase):
         time.sleep(1.0)
         profiles = [read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % n)) for n in range(1, 6)]
 
+        self.click(window, RESET, dpi)
+        self.assertTrue(wait_until(lambda: window.shown_dialog() is not None), "no warning box")
+        warning = window.shown_dialog()
+        xdotool("mousemove", "--sync", warning["x"] + scaled(WARNING_OK[0], dpi),
+                warning["y"] + scaled(WARNING_OK[1], dpi))
+        time.sleep(0.2)
+        xdotool("click", "1")
+        self.assertTrue(wait_until(lambda: window.shown_dialog() is None), "the warning box stays open")
+
         window.post(WM_CLOSE)
         self.assertTrue(wait_until_gone(TITLE, 20))
         process.wait(timeout=30)
         stop_service()
-        return {"size": (info["width"], info["height"]), "children": children, "profiles": profiles}
+        return {"size": (info["width"], info["height"]), "children": children, "profiles": profiles,
+                "warning": (warning["width"], warning["height"])}
 
     def assert_layout_scaled(self, base, shown, dpi):
         self.assertEqual(tuple(scaled(v, dpi) for v in MAIN_SIZE), shown["size"], dpi)
+        self.assertEqual(tuple(scaled(v, dpi) for v in WARNING_SIZE), shown["warning"], dpi)
         self.assertEqual(len(base["children"]), len(shown["children"]), dpi)
         for before, after in zip(base["children"], shown["children"]):
             edges = (before["x"], before["y"], before["x"] + before["width"], before["y"] + before["height"])

@@ -35,8 +35,10 @@ CFireKey::CFireKey(CWnd* parent, std::wstring titleText, std::wstring messageTex
     : CSingleKey(parent, std::move(titleText), std::move(messageText), true) {}
 
 void CFireKey::AddControls(std::vector<DialogControl>& controls) {
-    boxImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png");
-    tickedImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
+    boxImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png", displayScale);
+    tickedImage = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png", displayScale);
+    countField.UseScale(displayScale);
+    speedField.UseScale(displayScale);
     const ButtonImageSet box{boxImage.get(), boxImage.get(), tickedImage.get(), boxImage.get()};
     for (size_t t = 0; t < optionBoxes.size(); ++t) {
         controls.push_back({&optionBoxes[t], kOptionBoxRects[t], box, LoadUiString(kOptionTexts[t]),

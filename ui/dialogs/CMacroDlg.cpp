@@ -40,10 +40,10 @@ CMacroDlg::CMacroDlg(CWnd* parent)
 // --- layout ---
 
 void CMacroDlg::CreateSkinLayout() {
-    MoveWindow(0, 0, MacroDlgLayout::kWidth, MacroDlgLayout::kHeight, TRUE);
+    MoveWindow(0, 0, displayScale.Scale(MacroDlgLayout::kWidth), displayScale.Scale(MacroDlgLayout::kHeight), TRUE);
     // The skin draws the title; the window text names the window for the system.
     SetWindowText(LoadUiString(TextId::Macro::EditorTitle).c_str());
-    layout.Create(*this);
+    layout.Create(*this, displayScale);
     layout.stopButton.EnableWindow(FALSE);
     BindControls();
 

@@ -9,10 +9,10 @@ CPromptDialog::CPromptDialog(UINT templateId, CWnd* parent, std::wstring titleTe
       messageText(std::move(messageText)) {}
 
 void CPromptDialog::CreateSkinLayout() {
-    images.Load();
+    images.Load(displayScale);
     // Never drawn (the box has no caption bar), but it names the box to the system and to tests.
     SetWindowText(titleText.c_str());
-    MoveWindow(0, 0, kWidth, kHeight, TRUE);
+    MoveWindow(0, 0, displayScale.Scale(kWidth), displayScale.Scale(kHeight), TRUE);
     inventory = {
         {&titleLabel, TitleRect(), {}, titleText, DialogStyle::Title()},
         {&messageLabel, MessageRect(), {}, messageText, DialogStyle::Label(16, SS_LEFT)},

@@ -13,8 +13,8 @@ CSingleKeyDlg::CSingleKeyDlg(CWnd* parent, std::wstring titleText, std::wstring 
     : CPromptDialog(IDD_TEXT_INPUT, parent, std::move(titleText), std::move(messageText), SkinPaintDC::Mode::Direct) {}
 
 void CSingleKeyDlg::AddControls(std::vector<DialogControl>& controls) {
-    fieldFrame = LoadSkinImage(SkinFolder::Background, L"menuitem-d.png");
-    inputField.editFont = SkinFont(14, 500);
+    fieldFrame = LoadSkinImage(SkinFolder::Background, L"menuitem-d.png", displayScale);
+    inputField.editFont = SkinFont(displayScale.Scale(14), 500);
     controls.push_back({&inputField, {82, 146, 382, 176}, {}, L"",
                         DialogStyle::Edit(WS_CHILD | WS_VISIBLE, kInputFieldId, kMaxInputChars,
                                            inputField.editFont.Get())});
@@ -28,7 +28,7 @@ void CSingleKeyDlg::ReleaseSkin() {
 }
 
 void CSingleKeyDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
-    DrawSkinImage(graphics, fieldFrame.get(), Gdiplus::Rect(82, 146, 301, 27));
+    DrawSkinImage(graphics, fieldFrame.get(), GdiplusRect(displayScale.Scale(RECT{82, 146, 383, 173})));
 }
 
 LRESULT CSingleKeyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

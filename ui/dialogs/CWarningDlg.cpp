@@ -7,7 +7,7 @@ CWarningDlg::CWarningDlg(CWnd* parent, std::wstring titleText, std::wstring mess
       noteText(std::move(noteText)) {}
 
 void CWarningDlg::AddControls(std::vector<DialogControl>& controls) {
-    warning = LoadSkinImage(SkinFolder::Background, L"warn.png");
+    warning = LoadSkinImage(SkinFolder::Background, L"warn.png", displayScale);
     controls.push_back({&noteLabel, {127, 157, 405, 187}, {}, noteText, DialogStyle::Label(15, SS_LEFT)});
 }
 
@@ -17,5 +17,5 @@ void CWarningDlg::ReleaseSkin() {
 }
 
 void CWarningDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
-    DrawSkinImage(graphics, warning.get(), Gdiplus::Rect(34, 104, 96, 90));
+    DrawSkinImage(graphics, warning.get(), GdiplusRect(displayScale.Scale(RECT{34, 104, 130, 194})));
 }

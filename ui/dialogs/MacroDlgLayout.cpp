@@ -12,6 +12,7 @@ constexpr UINT kEditId = 0x5002;
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
 constexpr COLORREF kPanelColor = RGB(0x25, 0x25, 0x25);
 
+constexpr int kEditFontHeight = 13;
 constexpr RECT kPanels[] = {{27, 78, 236, 507}, {253, 80, 572, 509}, {572, 80, 727, 509}};
 constexpr POINT kDividerTop{246, 88};
 constexpr POINT kDividerBottom{246, 503};
@@ -26,16 +27,16 @@ std::wstring Text(Id id) {
 }
 }  // namespace
 
-MacroDlgLayout::MacroDlgLayout() : editFont(SkinFont(13, 400)) {}
+MacroDlgLayout::MacroDlgLayout() : editFont(SkinFont(kEditFontHeight, 400)) {}
 
 void MacroDlgLayout::LoadImages() {
-    images.Load();
-    boxClear = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png");
-    boxTicked = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png");
-    startNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstart1.png");
-    startActive = LoadSkinImage(SkinFolder::Buttons, L"iconstart2.png");
-    stopNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstop1.png");
-    stopActive = LoadSkinImage(SkinFolder::Buttons, L"iconstop2.png");
+    images.Load(scale);
+    boxClear = LoadSkinImage(SkinFolder::Controls, L"checkbox1-1.png", scale);
+    boxTicked = LoadSkinImage(SkinFolder::Controls, L"checkbox1-2.png", scale);
+    startNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstart1.png", scale);
+    startActive = LoadSkinImage(SkinFolder::Buttons, L"iconstart2.png", scale);
+    stopNormal = LoadSkinImage(SkinFolder::Buttons, L"iconstop1.png", scale);
+    stopActive = LoadSkinImage(SkinFolder::Buttons, L"iconstop2.png", scale);
 }
 
 std::vector<DialogControl> MacroDlgLayout::Controls() {
@@ -90,7 +91,9 @@ std::vector<DialogControl> MacroDlgLayout::Controls() {
     };
 }
 
-void MacroDlgLayout::Create(CWnd& dialog) {
+void MacroDlgLayout::Create(CWnd& dialog, const DisplayScale& dialogScale) {
+    scale = dialogScale;
+    if (!scale.IsBase()) editFont = SkinFont(scale.Scale(kEditFontHeight), 400);
     LoadImages();
     inventory = Controls();
     CreateDialogControls(dialog, inventory);
@@ -124,15 +127,17 @@ void MacroDlgLayout::ConfigureCheckBoxes() {
 }
 
 void MacroDlgLayout::PaintPanels(Gdiplus::Graphics& graphics) const {
-    Gdiplus::Pen panelPen(Gdiplus::Color(0xFF013C64), 2.0f);
-    for (const RECT& panel : kPanels) {
+    Gdiplus::Pen panelPen(Gdiplus::Color(0xFF013C64), static_cast<Gdiplus::REAL>(scale.Scale(2)));
+    for (const RECT& unscaled : kPanels) {
+        const RECT panel = scale.Scale(unscaled);
         const Gdiplus::Point corners[] = {{panel.left, panel.top}, {panel.right, panel.top},
                                           {panel.right, panel.bottom}, {panel.left, panel.bottom}};
         for (int side = 0; side < 4; ++side) graphics.DrawLine(&panelPen, corners[side], corners[(side + 1) % 4]);
     }
-    Gdiplus::Pen dividerPen(Gdiplus::Color(0xFF737373), 1.0f);
-    graphics.DrawLine(&dividerPen, Gdiplus::Point(kDividerTop.x, kDividerTop.y),
-                      Gdiplus::Point(kDividerBottom.x, kDividerBottom.y));
+    Gdiplus::Pen dividerPen(Gdiplus::Color(0xFF737373), static_cast<Gdiplus::REAL>(scale.Scale(1)));
+    const POINT top = scale.Scale(kDividerTop);
+    const POINT bottom = scale.Scale(kDividerBottom);
+    graphics.DrawLine(&dividerPen, Gdiplus::Point(top.x, top.y), Gdiplus::Point(bottom.x, bottom.y));
 }
 
 void MacroDlgLayout::Release() {

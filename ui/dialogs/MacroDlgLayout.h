@@ -23,7 +23,8 @@ public:
     MacroDlgLayout();
 
     // Loads the images and creates every control of the inventory on `dialog`.
-    void Create(CWnd& dialog);
+    // Everything at the dialog's scale: rectangles, pictures, fonts and the painted panels.
+    void Create(CWnd& dialog, const DisplayScale& dialogScale);
     // Releases the images; the controls go with their windows.
     void Release();
     // The outlines of the three panels and the line between the first two.
@@ -68,4 +69,5 @@ private:
     SkinImage boxClear, boxTicked, startNormal, startActive, stopNormal, stopActive;
     GdiObject<HFONT> editFont;
     std::vector<DialogControl> inventory;
+    DisplayScale scale;
 };
