@@ -1,5 +1,6 @@
 #include "skin/CSkinDialog.h"
 
+#include "skin/FocusCues.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
 
@@ -29,6 +30,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (CDialog::WindowProc(message, wParam, lParam) == -1) return -1;
         CreateSkinLayout();
         ApplyRegion();
+        SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL));
         return 0;
     case WM_ERASEBKGND:
         return eraseResult;
@@ -53,6 +55,11 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+BOOL CSkinDialog::PreTranslateMessage(MSG* message) {
+    NoteInputForFocusCues(*message);
+    return CDialog::PreTranslateMessage(message);
 }
 
 void CSkinDialog::ApplyRegion() {

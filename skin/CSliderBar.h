@@ -1,6 +1,7 @@
 // The bar of an image slider: a child of a page that paints the track image, creates and holds
 // the thumb, and reports values to the page with WM_SLIDER_CHANGED(value, id), posted: on every
 // left-button press and release on the bar itself, and for every report of its thumb.
+// The focus it is given goes on to the thumb, which Tab also reaches inside it.
 // Accessibility clients read it as a slider with the thumb's value and the range.
 #pragma once
 #include "framework/CWnd.h"

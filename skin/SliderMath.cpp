@@ -1,5 +1,7 @@
 #include "skin/SliderMath.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 namespace {
@@ -34,4 +36,37 @@ int ClampDragDelta(int delta, int start, int end, int trackMin, int trackMax) {
     if (start + delta < trackMin) delta = trackMin - start;
     if (end + delta > trackMax) delta = trackMax - end;
     return delta;
+}
+
+bool IsSliderKey(unsigned virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int ValueAfterKey(unsigned virtualKey, int value, SliderRange range) {
+    const int page = std::max(1, (range.maxValue - range.minValue) / 10);
+    int moved = value;
+    switch (virtualKey) {
+    case VK_LEFT:
+    case VK_DOWN: moved = value - 1; break;
+    case VK_RIGHT:
+    case VK_UP: moved = value + 1; break;
+    case VK_NEXT: moved = value - page; break;
+    case VK_PRIOR: moved = value + page; break;
+    case VK_HOME: moved = range.minValue; break;
+    case VK_END: moved = range.maxValue; break;
+    default: return value;
+    }
+    return std::clamp(moved, range.minValue, std::max(range.minValue, range.maxValue));
 }

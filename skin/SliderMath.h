@@ -19,3 +19,11 @@ int ValueFromBarClick(int offset, SliderRange range, int span);
 
 // The part of a drag by `delta` that keeps the thumb [start, end) inside [trackMin, trackMax].
 int ClampDragDelta(int delta, int start, int end, int trackMin, int trackMax);
+
+// Whether a slider with the focus takes `virtualKey`: the arrows, Page Up, Page Down, Home, End.
+bool IsSliderKey(unsigned virtualKey);
+
+// The value `virtualKey` moves a slider to from `value`: Left and Down one less, Right and Up one
+// more, Page Down and Page Up a tenth of the range (at least one) less and more, Home and End the
+// ends; always inside the range. Other keys leave `value`.
+int ValueAfterKey(unsigned virtualKey, int value, SliderRange range);
