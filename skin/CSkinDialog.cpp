@@ -30,6 +30,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (CDialog::WindowProc(message, wParam, lParam) == -1) return -1;
         CreateSkinLayout();
         ApplyRegion();
+        // Hidden focus rings in the system's controls too, until a key is pressed.
         SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL));
         return 0;
     case WM_ERASEBKGND:
@@ -47,6 +48,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == HTCAPTION && PressEnded(m_hWnd)) return 0;
         break;
     case WM_DESTROY: {
+        ForgetFocusCues(m_hWnd);
         LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         ReleaseSkin();
         return result;

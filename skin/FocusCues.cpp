@@ -2,20 +2,32 @@
 
 #include "skin/GdiObject.h"
 
+namespace {
+constexpr wchar_t kShownProperty[] = L"Orvane.FocusCuesShown";
+}
+
 bool FocusCuesShown(HWND control) {
     HWND root = control ? ::GetAncestor(control, GA_ROOT) : nullptr;
-    if (!root) return false;
-    return (::SendMessageW(root, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+    return root && ::GetPropW(root, kShownProperty) != nullptr;
 }
 
 void SetFocusCues(HWND window, bool shown) {
     HWND root = window ? ::GetAncestor(window, GA_ROOT) : nullptr;
     if (!root || FocusCuesShown(root) == shown) return;
+    if (shown) {
+        ::SetPropW(root, kShownProperty, reinterpret_cast<HANDLE>(1));
+    } else {
+        ::RemovePropW(root, kShownProperty);
+    }
     // What a WM_CHANGEUISTATE that reaches a top-level window becomes: the window and its
     // children update their state. Sent straight to the root, since a pop-up's parent is its owner.
     ::SendMessageW(root, WM_UPDATEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
     HWND focus = ::GetFocus();
     if (focus && ::GetAncestor(focus, GA_ROOT) == root) ::InvalidateRect(focus, nullptr, TRUE);
+}
+
+void ForgetFocusCues(HWND root) {
+    if (root) ::RemovePropW(root, kShownProperty);
 }
 
 void NoteInputForFocusCues(const MSG& message) {

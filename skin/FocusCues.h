@@ -1,6 +1,8 @@
-// Keyboard focus cues of the skinned windows, in the Windows way: a top-level window's UI state
-// (WM_QUERYUISTATE) says whether focus rings show. They show once the keyboard is used in the
-// window and go again with a mouse click; the focused control draws its ring in the accent colour.
+// Keyboard focus cues of the skinned windows, in the Windows way: focus rings show once the
+// keyboard is used in a top-level window and go again with a mouse click; the focused control
+// draws its ring in the accent colour. The state is the top-level window's own (a window
+// property, hidden while absent), since Wine keeps no UI state that WM_QUERYUISTATE reports; the
+// system's controls learn each change through WM_UPDATEUISTATE.
 #pragma once
 #include <windows.h>
 
@@ -16,6 +18,9 @@ void SetFocusCues(HWND window, bool shown);
 // The input of `message` decides the rings of its window: a key press shows them, a mouse press
 // hides them. For a modal loop, before the message is dispatched.
 void NoteInputForFocusCues(const MSG& message);
+
+// Drops the state of top-level window `root`, before it is destroyed.
+void ForgetFocusCues(HWND root);
 
 // Whether `control` has the focus and its window shows focus rings.
 bool DrawsFocusRing(HWND control);

@@ -249,11 +249,11 @@ TEST_F(SliderTest, KeysMoveTheFocusedThumbAndReportEachNewValue) {
     };
     const KeyStep steps[] = {
         {VK_RIGHT, 6, true}, {VK_UP, 7, true},     {VK_LEFT, 6, true},  {VK_DOWN, 5, true},
-        {VK_PRIOR, 7, true}, {VK_NEXT, 5, true},   {VK_END, 20, true},  {VK_RIGHT, 20, false},
-        {VK_HOME, 1, true},  {VK_LEFT, 1, false},  {VK_SPACE, 1, false},
+        {VK_PRIOR, 10, true}, {VK_NEXT, 5, true},  {VK_END, 50, true},  {VK_RIGHT, 50, false},
+        {VK_HOME, 0, true},  {VK_LEFT, 0, false},  {VK_SPACE, 0, false},
     };
     for (CSliderBar* bar : {static_cast<CSliderBar*>(&horizontal), static_cast<CSliderBar*>(&vertical)}) {
-        bar->SetRange(1, 20);
+        bar->SetRange(0, 50);  // a page is 5
         bar->SetPos(5);
         ::SetFocus(bar->m_hWnd);
         ASSERT_EQ(bar->thumb->m_hWnd, ::GetFocus()) << "the bar hands the focus to its thumb";
@@ -269,7 +269,7 @@ TEST_F(SliderTest, KeysMoveTheFocusedThumbAndReportEachNewValue) {
             EXPECT_EQ(bar->sliderId, reports[0].lParam);
         }
         const RECT moved = ThumbRect(*bar);
-        bar->SetPos(1);
+        bar->SetPos(0);
         const RECT set = ThumbRect(*bar);
         EXPECT_TRUE(::EqualRect(&moved, &set)) << "the thumb stands where SetPos puts the value";
     }
