@@ -100,7 +100,7 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CSliderThumb::OnKeyDown(UINT virtualKey) {
     if (!IsSliderKey(virtualKey)) return false;
     if (dragging || !enabled) return true;
-    const int moved = ValueAfterKey(virtualKey, value, Range());
+    const int moved = ValueAfterKey(virtualKey, value, Range(), axis == SliderAxis::Vertical);
     if (moved == value) return true;
     SetPos(moved);
     SendValueToBar();

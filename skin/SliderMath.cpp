@@ -54,16 +54,17 @@ bool IsSliderKey(unsigned virtualKey) {
     }
 }
 
-int ValueAfterKey(unsigned virtualKey, int value, SliderRange range) {
+int ValueAfterKey(unsigned virtualKey, int value, SliderRange range, bool vertical) {
     const int page = std::max(1, (range.maxValue - range.minValue) / 10);
+    const int up = vertical ? -1 : 1;  // what Up and Page Up add, in lines and pages
     int moved = value;
     switch (virtualKey) {
-    case VK_LEFT:
-    case VK_DOWN: moved = value - 1; break;
-    case VK_RIGHT:
-    case VK_UP: moved = value + 1; break;
-    case VK_NEXT: moved = value - page; break;
-    case VK_PRIOR: moved = value + page; break;
+    case VK_LEFT: moved = value - 1; break;
+    case VK_RIGHT: moved = value + 1; break;
+    case VK_UP: moved = value + up; break;
+    case VK_DOWN: moved = value - up; break;
+    case VK_PRIOR: moved = value + up * page; break;
+    case VK_NEXT: moved = value - up * page; break;
     case VK_HOME: moved = range.minValue; break;
     case VK_END: moved = range.maxValue; break;
     default: return value;

@@ -23,7 +23,9 @@ int ClampDragDelta(int delta, int start, int end, int trackMin, int trackMax);
 // Whether a slider with the focus takes `virtualKey`: the arrows, Page Up, Page Down, Home, End.
 bool IsSliderKey(unsigned virtualKey);
 
-// The value `virtualKey` moves a slider to from `value`: Left and Down one less, Right and Up one
-// more, Page Down and Page Up a tenth of the range (at least one) less and more, Home and End the
-// ends; always inside the range. Other keys leave `value`.
-int ValueAfterKey(unsigned virtualKey, int value, SliderRange range);
+// The value `virtualKey` moves a slider to from `value`, always inside the range; other keys leave
+// `value`. Horizontal: Left and Down one less, Right and Up one more, Page Down and Page Up a
+// tenth of the range (at least one) less and more. Vertical, where the smallest value is at the
+// top, the keys move the thumb the way they point: Up, Left and Page Up towards the smallest
+// value, Down, Right and Page Down towards the largest. Home and End: the smallest and the largest.
+int ValueAfterKey(unsigned virtualKey, int value, SliderRange range, bool vertical);

@@ -7,6 +7,9 @@
 //   probe owned <title>                    the same of the visible window the titled one owns
 //                                          (its dialog, whatever the dialog's title)
 //   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
+//   probe focus <title>                    the keyboard focus of the window's thread: "info" of
+//                                          the top-level window holding it, then its "children"
+//                                          row in that window's client coordinates
 //   probe look <title>                     "style exstyle iconic foreground" (foreground: 1 when
 //                                          the window or a window it owns is the active one)
 //   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
@@ -170,6 +173,17 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"children") {
         ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    }
+    if (command == L"focus") {
+        // The keyboard focus of the window's thread, as a row of "children" in the coordinates
+        // of the top-level window that holds it, which is printed first with "info".
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(hwnd, nullptr), &thread) || !thread.hwndFocus) return 1;
+        HWND root = ::GetAncestor(thread.hwndFocus, GA_ROOT);
+        PrintInfo(root);
+        PrintChild(thread.hwndFocus, reinterpret_cast<LPARAM>(root));
         return 0;
     }
     if (command == L"watch" && argc >= 6) {

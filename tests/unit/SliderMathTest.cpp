@@ -115,6 +115,7 @@ TEST(SliderMath, KeysMoveOneValueATenthOfTheRangeOrToTheEnds) {
         int value;
         SliderRange range;
         int moved;
+        bool vertical = false;
     };
     const KeyCase cases[] = {
         {VK_LEFT, 5, {1, 10}, 4},      {VK_DOWN, 5, {1, 10}, 4},
@@ -130,9 +131,16 @@ TEST(SliderMath, KeysMoveOneValueATenthOfTheRangeOrToTheEnds) {
         {VK_END, 7, {1, 20}, 20},
         {VK_SPACE, 7, {1, 20}, 7},     // not a slider key
         {VK_TAB, 7, {1, 20}, 7},
+        // Vertical: the smallest value at the top, where Up and Page Up go.
+        {VK_UP, 40, {2, 80}, 39, true},   {VK_DOWN, 40, {2, 80}, 41, true},
+        {VK_LEFT, 40, {2, 80}, 39, true}, {VK_RIGHT, 40, {2, 80}, 41, true},
+        {VK_PRIOR, 40, {2, 80}, 33, true}, {VK_NEXT, 40, {2, 80}, 47, true},
+        {VK_HOME, 40, {2, 80}, 2, true},  {VK_END, 40, {2, 80}, 80, true},
+        {VK_UP, 2, {2, 80}, 2, true},
     };
     for (const KeyCase& c : cases) {
-        EXPECT_EQ(c.moved, ValueAfterKey(c.key, c.value, c.range)) << "key " << c.key << " at " << c.value;
+        EXPECT_EQ(c.moved, ValueAfterKey(c.key, c.value, c.range, c.vertical))
+            << "key " << c.key << " at " << c.value << (c.vertical ? " vertical" : "");
         EXPECT_EQ(c.key != VK_SPACE && c.key != VK_TAB, IsSliderKey(c.key)) << "key " << c.key;
     }
 }

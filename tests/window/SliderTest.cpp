@@ -247,19 +247,25 @@ TEST_F(SliderTest, KeysMoveTheFocusedThumbAndReportEachNewValue) {
         int value;
         bool reported;
     };
-    const KeyStep steps[] = {
+    const std::vector<KeyStep> steps = {
         {VK_RIGHT, 6, true}, {VK_UP, 7, true},     {VK_LEFT, 6, true},  {VK_DOWN, 5, true},
         {VK_PRIOR, 10, true}, {VK_NEXT, 5, true},  {VK_END, 50, true},  {VK_RIGHT, 50, false},
         {VK_HOME, 0, true},  {VK_LEFT, 0, false},  {VK_SPACE, 0, false},
     };
+    const std::vector<KeyStep> verticalSteps = {
+        {VK_DOWN, 6, true},  {VK_UP, 5, true},     {VK_RIGHT, 6, true}, {VK_LEFT, 5, true},
+        {VK_NEXT, 10, true}, {VK_PRIOR, 5, true},  {VK_END, 50, true},  {VK_DOWN, 50, false},
+        {VK_HOME, 0, true},  {VK_UP, 0, false},    {VK_SPACE, 0, false},
+    };
     for (CSliderBar* bar : {static_cast<CSliderBar*>(&horizontal), static_cast<CSliderBar*>(&vertical)}) {
+        const bool upright = bar == &vertical;  // the smallest value at the top: Up goes there
         bar->SetRange(0, 50);  // a page is 5
         bar->SetPos(5);
         ::SetFocus(bar->m_hWnd);
         ASSERT_EQ(bar->thumb->m_hWnd, ::GetFocus()) << "the bar hands the focus to its thumb";
         EXPECT_EQ(DLGC_WANTARROWS, bar->thumb->SendMessage(WM_GETDLGCODE) & DLGC_WANTARROWS);
         Reports();
-        for (const KeyStep& step : steps) {
+        for (const KeyStep& step : upright ? verticalSteps : steps) {
             bar->thumb->SendMessage(WM_KEYDOWN, step.key, 0);
             auto reports = Reports();
             EXPECT_EQ(step.value, bar->thumb->value) << "key " << step.key;
