@@ -27,7 +27,7 @@ private:
     void OnServiceApply();
     // Reads the five profile files as the mouse's new state, then confirms the apply.
     void ReadAppliedProfiles();
-    // OnCopyData(const COPYDATASTRUCT* data): true when it carried a valid command.
+    // True when the data carried a valid command.
     bool OnCopyData(const COPYDATASTRUCT* data);
     void RunCommand(const SimulatorCommand& command);
     void OnPresenceTimer();
@@ -38,7 +38,7 @@ private:
     void PressDpiButton();
     void SwitchProfile(int profile);
     void RewriteProfileValue(int profile, const std::wstring& key, int value);
-    // OnHang(int seconds): the window's thread stops answering, as a hung service does.
+    // The window's thread stops answering for `seconds`, as a hung service does.
     void OnHang(int seconds);
     // Posts to the tool's window; false when it does not exist.
     bool TellTool(UINT message, WPARAM wParam, LPARAM lParam);

@@ -35,7 +35,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_HOOK_KEY:
-            // OnHookKey(UINT virtualKey, UINT flags)
             Append(L"key " + std::to_wstring(wParam) + L" " + std::to_wstring(lParam));
             return 1;
         case WM_COMMAND:

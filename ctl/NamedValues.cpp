@@ -8,14 +8,13 @@
 #include <cwchar>
 
 namespace {
-constexpr wchar_t kGeneral[] = L"General";
 constexpr std::uint8_t kFirstFireButton = 0xF0;
 
-template <typename Values, typename Ids>
-NamedValues FromUiStrings(const wchar_t* section, const Ids& ids, const Values& values) {
+template <typename Ids, typename Values>
+NamedValues FromUiStrings(const Ids& ids, const Values& values) {
     std::vector<std::pair<std::wstring, int>> entries;
     for (size_t i = 0; i < ids.size() && i < values.size(); ++i) {
-        entries.emplace_back(LoadUiString(section, ids[i]), values[i]);
+        entries.emplace_back(LoadUiString(ids[i]), values[i]);
     }
     return NamedValues(std::move(entries));
 }
@@ -29,29 +28,30 @@ bool OpensDialog(int code) {
 
 NamedValues NamedValues::LightingModes() {
     // The Running button's caption is not among the localised texts.
-    NamedValues modes = FromUiStrings(kGeneral, std::vector<int>{20, 21, 22, 63, 64}, std::vector<int>{0, 1, 2, 3, 4});
+    NamedValues modes = FromUiStrings(TextId::kLightingModeButtons, std::vector<int>{0, 1, 2, 3, 4});
     modes.entries.emplace_back(L"Running", SettingsValues::kLedModeRunning);
     return modes;
 }
 
 NamedValues NamedValues::Brightness() {
-    return FromUiStrings(kGeneral, std::vector<int>{26, 27, 28}, std::vector<int>{1, 2, 3});
+    return FromUiStrings(TextId::kBrightnessChoices, std::vector<int>{1, 2, 3});
 }
 
 NamedValues NamedValues::BreathingSpeeds() {
-    return FromUiStrings(kGeneral, std::vector<int>{30, 31, 32}, SettingsValues::kSpeedCodes);
+    return FromUiStrings(TextId::kBreathingSpeedChoices, SettingsValues::kSpeedCodes);
 }
 
 NamedValues NamedValues::FlashingSpeeds() {
-    return FromUiStrings(kGeneral, std::vector<int>{34, 35, 36}, SettingsValues::kSpeedCodes);
+    return FromUiStrings(TextId::kFlashingSpeedChoices, SettingsValues::kSpeedCodes);
 }
 
 NamedValues NamedValues::Directions() {
-    return FromUiStrings(kGeneral, std::vector<int>{59, 60}, std::vector<int>{0, 1});
+    return FromUiStrings(TextId::kDirectionChoices, std::vector<int>{0, 1});
 }
 
 NamedValues NamedValues::FireButtons() {
-    return FromUiStrings(L"FireKey", std::vector<int>{1, 2, 3},
+    return FromUiStrings(std::vector<TextId::FireKey>{TextId::FireKey::LeftButton, TextId::FireKey::RightButton,
+                                                     TextId::FireKey::MiddleButton},
                          std::vector<int>{kFirstFireButton, kFirstFireButton + 1, kFirstFireButton + 2});
 }
 

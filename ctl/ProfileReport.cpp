@@ -166,9 +166,11 @@ std::wstring ProfileReport::Show(int profileIndex) const {
                 (stage.Enabled ? L", on\n" : L", off\n");
     }
     text += L"Polling rate: " + Number(PollingHertzShown(record)) + L" Hz\n";
-    const std::pair<int, int> pointer[] = {{1, record.Acceleration}, {2, record.MouseSensitivity},
-                                          {3, record.WheelScrollLines}, {4, record.DoubleClickSpeed}};
-    for (const auto& [labelId, value] : pointer) text += LoadUiString(L"General", labelId) + L": " + Number(value) + L"\n";
+    const std::int32_t pointer[] = {record.Acceleration, record.MouseSensitivity, record.WheelScrollLines,
+                                    record.DoubleClickSpeed};
+    for (size_t i = 0; i < TextId::kPointerSliderLabels.size(); ++i) {
+        text += LoadUiString(TextId::kPointerSliderLabels[i]) + L": " + Number(pointer[i]) + L"\n";
+    }
     text += L"Lighting: " + lighting.mode + L", colour " + ColourText(record.LedColor1) + L", brightness " +
             lighting.brightness;
     if (!lighting.speed.empty()) text += L", speed " + lighting.speed;

@@ -34,11 +34,9 @@ public:
     // (it runs with other rights) cannot answer: the row is unlocked at once and the user is told why.
     void ApplyProfiles();
 
-    // OnDevicePresence()
     void OnDevicePresence();
-    // OnDeviceSetting(int id, int value)
     void OnDeviceSetting(int id, int value);
-    // OnTimer(UINT_PTR id): true when the timer is one of the link's.
+    // True when the timer is one of the link's.
     bool OnTimer(UINT_PTR id);
 
     // The status label blinks for this many ticks after the device came.

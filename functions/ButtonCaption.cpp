@@ -55,7 +55,7 @@ std::wstring ButtonCaption(const ButtonAssignment& button) {
     case FUNC_MACRO: return MacroNameText(button);
     default: break;
     }
-    bool named = (code >= FUNC_LEFT_CLICK && code <= FUNC_BUTTON_5) || code == FUNC_FIRE_KEY ||
-                 code == FUNC_ITEM_14 || (code >= FUNC_FALLBACK && code <= FUNC_SCROLL_LAST);
+    bool named = (code >= FUNC_LEFT_CLICK && code <= FUNC_BACK) || code == FUNC_FIRE_KEY ||
+                 code == FUNC_SWITCH_PROFILE || (code >= FUNC_DISABLED && code <= FUNC_SCROLL_LAST);
     return named ? GetFunctionName(code) : L"";
 }

@@ -13,7 +13,7 @@ void ResolveMacroButton(ButtonAssignment& button, const std::vector<std::wstring
         slot = static_cast<size_t>(std::find(macroNames.begin(), macroNames.end(), storedName) - macroNames.begin());
     }
     if (slot >= macroNames.size()) {
-        button.ButtonFunc = FUNC_FALLBACK;
+        button.ButtonFunc = FUNC_DISABLED;
         return;
     }
     button.KeyNumber = static_cast<std::uint8_t>(slot);

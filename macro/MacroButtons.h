@@ -9,8 +9,8 @@
 
 // Resolves a FUNC_MACRO button against `macroNames`, the library's list in slot order: a stored
 // name takes that name's current slot, and one the list does not hold falls back to
-// FUNC_FALLBACK; a button without a name goes by its slot and takes the name there
-// (FUNC_FALLBACK when the slot is past the list, nothing when the list is empty). Buttons of
+// FUNC_DISABLED; a button without a name goes by its slot and takes the name there
+// (FUNC_DISABLED when the slot is past the list, nothing when the list is empty). Buttons of
 // other functions are left as they are.
 void ResolveMacroButton(ButtonAssignment& button, const std::vector<std::wstring>& macroNames);
 

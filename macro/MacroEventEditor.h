@@ -71,8 +71,8 @@ public:
         bool taken;     // false: a repeat, or no room; nothing changed
         int selection;  // the row to select when taken
     };
-    // OnHookKey(int vk, int flags) at tick `now`, with the selected row (-1 for none), the delay
-    // type and the text of the fixed delay box.
+    // A key of the hook (`vk` and `flags` as WM_HOOK_KEY carries them) at tick `now`, with the
+    // selected row (-1 for none), the delay type and the text of the fixed delay box.
     HookResult OnHookKey(std::uint32_t vk, std::uint32_t flags, std::uint32_t now, int selected, int delayType,
                          const std::wstring& fixedDelayText);
 

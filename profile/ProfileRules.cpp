@@ -5,56 +5,38 @@
 #include <iterator>
 
 namespace {
-enum class Check {
-    Range,     // repaired when outside low..high, compared as unsigned so that -1 is too large
-    MinusOne,  // repaired only when -1
-};
-
-struct FieldRule {
-    std::int32_t ProfileRecord::*field;
-    Check check;
-    std::uint32_t low;
-    std::uint32_t high;
-    std::int32_t repaired;  // value of a field that fails its check
-    std::int32_t reset;     // factory value
-};
-
-// Every integer field but Group, whose repair depends on the profile and which a reset keeps.
 // DPI is a stage index, so 5 is repaired as well: it would name a sixth stage. LedMode1 and
-// LedDirect1 get the values a profile holds before it is loaded.
-const FieldRule kFieldRules[] = {
-    // field                                  check            low high repaired  reset
-    {&ProfileRecord::PollingRate,            Check::Range,    0,  8,   2,        2},
-    {&ProfileRecord::DoubleClickSpeed,       Check::Range,    0,  10,  5,        5},
-    {&ProfileRecord::WheelScrollLines,       Check::Range,    1,  63,  3,        3},
-    {&ProfileRecord::UniversalScrollEnabled, Check::Range,    0,  1,   0,        0},
-    {&ProfileRecord::MouseSensitivity,       Check::Range,    1,  20,  10,       10},
-    {&ProfileRecord::Acceleration,           Check::Range,    1,  4,   1,        1},
-    {&ProfileRecord::XYSensitivityEnabled,   Check::Range,    0,  1,   0,        0},
-    {&ProfileRecord::OFASensitivity,         Check::Range,    0,  10,  10,       10},
-    {&ProfileRecord::MouseSpeedX,            Check::Range,    0,  10,  10,       10},
-    {&ProfileRecord::MouseSpeedY,            Check::Range,    0,  10,  10,       10},
-    {&ProfileRecord::LedMode1,               Check::Range,    0,  5,   0,        2},
-    {&ProfileRecord::LedState1,              Check::Range,    1,  44,  2,        2},
-    {&ProfileRecord::BreathState1,           Check::Range,    1,  10,  5,        5},
-    {&ProfileRecord::FlashState1,            Check::Range,    1,  10,  5,        5},
-    {&ProfileRecord::LedDirect1,             Check::Range,    0,  1,   0,        0},
-    {&ProfileRecord::LedColor1,              Check::MinusOne, 0,  0,   0x0000FF, 0x0000FF},
-    {&ProfileRecord::ANGLE,                  Check::Range,    0,  1,   0,        0},
-    {&ProfileRecord::LIFT,                   Check::Range,    1,  5,   3,        3},
-    {&ProfileRecord::DPI,                    Check::Range,    0,  4,   1,        2},
-    {&ProfileRecord::DPICurrentX,            Check::Range,    2,  80,  14,       14},
-    {&ProfileRecord::DPICurrentY,            Check::Range,    2,  80,  14,       14},
-    {&ProfileRecord::DPIStageNum,            Check::Range,    5,  5,   5,        5},
-};
+// LedDirect1 get the values a profile holds before it is loaded. LedColor1 keeps every value but
+// -1: any other is a colour.
+const std::array<FieldRule, kFieldRuleCount> kFieldRules = {{
+    // field                                  lowest  highest      repaired  reset
+    {&ProfileRecord::PollingRate,            0,      8,           2,        2},
+    {&ProfileRecord::DoubleClickSpeed,       0,      10,          5,        5},
+    {&ProfileRecord::WheelScrollLines,       1,      63,          3,        3},
+    {&ProfileRecord::UniversalScrollEnabled, 0,      1,           0,        0},
+    {&ProfileRecord::MouseSensitivity,       1,      20,          10,       10},
+    {&ProfileRecord::Acceleration,           1,      4,           1,        1},
+    {&ProfileRecord::XYSensitivityEnabled,   0,      1,           0,        0},
+    {&ProfileRecord::OFASensitivity,         0,      10,          10,       10},
+    {&ProfileRecord::MouseSpeedX,            0,      10,          10,       10},
+    {&ProfileRecord::MouseSpeedY,            0,      10,          10,       10},
+    {&ProfileRecord::LedMode1,               0,      5,           0,        2},
+    {&ProfileRecord::LedState1,              1,      44,          2,        2},
+    {&ProfileRecord::BreathState1,           1,      10,          5,        5},
+    {&ProfileRecord::FlashState1,            1,      10,          5,        5},
+    {&ProfileRecord::LedDirect1,             0,      1,           0,        0},
+    {&ProfileRecord::LedColor1,              0,      0xFFFFFFFE,  0x0000FF, 0x0000FF},
+    {&ProfileRecord::ANGLE,                  0,      1,           0,        0},
+    {&ProfileRecord::LIFT,                   1,      5,           3,        3},
+    {&ProfileRecord::DPI,                    0,      4,           1,        2},
+    {&ProfileRecord::DPICurrentX,            2,      80,          14,       14},
+    {&ProfileRecord::DPICurrentY,            2,      80,          14,       14},
+    {&ProfileRecord::DPIStageNum,            5,      5,           5,        5},
+}};
 
 bool Fails(const FieldRule& rule, std::int32_t value) {
     const auto unsignedValue = static_cast<std::uint32_t>(value);
-    switch (rule.check) {
-        case Check::Range: return unsignedValue < rule.low || unsignedValue > rule.high;
-        case Check::MinusOne: return value == -1;
-    }
-    return false;
+    return unsignedValue < rule.lowest || unsignedValue > rule.highest;
 }
 
 bool Repair(ProfileRecord& record, const FieldRule& rule) {
@@ -62,14 +44,6 @@ bool Repair(ProfileRecord& record, const FieldRule& rule) {
     if (!Fails(rule, value)) return false;
     value = rule.repaired;
     return true;
-}
-
-// The codes the function menu can store; anything else is unset, damaged, or one of the codes
-// that only open a sub-menu.
-bool IsStorableFunction(std::uint8_t code) {
-    const bool opensSubMenu = code == FUNC_BASIC_MENU || code == FUNC_ADVANCED_MENU || code == FUNC_MEDIA_MENU ||
-                              code == FUNC_DPI_MENU || code == FUNC_RATE_MENU;
-    return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST && !opensSubMenu;
 }
 
 bool IsFlag(std::int32_t value) { return value == 0 || value == 1; }
@@ -120,6 +94,14 @@ bool SameStagesAndButtons(const ProfileRecord& a, const ProfileRecord& b) {
     return a.DPI == b.DPI;
 }
 }  // namespace
+
+const std::array<FieldRule, kFieldRuleCount>& ProfileFieldRules() { return kFieldRules; }
+
+bool IsStorableFunction(std::uint8_t code) {
+    const bool opensSubMenu = code == FUNC_BASIC_MENU || code == FUNC_ADVANCED_MENU || code == FUNC_MEDIA_MENU ||
+                              code == FUNC_DPI_MENU || code == FUNC_RATE_MENU;
+    return code >= FUNC_LEFT_CLICK && code <= FUNC_SCROLL_LAST && !opensSubMenu;
+}
 
 void SetProfileDefaults(ProfileSet& set) {
     set.GroupID = -1;

@@ -2,6 +2,30 @@
 #pragma once
 #include "profile/ProfileSet.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// How the repair treats one integer field of a profile record: a value that lies outside lowest
+// to highest, compared as unsigned (so that -1 is too large), becomes `repaired`.
+struct FieldRule {
+    std::int32_t ProfileRecord::*field;
+    std::uint32_t lowest;
+    std::uint32_t highest;
+    std::int32_t repaired;
+    std::int32_t reset;  // factory value
+};
+
+constexpr std::size_t kFieldRuleCount = 22;
+
+// The rules of every integer field but Group, whose repair depends on the profile and which a
+// reset keeps. RepairProfile, ResetProfile and SetProfileDefaults work from this one table.
+const std::array<FieldRule, kFieldRuleCount>& ProfileFieldRules();
+
+// The codes the function menu can store; anything else is unset, damaged, or one of the codes
+// that only open a sub-menu, and the repair gives the button its default.
+bool IsStorableFunction(std::uint8_t code);
+
 // Prepares a set before it is loaded: GroupID -1; every integer field -1 except LedMode1 and
 // LedDirect1 (0); stages zero; button b gets ButtonID b + 1, ButtonFunc FUNC_UNSET, LoopNumber 1,
 // KeyNumber 0, and empty key data and macro name.

@@ -18,8 +18,8 @@ enum ButtonFuncCode : std::uint8_t {
     FUNC_LEFT_CLICK = 1,  // at least one button of a profile keeps this code
     FUNC_RIGHT_CLICK = 2,
     FUNC_MIDDLE_CLICK = 3,
-    FUNC_BUTTON_4 = 4,
-    FUNC_BUTTON_5 = 5,
+    FUNC_FORWARD = 4,
+    FUNC_BACK = 5,
     FUNC_SINGLE_KEY = 6,       // KeyData[0]: HID usage of the key
     FUNC_KEY_COMBINATION = 7,  // KeyNumber: twice the key count; KeyData: press and release events
     FUNC_BASIC_MENU = 8,       // menu-only codes 8, 9, 10, 13 and 15 open sub-menus; never stored
@@ -28,9 +28,9 @@ enum ButtonFuncCode : std::uint8_t {
     FUNC_MACRO = 11,     // KeyNumber: macro slot; LoopNumber: loop count; MacroName: the macro
     FUNC_FIRE_KEY = 12,  // KeyData[0]: fire key; LoopNumber: count; MacroName: second number
     FUNC_DPI_MENU = 13,
-    FUNC_ITEM_14 = 14,
+    FUNC_SWITCH_PROFILE = 14,
     FUNC_RATE_MENU = 15,
-    FUNC_FALLBACK = 16,  // what a macro button becomes when its macro is gone
+    FUNC_DISABLED = 16,  // also what a macro button becomes when its macro is gone
     FUNC_BASIC_FIRST = 17,
     FUNC_BASIC_LAST = 24,
     FUNC_ADVANCED_FIRST = 25,
@@ -38,18 +38,25 @@ enum ButtonFuncCode : std::uint8_t {
     FUNC_MEDIA_FIRST = 39,
     FUNC_MEDIA_LAST = 46,
     FUNC_DPI_FIRST = 47,
+    FUNC_DPI_CYCLE = 47,
+    FUNC_DPI_UP = 48,
+    FUNC_DPI_DOWN = 49,
     FUNC_DPI_LAST = 49,
     FUNC_RATE_FIRST = 50,
     FUNC_RATE_LAST = 51,
     FUNC_SCROLL_FIRST = 52,
+    FUNC_SCROLL_LEFT = 52,
+    FUNC_SCROLL_RIGHT = 53,
+    FUNC_AUTO_SCROLL = 54,
+    FUNC_POLLING_RATE_CYCLE = 55,  // offered in the polling rate sub-menu
     FUNC_SCROLL_LAST = 55,
     FUNC_UNSET = 255,  // an absent key in a profile file
 };
 
 // Function of each button when nothing else is chosen: buttons 1 to 8.
 constexpr std::array<std::uint8_t, kButtonCount> kDefaultButtonFuncs = {
-    FUNC_LEFT_CLICK, FUNC_RIGHT_CLICK, FUNC_MIDDLE_CLICK, FUNC_BUTTON_4,
-    FUNC_BUTTON_5,   FUNC_DPI_FIRST + 1, FUNC_DPI_FIRST + 2, FUNC_FIRE_KEY,
+    FUNC_LEFT_CLICK, FUNC_RIGHT_CLICK, FUNC_MIDDLE_CLICK, FUNC_FORWARD,
+    FUNC_BACK,       FUNC_DPI_UP,     FUNC_DPI_DOWN,    FUNC_FIRE_KEY,
 };
 
 // Polling rate codes the mouse offers, in the order of the polling buttons.

@@ -17,5 +17,6 @@ test_environment
 
 CORPUS=$TEST_WORK/corpus
 cd "$ROOT/tests/e2e"
+export ORVANE_BIN=$BUILD/bin PYTHONDONTWRITEBYTECODE=1
 python3 damaged_files.py --seed "$SEED" --files "$FILES" "$CORPUS"
-ORVANE_BIN=$BUILD/bin PYTHONDONTWRITEBYTECODE=1 python3 damage_runner.py "$CORPUS"/case*
+python3 damage_runner.py "$CORPUS"/case*

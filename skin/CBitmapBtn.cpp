@@ -65,7 +65,6 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
     case WM_MOUSEMOVE:
         CButton::WindowProc(message, wParam, lParam);
-        // OnMouseMove(UINT flags, POINT point)
         OnMouseMove(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CAPTURECHANGED:

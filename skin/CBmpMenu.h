@@ -57,7 +57,6 @@ protected:
 
 private:
     tagBMPMENUINFO* ItemAt(size_t index);
-    // OnButtonHover(HWND button)
     void OnButtonHover(HWND button);
     // `focusSubItem`: the sub-item given the focus, -1 none (opened by the mouse).
     void OpenSubMenu(int index, tagBMPMENUINFO& item, int focusSubItem = -1);
@@ -68,7 +67,7 @@ private:
     void EnterSubMenu(int index, tagBMPMENUINFO& item);
     // Escape: hidden, the focus back where it was.
     void Dismiss();
-    // OnSubMenuPick(WPARAM parentIndexAndSubIndex, LPARAM subItemId)
+    // A pick in a sub-menu (WM_SUBMENU_PICK's parameters), passed on to the owner as this menu's.
     void OnSubMenuPick(WPARAM wParam, LPARAM lParam);
 
     SkinImage itemNormalImage;

@@ -39,7 +39,6 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Paint();
         return 0;
     case WM_LBUTTONDOWN:
-        // OnSurfacePressed(int x, int y)
         OnSurfacePressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;
     case WM_NCLBUTTONDOWN:

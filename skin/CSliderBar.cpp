@@ -21,6 +21,16 @@ BOOL CSliderBar::Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, 
     return CreateEx(WS_EX_CONTROLPARENT, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
 }
 
+bool CSliderBar::ReflectChange(HWND parent, WPARAM wParam, LPARAM lParam) {
+    // Each slider of a page has an id of its own: the report names its bar by it.
+    auto* bar = dynamic_cast<CSliderBar*>(FromHandle(::GetDlgItem(parent, static_cast<int>(lParam))));
+    if (!bar || !bar->onChange) return false;
+    // A copy: the handler may replace or destroy the callback with the bar.
+    std::function<void(int)> handler = bar->onChange;
+    handler(static_cast<int>(wParam));
+    return true;
+}
+
 void CSliderBar::SetRange(int minimum, int maximum) {
     minValue = minimum;
     maxValue = maximum;
@@ -50,7 +60,7 @@ LRESULT CSliderBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     case WM_SLIDER_CHANGED:
-        // OnSliderChanged(int value, int thumbId): passed on under the bar's id
+        // The thumb's new value, passed on under the bar's id.
         ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, wParam, sliderId);
         return 0;
     case WM_SETFOCUS:

@@ -58,9 +58,7 @@ private:
     RECT RectInBar() const;
     void ApplyThumbRegion();
     void Paint();
-    // OnLButtonDown(POINT point)
     void OnLButtonDown(POINT point);
-    // OnMouseMove(POINT point)
     void OnMouseMove(POINT point);
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.
     void EndDrag(bool releaseCapture);

@@ -5,7 +5,7 @@
 //     DialogImages images;                     // in the dialog's layout routine
 //     images.Load();
 //     CreateCaptionedButton(okButton, *this, RECT{135, 219, 228, 245}, images.OkButton(),
-//                           LoadUiString(L"General", 46));
+//                           LoadUiString(TextId::General::Ok));
 //
 // The caption is also the button's window text (see CBitmapBtn::SetText). A window that wants
 // more sets the members afterwards (fillBackground with backgroundColor, checkBoxMode, ...).

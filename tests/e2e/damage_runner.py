@@ -14,19 +14,21 @@ import sys
 import tempfile
 import time
 
-from harness import (APPLY, BIN, PAGE_TABS, SERVICE_TITLE, TITLE, WARNING_OK, WARNING_SIZE, WM_CLOSE, Window,
-                     click_screen, count_windows, pick_from_macro_menu, point_documents_at, wait_for_window,
+from harness import (BIN, EDITOR_SIZE, MACRO_ROWS, SERVICE_TITLE, TITLE, WARNING_SIZE, WM_CLOSE, Window, click_screen,
+                     count_windows, pick_from_macro_menu, point_documents_at, profiledump, wait_for_window,
                      wait_until, wait_until_gone, wine, xdotool)
 
 WM_NULL = 0x0000
 HANG_SECONDS = 30
 MACRO_FUNCTION, MACRO_GONE_FUNCTION = 11, 16
 
-# The macro editor: its size, the client points of its Cancel button and of the rows of its macro
-# list (the library holds at most 15 macros).
-EDITOR_SIZE = (757, 582)
+# Client points of the controls used here: a case's damaged texts may have changed the window texts
+# the other tests find them by. The main window's page tabs and Apply, the warning box's OK, the
+# macro editor's Cancel.
+PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
+APPLY = (465, 665)
+WARNING_OK = (181, 232)
 EDITOR_CANCEL = (661, 528)
-MACRO_ROWS = [(120, 131 + 23 * row) for row in range(15)]
 
 
 def open_every_page(runner, window):
@@ -213,9 +215,8 @@ class DamageRunner:
         """The applied files, as the next load reads them: every value one the tool's controls
         could have set (the tool's own repair leaves it as it is), and what the repair makes of
         the values the case's readable files held."""
-        code, out = wine(os.path.join(BIN, "profiledump.exe"))
-        values = parse_values(out)
-        if code != 0 or not values:
+        values = parse_values(profiledump() or "")
+        if not values:
             self.problem("the profile files could not be read back")
             return
         sound = repaired_values(values)
@@ -267,16 +268,10 @@ def parse_values(out):
 
 def repaired_values(values):
     """What the tool's repair makes of a set of "name value" pairs (profiledump --repair), or None
-    when the program gave no whole answer. A start of Wine on a loaded machine can fail now and
-    then, so it is asked up to three times."""
+    when the program gave no whole answer."""
     text = "".join("%s %d\n" % item for item in sorted(values.items()))
-    for _ in range(3):
-        result = subprocess.run(["wine", os.path.join(BIN, "profiledump.exe"), "--repair"], input=text,
-                                capture_output=True, text=True, errors="replace", timeout=60)
-        repaired = parse_values(result.stdout) if result.returncode == 0 else {}
-        if all(name in repaired for name in values):
-            return repaired
-    return None
+    out = profiledump("--repair", text=text, complete=lambda out: all(name in parse_values(out) for name in values))
+    return parse_values(out) if out is not None else None
 
 
 class CaseEnded(Exception):

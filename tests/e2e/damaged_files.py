@@ -7,49 +7,55 @@ and for profile files whose damage leaves the file readable it lists the values 
 them ("read", named as profiledump prints them); after the tool has repaired and applied them the
 files must hold what the tool's repair makes of those values.
 
-    python3 damaged_files.py --seed 1 --files 1000 OUTPUT_FOLDER
+    python3 damaged_files.py --seed 1 --files 1000 OUTPUT_FOLDER      (ORVANE_BIN and WINEPREFIX set)
 
 makes cases until at least that many damaged files exist, in OUTPUT_FOLDER/case0000, ...
 """
 import argparse
+import functools
 import json
 import os
 import random
 
+from harness import profiledump
+
 STRINGS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "images", "0409", "strings")
 
-# The integer fields of section GROUP in file order, with a sound value to start from.
-PROFILE_FIELDS = [
-    ("Group", lambda r, k: 1 if k == 0 else 0),
-    ("PollingRate", lambda r, k: r.choice([8, 4, 2, 1])),
-    ("WheelScrollLines", lambda r, k: r.randint(1, 63)),
-    ("MouseSensitivity", lambda r, k: r.randint(1, 20)),
-    ("DoubleClickSpeed", lambda r, k: r.randint(1, 10)),
-    ("UniversalScrollEnabled", lambda r, k: r.randint(0, 1)),
-    ("Acceleration", lambda r, k: r.randint(1, 4)),
-    ("XYSensitivityEnabled", lambda r, k: r.randint(0, 1)),
-    ("MouseSpeedX", lambda r, k: r.randint(0, 10)),
-    ("MouseSpeedY", lambda r, k: r.randint(0, 10)),
-    ("OFASensitivity", lambda r, k: r.randint(0, 10)),
-    ("LedMode1", lambda r, k: r.randint(0, 5)),
-    ("LedState1", lambda r, k: r.randint(1, 3)),
-    ("FlashState1", lambda r, k: r.choice([8, 5, 1])),
-    ("BreathState1", lambda r, k: r.choice([8, 5, 1])),
-    ("LedColor1", lambda r, k: r.randint(0, 0xFFFFFF)),
-    ("LedDirect1", lambda r, k: r.randint(0, 1)),
-    ("ANGLE", lambda r, k: r.randint(0, 1)),
-    ("LIFT", lambda r, k: r.randint(1, 5)),
-    ("DPI", lambda r, k: r.randint(0, 4)),
-    ("DPICurrentX", lambda r, k: r.randint(2, 80)),
-    ("DPICurrentY", lambda r, k: r.randint(2, 80)),
-    ("DPIStageNum", lambda r, k: 5),
-]
-FIELD_NAMES = [name for name, _ in PROFILE_FIELDS]
-# What an absent key reads as.
-MISSING = dict({name: -1 for name in FIELD_NAMES}, LedColor1=0, LedDirect1=0)
-STORED_FUNCTIONS = [1, 2, 3, 4, 5, 6, 7, 11, 12, 14] + list(range(16, 56))
 BUTTON_FIELDS = ["ButtonID", "ButtonFunc", "LoopNumber", "KeyNumber"]
 STAGE_FIELDS = ["Enabled", "X", "Y", "Linked"]
+
+
+class Rules:
+    """The repair's and the load's rules as the program itself prints them (profiledump --rules),
+    so that the files made here follow the tool's own rules."""
+
+    def __init__(self, text):
+        self.fields = {}   # integer field: (lowest, highest) value its repair keeps
+        self.missing = {}  # value as profiledump names it: what a load reads for an absent key
+        self.stage_codes, self.functions = None, []
+        for line in text.splitlines():
+            kind, *words = line.split()
+            if kind == "field":
+                self.fields[words[0]] = (int(words[1]), int(words[2]))
+            elif kind == "missing":
+                self.missing[words[0]] = int(words[1])
+            elif kind == "stage-codes":
+                self.stage_codes = (int(words[0]), int(words[1]))
+            elif kind == "functions":
+                self.functions = [int(word) for word in words]
+
+    def sound_value(self, rng, field):
+        """A value of the field that its repair keeps, as the files hold it (a signed number)."""
+        lowest, highest = self.fields[field]
+        return rng.randint(lowest, min(highest, 2 ** 31 - 1))
+
+
+@functools.lru_cache(maxsize=None)
+def rules():
+    text = profiledump("--rules")
+    if not text:
+        raise RuntimeError("profiledump --rules gave no answer")
+    return Rules(text)
 
 
 # Names another program may leave where a file name is expected.
@@ -102,20 +108,23 @@ class Ini:
 
 
 def sound_profile(rng, k, macros):
-    values = {name: make(rng, k) for name, make in PROFILE_FIELDS}
+    """A profile file whose values the tool's repair keeps; Group, which the repair mends only
+    when it is missing, as a new mouse has it."""
+    values = dict(Group=1 if k == 0 else 0)
+    values.update((field, rules().sound_value(rng, field)) for field in rules().fields)
     ini = Ini()
     ini.set("GROUP", "GroupID", 0)
-    for name in FIELD_NAMES:
-        ini.set("GROUP", name, values[name])
+    for name, value in values.items():
+        ini.set("GROUP", name, value)
     stages = []
     for s in range(5):
-        code, linked = rng.randint(2, 80), rng.randint(0, 1)
-        stages.append([1, code, code if linked or rng.random() < 0.5 else rng.randint(2, 80), linked])
+        code, linked = rng.randint(*rules().stage_codes), rng.randint(0, 1)
+        stages.append([1, code, code if linked or rng.random() < 0.5 else rng.randint(*rules().stage_codes), linked])
     data = b"".join(v.to_bytes(4, "little", signed=True) for stage in stages for v in stage)
     ini.set("GROUP", "DPIStageValue", struct_text(data))
     buttons = []
     for b in range(8):
-        code = 1 if b == 0 else rng.choice(STORED_FUNCTIONS)
+        code = 1 if b == 0 else rng.choice(rules().functions)
         name = rng.choice(macros) if code == 11 and macros else ""
         if code == 11 and not name:
             code = 16
@@ -370,22 +379,25 @@ def read_profile(k, values, stages, buttons, damages):
     for b, button in enumerate(buttons):
         read.update(("%d.button%d.%s" % (k + 1, b + 1, field), button[field]) for field in BUTTON_FIELDS)
 
-    def place(key, value, missing):
+    def place(key, value):
         section, _, field = key.partition(".")
         if section == "GROUP" and field in values:
-            read["%d.%s" % (k + 1, field)] = missing if value is None else value
+            name = "%d.%s" % (k + 1, field)
+            read[name] = rules().missing[name] if value is None else value
         elif section == "GROUP" and field == "DPIStageValue" and value is None:
-            read.update(("%d.stage%d.%s" % (k + 1, s + 1, name), 0) for s in range(5) for name in STAGE_FIELDS)
+            read.update((name, rules().missing[name]) for name in
+                        ("%d.stage%d.%s" % (k + 1, s + 1, field) for s in range(5) for field in STAGE_FIELDS))
         elif section.startswith("ButtonAssigned_") and field in BUTTON_FIELDS:
-            read["%d.button%s.%s" % (k + 1, section.rsplit("_", 1)[1], field)] = 255 if value is None else value & 0xFF
+            name = "%d.button%s.%s" % (k + 1, section.rsplit("_", 1)[1], field)
+            read[name] = rules().missing[name] if value is None else value & 0xFF
 
     for name, detail in damages:
         if name == "out_of_range":
             for key, value in detail.items():
-                place(key, value, None)
+                place(key, value)
         elif name == "missing_keys":
             for key in detail:
-                place(key, None, MISSING.get(key.partition(".")[2]))
+                place(key, None)
     return read
 
 

@@ -42,9 +42,31 @@ def probe(*args, timeout=30):
     return code, out
 
 
+def profiledump(*args, text="", complete=bool):
+    """The output of profiledump.exe given `text` as its input, or None when it gave no output
+    that `complete` accepts; a start that Wine itself failed is tried again, twice at most."""
+    for _ in range(3):
+        result = subprocess.run(["wine", os.path.join(BIN, "profiledump.exe"), *args], input=text,
+                                capture_output=True, text=True, errors="replace", timeout=60)
+        if result.returncode == 0 and complete(result.stdout):
+            return result.stdout
+    return None
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *[str(a) for a in args]], stdin=subprocess.DEVNULL,
                           capture_output=True, text=True, timeout=30).stdout.strip()
+
+
+def child_rows(code, out):
+    """The lines of probe's children and find as dictionaries."""
+    rows = []
+    for line in out.splitlines() if code == 0 else []:
+        head, _, text = line.partition("|")
+        hwnd, cls, visible, enabled, x, y, w, h = head.split()
+        rows.append({"hwnd": int(hwnd), "class": cls, "visible": visible == "1", "enabled": enabled == "1",
+                     "x": int(x), "y": int(y), "width": int(w), "height": int(h), "text": text})
+    return rows
 
 
 class Window:
@@ -62,15 +84,36 @@ class Window:
                 "height": int(h), "visible": visible == "1", "enabled": enabled == "1"}
 
     def children(self):
-        code, out = probe("children", self.title)
-        rows = []
-        for line in out.splitlines() if code == 0 else []:
-            head, _, text = line.partition("|")
-            hwnd, cls, visible, enabled, x, y, w, h = head.split()
-            rows.append({"hwnd": int(hwnd), "class": cls, "visible": visible == "1",
-                         "enabled": enabled == "1", "x": int(x), "y": int(y), "width": int(w),
-                         "height": int(h), "text": text})
-        return rows
+        return child_rows(*probe("children", self.title))
+
+    def control(self, text, kind=None):
+        """The child control whose window text is `text`, of the window class `kind` when one is
+        given: the first shown one in the order the window made them, else the first hidden one;
+        None when there is none."""
+        rows = [row for row in child_rows(*probe("find", self.title, text)) if kind in (None, row["class"])]
+        rows.sort(key=lambda row: not row["visible"])
+        return rows[0] if rows else None
+
+    def centre(self, text, kind=None):
+        """The client point in the middle of a child control found by its window text."""
+        control = self.control(text, kind)
+        assert control, "%s has no control %r" % (self.title, text)
+        return control["x"] + control["width"] // 2, control["y"] + control["height"] // 2
+
+    def click_control(self, text, kind=None):
+        """A real mouse click on the middle of a child control found by its window text."""
+        self.click(*self.centre(text, kind))
+
+    def click_dialog_control(self, text):
+        """A real mouse click on the middle of a control of the window's modal dialog, found by its
+        window text; false when no dialog shows or it has no such control."""
+        dialog = self.shown_dialog()
+        rows = child_rows(*probe("owned-find", self.title, text))
+        if not dialog or not rows:
+            return False
+        click_screen(dialog["x"] + rows[0]["x"] + rows[0]["width"] // 2,
+                     dialog["y"] + rows[0]["y"] + rows[0]["height"] // 2)
+        return True
 
     def focused(self):
         """The control with the keyboard focus in the window's thread: its "children" row, in the
@@ -227,10 +270,10 @@ class ToolTestCase(unittest.TestCase):
         the bottom row to unlock, seen on `unlocked` (default Reset: Apply itself stays disabled
         while the device flag says the mouse is absent)."""
         before = len(self.applies())
-        window.click(*APPLY)
+        window.click_control(APPLY)
         self.assertTrue(wait_until(lambda: len(self.applies()) > before, 30), self.service_log())
         self.assertIn("complete-files=5", self.applies()[-1])
-        self.assertTrue(wait_until(lambda: window.child_at(unlocked or RESET)["enabled"], 30),
+        self.assertTrue(wait_until(lambda: window.control(unlocked or RESET)["enabled"], 30),
                         "the bottom row stays locked after the service is done")
 
     def start(self, program=TOOL, *args):
@@ -248,20 +291,38 @@ class ToolTestCase(unittest.TestCase):
         return process, Window(TITLE)
 
 
-# Client points of the main window's controls.
-PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
-PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
-EXPORT, IMPORT, RESET, RESET_ALL, APPLY = [(65 + 100 * i, 665) for i in range(5)]
+# The main window's controls, by their window texts.
+PROFILE_TABS = ["Profile %d" % number for number in range(1, 6)]
+PAGE_TABS = ["Buttons", "DPI", "Lighting"]
+EXPORT, IMPORT, RESET, RESET_ALL, APPLY = "Export", "Import", "Reset", "Reset all", "Apply"
+BOTTOM_ROW = (EXPORT, IMPORT, RESET, RESET_ALL, APPLY)
+# The dialogs' buttons, by their window texts.
+OK, CANCEL = "OK", "Cancel"
 
-# The warning box: its size and the client point of its OK button.
+# The warning box: its size, which tells it from the other dialogs when texts are damaged.
 WARNING_SIZE = (478, 292)
-WARNING_OK = (181, 232)
 
-# The function menu of page 1: the function buttons' rows, the menu's items and the macro sub-menu.
-FUNCTION_BUTTON_X = 594
-ROW_TOPS = [200, 228, 256, 284, 312, 340, 368, 396]
+# The macro editor: its title and size, its buttons by their window texts (a check box has the
+# text of its label), the client points of the rows of its macro list (the rows of a list box are
+# no windows; the library holds at most 15 macros), and the title of its box for a new name.
+EDITOR_TITLE = "Macro Editor"
+EDITOR_SIZE = (757, 582)
+NEW_MACRO, DELETE_MACRO = "New", "Delete"
+RECORD, STOP = "Record", "Stop"
+FIXED_DELAY_BOX, LOOP_COUNT_BOX = "Fixed delay", "Repeat count"
+MOUSE_CLICK = "Insert click"
+MACRO_ROWS = [(120, 131 + 23 * row) for row in range(15)]
+NAME_BOX_TITLE = "New Macro"
+
+# The function menu of page 1: the function buttons' left edge, width, height and rows, the
+# menu's items (its image of 150 x 24 and 20 more) and the macro sub-menu. A button's menu opens
+# with its first item at the button's top left corner. The buttons' texts are the functions
+# chosen, so the rows are found by their places.
+FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_WIDTH, FUNCTION_BUTTON_HEIGHT = 520, 148, 20
+FUNCTION_BUTTON_X = FUNCTION_BUTTON_LEFT + FUNCTION_BUTTON_WIDTH // 2
+ROW_TOPS = [200 + 28 * row for row in range(8)]
 MENU_ITEM_WIDTH, MENU_ITEM_HEIGHT = 170, 24
-MACRO_ITEM = 12
+SINGLE_KEY_ITEM, KEY_COMBINATION_ITEM, BASIC_ITEM, MACRO_ITEM, RAPID_FIRE_ITEM = 7, 8, 9, 12, 13
 
 
 def move_mouse(x, y):
@@ -279,10 +340,10 @@ def click_screen(x, y, repeat=1):
 def pick_from_macro_menu(window, row, sub_item):
     """Opens the function menu of a row of page 1, rests on the macro item and clicks a sub-item
     (0 is the macro editor's entry)."""
-    window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + 10)
+    window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + FUNCTION_BUTTON_HEIGHT // 2)
     time.sleep(0.5)
     main = window.info()
-    menu_x, menu_y = main["x"] + FUNCTION_BUTTON_X - 74, main["y"] + ROW_TOPS[row]
+    menu_x, menu_y = main["x"] + FUNCTION_BUTTON_LEFT, main["y"] + ROW_TOPS[row]
     item_y = menu_y + MACRO_ITEM * MENU_ITEM_HEIGHT + MENU_ITEM_HEIGHT // 2
     move_mouse(menu_x + MENU_ITEM_WIDTH // 2, item_y)
     move_mouse(menu_x + MENU_ITEM_WIDTH // 2 + 20, item_y)
@@ -304,8 +365,8 @@ class MainWindowCase(ToolTestCase):
     def profile(self, number):
         return read_ini(os.path.join(self.data_folder, "RSProfile%d.pfd" % number))
 
-    def control_at(self, point):
-        return self.window.child_at(point)
+    def control(self, text):
+        return self.window.control(text)
 
     def apply_and_wait(self):
         self.apply_in(self.window, APPLY)

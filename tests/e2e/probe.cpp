@@ -7,6 +7,8 @@
 //   probe owned <title>                    the same of the visible window the titled one owns
 //                                          (its dialog, whatever the dialog's title)
 //   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
+//   probe find <title> <text>              the same line of each child whose window text is <text>
+//   probe owned-find <title> <text>        the same of the children of the titled window's dialog
 //   probe focus <title>                    the keyboard focus of the window's thread: "info" of
 //                                          the top-level window holding it, then its "children"
 //                                          row in that window's client coordinates
@@ -66,14 +68,22 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM context) {
     return TRUE;
 }
 
-BOOL CALLBACK PrintChild(HWND hwnd, LPARAM parent) {
+// Which children a listing prints: those of `parent`, all of them or those with the text `only`.
+struct ChildListing {
+    HWND parent;
+    const wchar_t* only;
+};
+
+BOOL CALLBACK PrintChild(HWND hwnd, LPARAM context) {
+    const auto* listing = reinterpret_cast<const ChildListing*>(context);
     wchar_t className[128] = L"";
     wchar_t text[512] = L"";
     ::GetClassNameW(hwnd, className, 128);
     ::GetWindowTextW(hwnd, text, 512);
+    if (listing->only && std::wcscmp(text, listing->only) != 0) return TRUE;
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
-    ::MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+    ::MapWindowPoints(nullptr, listing->parent, reinterpret_cast<POINT*>(&rect), 2);
     std::wprintf(L"%llu %ls %d %d %ld %ld %ld %ld|%ls\n", reinterpret_cast<unsigned long long>(hwnd), className,
                  ::IsWindowVisible(hwnd) ? 1 : 0, ::IsWindowEnabled(hwnd) ? 1 : 0, rect.left, rect.top,
                  rect.right - rect.left, rect.bottom - rect.top, text);
@@ -156,11 +166,17 @@ int wmain(int argc, wchar_t** argv) {
         PrintInfo(hwnd);
         return 0;
     }
-    if (command == L"owned") {
+    if (command == L"owned" || command == L"owned-find") {
         OwnedSearch search{hwnd, nullptr};
         ::EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
         if (!search.found) return 1;
-        PrintInfo(search.found);
+        if (command == L"owned") {
+            PrintInfo(search.found);
+            return 0;
+        }
+        if (argc < 4) return 2;
+        ChildListing listing{search.found, argv[3]};
+        ::EnumChildWindows(search.found, PrintChild, reinterpret_cast<LPARAM>(&listing));
         return 0;
     }
     if (command == L"look") {
@@ -171,8 +187,9 @@ int wmain(int argc, wchar_t** argv) {
                      foreground ? 1 : 0);
         return 0;
     }
-    if (command == L"children") {
-        ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(hwnd));
+    if (command == L"children" || (command == L"find" && argc >= 4)) {
+        ChildListing listing{hwnd, command == L"find" ? argv[3] : nullptr};
+        ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(&listing));
         return 0;
     }
     if (command == L"focus") {

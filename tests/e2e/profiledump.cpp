@@ -9,6 +9,14 @@
 // With --repair it reads such lines from its input instead, into a set prepared as before a
 // load (names not given keep those values), and prints the set as the tool's repair leaves it.
 // The tests take the rule from here rather than keeping a copy of it.
+//
+// With --rules it prints the rules themselves, from the tables the repair and the load work from:
+//
+//   field PollingRate 0 8 2 2        an integer field: lowest and highest value kept (compared as
+//                                    unsigned, so -1 is too large), its repair, its factory value
+//   missing 1.PollingRate -1         what a load reads for an absent key, value by value
+//   stage-codes 2 80                 the lowest and highest DPI code a stage keeps
+//   functions 1 2 3 ...              every function code a button keeps
 #include "framework/Folders.h"
 #include "profile/ProfileFiles.h"
 #include "profile/ProfileRules.h"
@@ -16,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <map>
 #include <string>
 #include <vector>
@@ -100,9 +109,41 @@ void ReadValues(ProfileSet& set) {
         if (found->second.byte) *found->second.byte = static_cast<std::uint8_t>(number);
     }
 }
+
+int Number(const Value& value) { return value.integer ? *value.integer : int{*value.byte}; }
+
+const char* FieldName(std::int32_t ProfileRecord::*member) {
+    for (const Field& field : kFields) {
+        if (field.member == member) return field.name;
+    }
+    return "?";
+}
+
+void PrintRules() {
+    for (const FieldRule& rule : ProfileFieldRules()) {
+        std::printf("field %s %lu %lu %d %d\n", FieldName(rule.field), static_cast<unsigned long>(rule.lowest),
+                    static_cast<unsigned long>(rule.highest), rule.repaired, rule.reset);
+    }
+    // What a load reads from a data folder that holds no files.
+    static ProfileSet absent;
+    SetProfileDefaults(absent);
+    std::wcscpy(DataFolder, L"Q:\\no such folder\\");
+    LoadAllProfiles(absent);
+    for (const Value& value : Values(absent)) std::printf("missing %s %d\n", value.name.c_str(), Number(value));
+    std::printf("stage-codes %d %d\n", kLowestStageCode, kHighestStageCode);
+    std::printf("functions");
+    for (int code = 0; code <= 255; ++code) {
+        if (IsStorableFunction(static_cast<std::uint8_t>(code))) std::printf(" %d", code);
+    }
+    std::printf("\n");
+}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wcscmp(argv[1], L"--rules") == 0) {
+        PrintRules();
+        return 0;
+    }
     static ProfileSet set;
     SetProfileDefaults(set);
     if (argc > 1 && std::wcscmp(argv[1], L"--repair") == 0) {
@@ -113,7 +154,7 @@ int wmain(int argc, wchar_t** argv) {
         LoadAllProfiles(set);
     }
     for (const Value& value : Values(set)) {
-        std::printf("%s %d\n", value.name.c_str(), value.integer ? *value.integer : int{*value.byte});
+        std::printf("%s %d\n", value.name.c_str(), Number(value));
     }
     return 0;
 }

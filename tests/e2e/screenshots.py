@@ -14,25 +14,11 @@ import sys
 import tempfile
 import time
 
-from harness import (SERVICE_TITLE, TITLE, TOOL, PAGE_TABS, RESET, Window, point_documents_at,
-                     screenshot, stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
-
-# The function buttons: the first one's top left corner and size, and the rows below it. A
-# button's menu opens with its first item at the button's top left corner.
-FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_TOP = 520, 200
-FUNCTION_BUTTON_WIDTH, FUNCTION_BUTTON_HEIGHT = 148, 20
-ROW_STEP = 28
-MENU_ITEM_HEIGHT = 24
-MENU_ITEM_WIDTH = 170
-MACRO_ITEM, RAPID_FIRE_ITEM = 12, 13
-SINGLE_KEY_ITEM, KEY_COMBINATION_ITEM = 7, 8
-
-# Client points of the macro editor's controls.
-NEW_MACRO = (79, 487)
-RECORD, STOP = (374, 491), (467, 491)
-FIXED_DELAY_BOX = (593, 164)
-INSERT_CLICK = (655, 480)
-FIRST_MOUSE_BUTTON = (592 + MENU_ITEM_WIDTH // 2, 490 + MENU_ITEM_HEIGHT // 2)
+from harness import (CANCEL, EDITOR_TITLE, FIXED_DELAY_BOX, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT,
+                     FUNCTION_BUTTON_X, KEY_COMBINATION_ITEM, MACRO_ITEM, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH,
+                     MOUSE_CLICK, NAME_BOX_TITLE, NEW_MACRO, OK, PAGE_TABS, RAPID_FIRE_ITEM, RECORD, RESET, ROW_TOPS,
+                     SERVICE_TITLE, SINGLE_KEY_ITEM, STOP, TITLE, TOOL, Window, point_documents_at, screenshot,
+                     stop_service, wait_for_window, wait_until, wait_until_gone, xdotool)
 
 MACRO_NAME = "Combo"
 MACRO_KEYS = ["q", "w", "e"]
@@ -73,16 +59,6 @@ def window_rectangles(program):
         if rectangle[2] > 1 and rectangle[3] > 1:
             rectangles.append(rectangle)
     return rectangles
-
-
-def control_point(title, text):
-    """The screen point of the centre of a window's shown child control whose window text is
-    `text`, or None."""
-    info = Window(title).info()
-    for child in Window(title).children() if info else []:
-        if child["text"] == text and child["visible"]:
-            return info["x"] + child["x"] + child["width"] // 2, info["y"] + child["y"] + child["height"] // 2
-    return None
 
 
 def union(rectangles):
@@ -140,9 +116,8 @@ class Photographer:
     def stop(self):
         if self.tool and self.tool.poll() is None:
             # The main window closes only through its close button.
-            close = control_point(TITLE, "Close")
-            if close:
-                click_at(*close)
+            if Window(TITLE).control("Close"):
+                self.click_control(TITLE, "Close")
             if not wait_until_gone(TITLE, 10):
                 self.tool.kill()
         stop_service()
@@ -169,16 +144,18 @@ class Photographer:
         self.shoot(name, union(window_rectangles("orvanecfg.exe")))
 
     def main_click(self, point):
+        """A click at a client point of the main window, or on the middle of its control of that text."""
+        if isinstance(point, str):
+            point = self.window.centre(point)
         info = self.window.info()
         click_at(info["x"] + point[0], info["y"] + point[1])
 
     def open_function_menu(self, row):
         """Opens the function menu of a row; returns the screen point of its top left corner."""
-        top = FUNCTION_BUTTON_TOP + ROW_STEP * row
-        self.main_click((FUNCTION_BUTTON_LEFT + FUNCTION_BUTTON_WIDTH // 2, top + FUNCTION_BUTTON_HEIGHT // 2))
+        self.main_click((FUNCTION_BUTTON_X, ROW_TOPS[row] + FUNCTION_BUTTON_HEIGHT // 2))
         time.sleep(0.5)
         info = self.window.info()
-        return info["x"] + FUNCTION_BUTTON_LEFT, info["y"] + top
+        return info["x"] + FUNCTION_BUTTON_LEFT, info["y"] + ROW_TOPS[row]
 
     def choose(self, row, item):
         menu_x, menu_y = self.open_function_menu(row)
@@ -200,14 +177,15 @@ class Photographer:
         time.sleep(1.0)
         Window(title).focus()
 
-    def click_control(self, title, text):
-        point = control_point(title, text)
-        if not point:
+    def click_control(self, title, text, kind=None):
+        window = Window(title)
+        info, control = window.info(), window.control(text, kind)
+        if not info or not control:
             sys.exit("%r has no control %r" % (title, text))
-        click_at(*point)
+        click_at(info["x"] + control["x"] + control["width"] // 2, info["y"] + control["y"] + control["height"] // 2)
 
     def cancel(self, title):
-        self.click_control(title, "Cancel")
+        self.click_control(title, CANCEL)
         if not wait_until_gone(title, 10):
             sys.exit("the dialog %r stayed open" % title)
 
@@ -240,35 +218,35 @@ class Photographer:
         self.shoot_window(name, title)
         self.cancel(title)
 
-    def editor_click(self, point):
-        info = Window("Macro Editor").info()
-        click_at(info["x"] + point[0], info["y"] + point[1])
-
     def macro_editor(self):
         click_at(*self.open_sub_menu(1, MACRO_ITEM))
-        self.dialog("Macro Editor")
-        self.editor_click(NEW_MACRO)
-        self.dialog("New Macro")
+        self.dialog(EDITOR_TITLE)
+        self.click_control(EDITOR_TITLE, NEW_MACRO, "Button")
+        self.dialog(NAME_BOX_TITLE)
         xdotool("type", "--delay", 80, MACRO_NAME)
         move_to(*AWAY)
-        self.shoot_window("text-input.png", "New Macro")
+        self.shoot_window("text-input.png", NAME_BOX_TITLE)
         xdotool("key", "Return")
-        if not wait_until_gone("New Macro", 10):
+        if not wait_until_gone(NAME_BOX_TITLE, 10):
             sys.exit("the name box stayed open")
         time.sleep(0.5)
 
         # Recorded with a fixed delay, so that every run records the same events.
-        self.editor_click(FIXED_DELAY_BOX)
-        self.editor_click(RECORD)
+        self.click_control(EDITOR_TITLE, FIXED_DELAY_BOX, "Button")
+        self.click_control(EDITOR_TITLE, RECORD, "Button")
         xdotool("key", "--delay", 150, *MACRO_KEYS)
         time.sleep(0.5)
-        self.editor_click(STOP)
-        self.editor_click(INSERT_CLICK)
-        self.editor_click(FIRST_MOUSE_BUTTON)
+        self.click_control(EDITOR_TITLE, STOP, "Button")
+        self.click_control(EDITOR_TITLE, MOUSE_CLICK, "Button")
+        # The first entry of the mouse button menu, which opens under the button's left end.
+        editor = Window(EDITOR_TITLE)
+        info, button = editor.info(), editor.control(MOUSE_CLICK, "Button")
+        click_at(info["x"] + button["x"] + MENU_ITEM_WIDTH // 2,
+                 info["y"] + button["y"] + button["height"] + MENU_ITEM_HEIGHT // 2)
         move_to(*AWAY)
-        self.shoot_window("macro-editor.png", "Macro Editor")
-        self.click_control("Macro Editor", "OK")
-        if not wait_until_gone("Macro Editor", 10):
+        self.shoot_window("macro-editor.png", EDITOR_TITLE)
+        self.click_control(EDITOR_TITLE, OK)
+        if not wait_until_gone(EDITOR_TITLE, 10):
             sys.exit("the macro editor stayed open")
 
     def function_menu(self):

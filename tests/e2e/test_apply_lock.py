@@ -22,7 +22,7 @@ class ApplyLock(ServiceFaultCase):
 
         applies = len(self.applies())
         clicked = time.monotonic()
-        self.window.click(*APPLY)
+        self.window.click_control(APPLY)
         self.assertTrue(wait_until(lambda: len(self.applies()) > applies), self.service_log())
         self.assertFalse(self.row_enabled())
 

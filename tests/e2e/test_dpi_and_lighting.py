@@ -11,7 +11,7 @@ from PIL import Image
 from harness import BIN, PAGE_TABS, MainWindowCase, screenshot, xdotool
 
 STAGE_COLUMN = 125
-LINK_TOGGLES = [(276 + STAGE_COLUMN * s, 491) for s in range(5)]
+LINK_TOGGLES = ["Link X and Y %d" % stage for stage in range(1, 6)]
 DPI_X_VALUE_LABELS = [(x + 16, 468) for x in (243, 369, 494, 619, 744)]
 COLOUR_PICTURE = (210, 282)
 PICKED_POINT = (313, 356)
@@ -81,18 +81,18 @@ class DpiAndLightingTest(MainWindowCase):
         before = stages(self.profile(1))
         self.assertEqual([(1, 8, 8, 1), (1, 16, 16, 1), (1, 24, 24, 1)], [tuple(s) for s in before[:3]],
                          "the factory stages are linked")
-        self.window.click(*PAGE_TABS[1])
+        self.window.click_control(PAGE_TABS[1])
 
         self.drag(linked_thumb(0, 8), (linked_thumb(0, 8)[0], linked_thumb(0, 8)[1] - 100))
         top = linked_thumb(4, 80)
         self.window.click(*top)
 
-        self.window.click(*LINK_TOGGLES[1])
+        self.window.click_control(LINK_TOGGLES[1])
         self.drag(x_thumb(1, 16), (x_thumb(1, 16)[0], x_thumb(1, 16)[1] + 60))
 
-        self.window.click(*LINK_TOGGLES[2])
+        self.window.click_control(LINK_TOGGLES[2])
         self.drag(y_thumb(2, 24), (y_thumb(2, 24)[0], y_thumb(2, 24)[1] - 50))
-        self.window.click(*LINK_TOGGLES[2])
+        self.window.click_control(LINK_TOGGLES[2])
 
         shown = [self.visible_text_at(point) for point in DPI_X_VALUE_LABELS]
         self.apply_and_wait()
@@ -117,7 +117,7 @@ class DpiAndLightingTest(MainWindowCase):
     def test_colour_picked_and_lighting_options_chosen(self):
         picture = Image.open(os.path.join(BIN, "images", "0409", "background", "RGB.png")).convert("RGB")
         red, green, blue = picture.getpixel((PICKED_POINT[0] - COLOUR_PICTURE[0], PICKED_POINT[1] - COLOUR_PICTURE[1]))
-        self.window.click(*PAGE_TABS[2])
+        self.window.click_control(PAGE_TABS[2])
         self.assertEqual("2", self.profile(1)["GROUP"]["LedMode1"], "the factory mode shows flashing and direction")
 
         self.window.click(*PICKED_POINT)

@@ -5,18 +5,12 @@ import os
 import time
 import unittest
 
-from harness import BIN, ToolTestCase, Window, read_ini, wait_for_window, wait_until, xdotool
+from harness import (APPLY, BASIC_ITEM, BIN, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_X,
+                     KEY_COMBINATION_ITEM, MACRO_ITEM, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, RAPID_FIRE_ITEM, ROW_TOPS,
+                     SINGLE_KEY_ITEM, ToolTestCase, Window, read_ini, wait_for_window, wait_until, xdotool)
 
-APPLY = (465, 665)
-ROW_X, ROW_TOP, ROW_STEP = 594, 210, 28  # centre of the first function button, rows below it
-FUNCTION_BUTTON_LEFT = 520
-ITEM_WIDTH, ITEM_HEIGHT = 170, 24  # a menu item: its image (150 x 24) and 20 more
-OK = (181, 232)
 KEYBOARD_OPTION = (45, 144)
 COUNT_FIELD, SPEED_FIELD = (430, 139), (430, 180)
-
-# Items of the function menu.
-SINGLE_KEY, KEY_COMBINATION, BASIC, MACRO, RAPID_FIRE = 7, 8, 9, 12, 13
 
 
 def hex_bytes(text):
@@ -46,26 +40,28 @@ class FunctionMenuTest(ToolTestCase):
 
     def choose(self, row, item, sub_item=None):
         """Opens the menu of a row and clicks an item, or rests on it and clicks a sub-item."""
-        self.window.click(ROW_X, ROW_TOP + ROW_STEP * row)
+        self.window.click(FUNCTION_BUTTON_X, ROW_TOPS[row] + FUNCTION_BUTTON_HEIGHT // 2)
         time.sleep(0.5)
         main = self.window.info()
         menu_x = main["x"] + FUNCTION_BUTTON_LEFT
-        menu_y = main["y"] + ROW_TOP - 10 + ROW_STEP * row
-        item_y = menu_y + ITEM_HEIGHT * item + ITEM_HEIGHT // 2
+        menu_y = main["y"] + ROW_TOPS[row]
+        item_y = menu_y + MENU_ITEM_HEIGHT * item + MENU_ITEM_HEIGHT // 2
         if sub_item is None:
-            move_and_click(menu_x + ITEM_WIDTH // 2, item_y)
+            move_and_click(menu_x + MENU_ITEM_WIDTH // 2, item_y)
             return
-        xdotool("mousemove", "--sync", menu_x + ITEM_WIDTH // 2, item_y)
+        xdotool("mousemove", "--sync", menu_x + MENU_ITEM_WIDTH // 2, item_y)
         time.sleep(0.8)
-        sub_y = menu_y + ITEM_HEIGHT * item + 1 + ITEM_HEIGHT * sub_item + ITEM_HEIGHT // 2
-        xdotool("mousemove", "--sync", menu_x + ITEM_WIDTH + ITEM_WIDTH // 2, sub_y)
+        sub_y = menu_y + MENU_ITEM_HEIGHT * item + 1 + MENU_ITEM_HEIGHT * sub_item + MENU_ITEM_HEIGHT // 2
+        xdotool("mousemove", "--sync", menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2, sub_y)
         time.sleep(0.3)
-        move_and_click(menu_x + ITEM_WIDTH + ITEM_WIDTH // 2 + 1, sub_y)
+        move_and_click(menu_x + MENU_ITEM_WIDTH + MENU_ITEM_WIDTH // 2 + 1, sub_y)
 
     def dialog(self, title):
+        """Waits for a key dialog to show its buttons and gives it the keyboard focus."""
         self.assertTrue(wait_for_window(title), "the dialog %r did not open" % title)
-        time.sleep(1.0)
         dialog = Window(title)
+        self.assertTrue(wait_until(lambda: (dialog.control(OK) or {}).get("visible")),
+                        "the dialog %r shows no OK" % title)
         dialog.focus()
         return dialog
 
@@ -75,21 +71,21 @@ class FunctionMenuTest(ToolTestCase):
         return [c["text"] for c in sorted(buttons, key=lambda c: c["y"])]
 
     def test_keys_rapid_fire_a_basic_function_and_a_macro_reach_the_profile_file(self):
-        self.choose(2, KEY_COMBINATION)
+        self.choose(2, KEY_COMBINATION_ITEM)
         combination = self.dialog("Key Combination")
         xdotool("keydown", "Control_L")
         xdotool("key", "a")
         xdotool("keyup", "Control_L")
         time.sleep(0.5)
-        combination.click(*OK)
+        combination.click_control(OK)
 
-        self.choose(4, SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         single = self.dialog("Press a key to assign")
         xdotool("key", "b")
         time.sleep(0.5)
-        single.click(*OK)
+        single.click_control(OK)
 
-        self.choose(7, RAPID_FIRE)
+        self.choose(7, RAPID_FIRE_ITEM)
         rapid = self.dialog("Rapid Fire")
         rapid.click(*KEYBOARD_OPTION)
         xdotool("key", "c")
@@ -98,16 +94,14 @@ class FunctionMenuTest(ToolTestCase):
             xdotool("key", "End", "BackSpace", "BackSpace", "BackSpace")
             xdotool("type", "--delay", "100", digits)
         time.sleep(0.5)
-        rapid.click(*OK)
+        rapid.click_control(OK)
 
-        self.choose(5, BASIC, 1)
-        self.choose(3, MACRO, 1)
+        self.choose(5, BASIC_ITEM, 1)
+        self.choose(3, MACRO_ITEM, 1)
 
-        before = len([line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")])
-        self.window.click(*APPLY)
-        self.assertTrue(wait_until(lambda: len([line for line in self.service_log()
-                                                 if line.startswith("received WM_SERVICE_APPLY")]) > before),
-                        self.service_log())
+        before = len(self.applies())
+        self.window.click_control(APPLY)
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         profile = read_ini(os.path.join(self.data_folder, "RSProfile1.pfd"))
 
         def button(record):

@@ -7,17 +7,13 @@ import tempfile
 import time
 import unittest
 
-from harness import (BIN, FUNCTION_BUTTON_X, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, ROW_TOPS, SERVICE_TITLE, TITLE,
-                     WARNING_OK, ToolTestCase, Window, click_screen, count_windows, pick_from_macro_menu, read_ini,
+from harness import (APPLY, BIN, EDITOR_TITLE, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_LEFT, FUNCTION_BUTTON_X,
+                     MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, OK, ROW_TOPS, SERVICE_TITLE, SINGLE_KEY_ITEM, TITLE,
+                     ToolTestCase, Window, click_screen, count_windows, pick_from_macro_menu, read_ini,
                      wait_for_window, wait_until, wait_until_gone, xdotool)
 
 NOTICE_TITLE = "Keys cannot be read"
 SINGLE_KEY_TITLE = "Press a key to assign"
-EDITOR_TITLE = "Macro Editor"
-SINGLE_KEY_ITEM = 7
-KEY_DIALOG_OK = (181, 232)
-EDITOR_OK = (562, 528)
-APPLY = (465, 665)
 
 STRINGS = read_ini(os.path.join(BIN, "images", "0409", "strings", "skins.ini"))["WARNING"]
 
@@ -46,7 +42,7 @@ class HookNoticeTest(ToolTestCase):
         texts = [child["text"] for child in notice.children()]
         self.assertIn(message, texts)
         self.assertIn(STRINGS["31"], texts)
-        notice.click(*WARNING_OK)
+        notice.click_control(OK)
         self.assertTrue(wait_until_gone(NOTICE_TITLE), "the notice stayed")
         time.sleep(1.5)
         self.assertEqual(0, count_windows(NOTICE_TITLE), "the notice came again")
@@ -64,10 +60,10 @@ class HookNoticeTest(ToolTestCase):
         macro_files = self.macro_files()
 
         # The single key of row 5, from its function menu.
-        window.click(FUNCTION_BUTTON_X, ROW_TOPS[4] + 10)
+        window.click(FUNCTION_BUTTON_X, ROW_TOPS[4] + FUNCTION_BUTTON_HEIGHT // 2)
         time.sleep(0.5)
         main = window.info()
-        click_screen(main["x"] + FUNCTION_BUTTON_X - 74 + MENU_ITEM_WIDTH // 2,
+        click_screen(main["x"] + FUNCTION_BUTTON_LEFT + MENU_ITEM_WIDTH // 2,
                      main["y"] + ROW_TOPS[4] + SINGLE_KEY_ITEM * MENU_ITEM_HEIGHT + MENU_ITEM_HEIGHT // 2)
         self.assertTrue(wait_for_window(SINGLE_KEY_TITLE), "the single-key dialog did not open")
         self.answer_the_notice_once(message)
@@ -75,7 +71,7 @@ class HookNoticeTest(ToolTestCase):
         dialog.focus()
         xdotool("key", "b")
         time.sleep(0.5)
-        dialog.click(*KEY_DIALOG_OK)
+        dialog.click_control(OK)
         self.assertTrue(wait_until_gone(SINGLE_KEY_TITLE), "the single-key dialog stayed open")
 
         pick_from_macro_menu(window, 1, 0)
@@ -85,11 +81,11 @@ class HookNoticeTest(ToolTestCase):
         record = [child for child in editor.children() if child["text"] == "Record"]
         self.assertEqual(1, len(record))
         self.assertFalse(record[0]["enabled"], "Record is enabled without a keyboard hook")
-        editor.click(*EDITOR_OK)
+        editor.click_control(OK)
         self.assertTrue(wait_until_gone(EDITOR_TITLE), "the macro editor stayed open")
 
         applies = len(self.applies())
-        window.click(*APPLY)
+        window.click_control(APPLY)
         self.assertTrue(wait_until(lambda: len(self.applies()) > applies), self.service_log())
         self.assertEqual(before, self.profile_files(), "a profile changed")
         self.assertEqual(macro_files, self.macro_files())

@@ -8,7 +8,8 @@ import time
 import unittest
 
 import test_function_menu as menu
-from harness import BIN, MainWindowCase, read_ini, wait_until, wait_until_gone, xdotool
+from harness import (BIN, KEY_COMBINATION_ITEM, OK, RAPID_FIRE_ITEM, SINGLE_KEY_ITEM, MainWindowCase, read_ini,
+                     wait_until, wait_until_gone, xdotool)
 
 SINGLE_TITLE, COMBINATION_TITLE, RAPID_TITLE = "Press a key to assign", "Key Combination", "Rapid Fire"
 RIGHT_OPTION, KEYBOARD_OPTION = (120, 120), menu.KEYBOARD_OPTION
@@ -51,12 +52,12 @@ class KeyDialogCase(MainWindowCase):
 class EnterAndEscapeTest(KeyDialogCase):
     def test_the_key_before_enter_is_stored_and_enter_and_escape_can_be_assigned(self):
         # B, then Enter: B. Ctrl + A, then Enter: the combination.
-        self.choose(4, menu.SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         self.dialog(SINGLE_TITLE)
         self.type_keys(("key", "b"), ("key", "Return"))
         self.assert_closes(SINGLE_TITLE)
 
-        self.choose(2, menu.KEY_COMBINATION)
+        self.choose(2, KEY_COMBINATION_ITEM)
         self.dialog(COMBINATION_TITLE)
         self.type_keys(("keydown", "Control_L"), ("key", "a"), ("keyup", "Control_L"), ("key", "Return"))
         self.assert_closes(COMBINATION_TITLE)
@@ -64,20 +65,20 @@ class EnterAndEscapeTest(KeyDialogCase):
         # Enter or Escape as the first key is the key; Enter then confirms. The next dialog takes
         # its first Enter as a key again.
         for row, first in ((5, "Return"), (6, "Escape"), (1, "Return")):
-            self.choose(row, menu.SINGLE_KEY)
+            self.choose(row, SINGLE_KEY_ITEM)
             self.dialog(SINGLE_TITLE)
             self.type_keys(("key", first), ("key", "Return"))
             self.assert_closes(SINGLE_TITLE)
 
         # Shift + slash, the slash released first: only presses choose the key.
-        self.choose(3, menu.SINGLE_KEY)
+        self.choose(3, SINGLE_KEY_ITEM)
         self.dialog(SINGLE_TITLE)
         self.type_keys(("keydown", "Shift_L"), ("keydown", "slash"), ("keyup", "slash"), ("keyup", "Shift_L"),
                        ("key", "Return"))
         self.assert_closes(SINGLE_TITLE)
 
         # Escape after a complete capture cancels: row 4 keeps B.
-        self.choose(4, menu.SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         self.dialog(SINGLE_TITLE)
         self.type_keys(("key", "c"), ("key", "Escape"))
         self.assert_closes(SINGLE_TITLE)
@@ -96,7 +97,7 @@ class EnterAndEscapeTest(KeyDialogCase):
 
 class RefusedKeysAndRapidFireTest(KeyDialogCase):
     def test_a_key_the_mouse_cannot_send_leaves_the_field(self):
-        self.choose(4, menu.SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         dialog = self.dialog(SINGLE_TITLE)
         self.type_keys(("key", "b"))
         self.assertTrue(wait_until(lambda: self.key_field_text(dialog, (230, 158)) == "B", 5))
@@ -113,7 +114,7 @@ class RefusedKeysAndRapidFireTest(KeyDialogCase):
     def rapid_fire(self, *options, keys=(), expect_field=None):
         """Opens the rapid-fire dialog of row 7, clicks the options, checks the key field, types
         the keys (Enter closes), or clicks OK when there are none; returns the stored key byte."""
-        self.choose(7, menu.RAPID_FIRE)
+        self.choose(7, RAPID_FIRE_ITEM)
         rapid = self.dialog(RAPID_TITLE)
         for option in options:
             rapid.click(*option)
@@ -122,7 +123,7 @@ class RefusedKeysAndRapidFireTest(KeyDialogCase):
         if keys:
             self.type_keys(*[("key", key) for key in keys])
         else:
-            rapid.click(*menu.OK)
+            rapid.click_control(OK)
         self.assert_closes(RAPID_TITLE)
         button, data = self.record(self.stored(), 7)
         self.assertEqual("12", button["ButtonFunc"])

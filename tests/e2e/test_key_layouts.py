@@ -13,7 +13,8 @@ import unittest
 import test_function_menu as menu
 import test_key_capture as capture
 import test_macro_editor as editor
-from harness import Window, click_screen, pick_from_macro_menu, read_ini, wait_for_window, wait_until_gone, xdotool
+from harness import (KEY_COMBINATION_ITEM, RAPID_FIRE_ITEM, SINGLE_KEY_ITEM, click_screen, read_ini, wait_until_gone,
+                     xdotool)
 
 
 def set_layout(layout):
@@ -28,19 +29,19 @@ class KeyLayoutsTest(capture.KeyDialogCase):
 
     def check_layout(self, single, combination, rapid):
         """Each is (the key typed, the usage of its position, the caption the layout gives it)."""
-        self.choose(4, menu.SINGLE_KEY)
+        self.choose(4, SINGLE_KEY_ITEM)
         dialog = self.dialog(capture.SINGLE_TITLE)
         self.type_keys(("key", single[0]))
         shown = self.key_field_text(dialog, (230, 158))
         self.type_keys(("key", "Return"))
         self.assert_closes(capture.SINGLE_TITLE)
 
-        self.choose(2, menu.KEY_COMBINATION)
+        self.choose(2, KEY_COMBINATION_ITEM)
         self.dialog(capture.COMBINATION_TITLE)
         self.type_keys(("keydown", "Control_L"), ("key", combination[0]), ("keyup", "Control_L"), ("key", "Return"))
         self.assert_closes(capture.COMBINATION_TITLE)
 
-        self.choose(7, menu.RAPID_FIRE)
+        self.choose(7, RAPID_FIRE_ITEM)
         rapid_dialog = self.dialog(capture.RAPID_TITLE)
         rapid_dialog.click(*capture.KEYBOARD_OPTION)
         self.type_keys(("key", rapid[0]), ("key", "Return"))
@@ -61,16 +62,7 @@ class KeyLayoutsTest(capture.KeyDialogCase):
 
     def record_macro(self, key):
         """Records the key into a new macro; returns the key events of its file."""
-        pick_from_macro_menu(self.window, 1, 0)
-        self.assertTrue(wait_for_window(editor.EDITOR_TITLE), "the macro editor did not open")
-        time.sleep(1.0)
-        self.editor_click(editor.NEW_MACRO)
-        self.assertTrue(wait_for_window(editor.NAME_BOX_TITLE), "the name box did not open")
-        time.sleep(0.5)
-        xdotool("type", "--delay", 80, editor.MACRO)
-        xdotool("key", "Return")
-        self.assertTrue(wait_until_gone(editor.NAME_BOX_TITLE), "the name box stayed open")
-        time.sleep(0.5)
+        editor.open_editor_with_a_new_macro(self, self.window, self.editor_click)
         self.editor_click(editor.RECORD)
         xdotool("key", "--delay", 150, key)
         time.sleep(0.5)
@@ -82,9 +74,10 @@ class KeyLayoutsTest(capture.KeyDialogCase):
         keys = [events[i:i + 3] for i in range(0, len(events) - 2, 3) if events[i] in (0x84, 0x04)]
         return [byte for event in keys for byte in event]
 
-    def editor_click(self, point):
-        info = Window(editor.EDITOR_TITLE).info()
-        click_screen(info["x"] + point[0], info["y"] + point[1])
+    editor_click = editor.MacroEditorTest.editor_click
+
+    def click_at(self, x, y, repeat=1):
+        click_screen(x, y, repeat)
 
 
 class FrenchLayoutTest(KeyLayoutsTest):

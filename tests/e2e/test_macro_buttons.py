@@ -4,16 +4,9 @@ import os
 import time
 import unittest
 
-from harness import (APPLY, PROFILE_TABS, WARNING_OK, WARNING_SIZE, ToolTestCase, Window, click_screen,
-                     pick_from_macro_menu, read_ini, wait_until)
+from harness import (APPLY, CANCEL, DELETE_MACRO, EDITOR_SIZE, EDITOR_TITLE, MACRO_ROWS, OK, PROFILE_TABS,
+                     WARNING_SIZE, ToolTestCase, Window, click_screen, pick_from_macro_menu, read_ini, wait_until)
 from profile_files import write_library, write_profiles
-
-EDITOR_TITLE = "Macro Editor"
-# Client points of the macro editor: its size, the first row of its macro list, Delete, Cancel.
-EDITOR_SIZE = (757, 582)
-FIRST_MACRO = (120, 131)
-DELETE_MACRO = (182, 487)
-CANCEL = (661, 528)
 
 
 class MacroButtonsTest(ToolTestCase):
@@ -27,7 +20,7 @@ class MacroButtonsTest(ToolTestCase):
     def start_with_the_device_present(self):
         _, window = self.start_tool()
         self.assertTrue(wait_until(lambda: "sent WM_DEVICE_PRESENCE 0 0" in self.service_log(), 30))
-        self.assertTrue(wait_until(lambda: window.child_at(APPLY)["enabled"], 30), "the device shows absent")
+        self.assertTrue(wait_until(lambda: window.control(APPLY)["enabled"], 30), "the device shows absent")
         return window
 
     def dialog_of_size(self, window, size):
@@ -43,18 +36,16 @@ class MacroButtonsTest(ToolTestCase):
         pick_from_macro_menu(window, 1, 0)
         self.assertTrue(wait_until(lambda: self.dialog_of_size(window, EDITOR_SIZE), 20), "no macro editor")
         editor = self.dialog_of_size(window, EDITOR_SIZE)
-        click_screen(editor["x"] + FIRST_MACRO[0], editor["y"] + FIRST_MACRO[1])
-        click_screen(editor["x"] + DELETE_MACRO[0], editor["y"] + DELETE_MACRO[1])
+        click_screen(editor["x"] + MACRO_ROWS[0][0], editor["y"] + MACRO_ROWS[0][1])
+        self.assertTrue(window.click_dialog_control(DELETE_MACRO))
         editor_window = Window(EDITOR_TITLE)
         self.assertTrue(wait_until(lambda: self.dialog_of_size(editor_window, WARNING_SIZE), 20), "no question")
-        warning = self.dialog_of_size(editor_window, WARNING_SIZE)
-        click_screen(warning["x"] + WARNING_OK[0], warning["y"] + WARNING_OK[1])
+        self.assertTrue(editor_window.click_dialog_control(OK))
         self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(self.data_folder, "MacroDB",
                                                                               "A.MSMACRO")), 20), "A is not deleted")
         library = read_ini(os.path.join(self.data_folder, "MacroDB", "MacroSet.MSDB"))["MACRO_LIST"]
         self.assertEqual(("B", "C"), (library["0"], library["1"]))
-        editor = self.dialog_of_size(window, EDITOR_SIZE)
-        click_screen(editor["x"] + CANCEL[0], editor["y"] + CANCEL[1])
+        self.assertTrue(window.click_dialog_control(CANCEL))
         self.assertTrue(wait_until(lambda: window.shown_dialog() is None, 20), "the editor stays open")
 
         self.apply_in(window)
@@ -68,9 +59,9 @@ class MacroButtonsTest(ToolTestCase):
         os.remove(os.path.join(self.data_folder, "MacroDB", "MacroSet.MSDB"))
 
         # Both profiles shown with the library gone, then applied.
-        window.click(*PROFILE_TABS[1])
+        window.click_control(PROFILE_TABS[1])
         time.sleep(1.0)
-        window.click(*PROFILE_TABS[0])
+        window.click_control(PROFILE_TABS[0])
         time.sleep(1.0)
         self.apply_in(window)
         self.assertEqual((11, 1, "Jump"), self.macro_button(1, 3))

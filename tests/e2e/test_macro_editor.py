@@ -6,24 +6,16 @@ import os
 import time
 import unittest
 
-from harness import (MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH, ToolTestCase, Window, click_screen, move_mouse,
-                     pick_from_macro_menu, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool)
+from harness import (APPLY, EDITOR_TITLE, FIXED_DELAY_BOX, LOOP_COUNT_BOX, MENU_ITEM_HEIGHT, MENU_ITEM_WIDTH,
+                     MOUSE_CLICK, NAME_BOX_TITLE, NEW_MACRO, OK, RECORD, STOP, ToolTestCase, Window, click_screen,
+                     move_mouse, pick_from_macro_menu, read_ini, wait_for_window, wait_until, wait_until_gone, xdotool)
 
-EDITOR_TITLE = "Macro Editor"
-NAME_BOX_TITLE = "New Macro"
 NOTICE_TITLE = "Warning"
 MACRO = "Keys"
 
-APPLY = (465, 665)
-
-# Client points of the editor's controls.
-NEW_MACRO = (79, 487)
-RECORD, STOP = (374, 491), (467, 491)
-FIXED_DELAY_BOX, LOOP_COUNT_BOX = (593, 164), (593, 205)
+# Client points of the controls that show numbers or have no window: the loop count's field, the
+# event list.
 LOOP_COUNT_EDIT = (624, 223)
-MOUSE_CLICK = (655, 480)
-MOUSE_CLICK_BOTTOM_LEFT = (592, 490)
-OK = (562, 528)
 EVENT_LIST_LEFT, EVENT_LIST_TOP, EVENT_ROW = 275, 143, 23
 
 # A down, a delay of 250 ms (edited from the fixed 10 ms), A up, then a left click.
@@ -33,6 +25,22 @@ EVENTS = bytes([0x84, 0x04, 0, 0x06, 25, 0, 0x04, 0x04, 0, 0x81, 1, 0, 0x01, 1, 
 def struct_text(block):
     """How the private-profile functions write a binary value: hex bytes, then their sum."""
     return "".join("%02X" % byte for byte in block) + "%02X" % (sum(block) & 0xFF)
+
+
+def open_editor_with_a_new_macro(test, window, editor_click):
+    """Opens the editor from the function menu of row 1 of `window` and makes the macro MACRO by
+    its name, the way `test` (a test case) checks it; `editor_click` clicks a control of the editor."""
+    pick_from_macro_menu(window, 1, 0)
+    test.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
+    test.assertTrue(wait_until(lambda: Window(EDITOR_TITLE).control(NEW_MACRO, "Button")), "the editor has no New")
+    editor_click(NEW_MACRO)
+    test.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
+    time.sleep(0.5)
+    xdotool("type", "--delay", 80, MACRO)
+    xdotool("key", "Return")
+    test.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
+    macro_file = os.path.join(test.data_folder, "MacroDB", MACRO + ".MSMACRO")
+    test.assertTrue(wait_until(lambda: os.path.exists(macro_file)), "the macro's file was not made")
 
 
 class MacroEditorTest(ToolTestCase):
@@ -51,21 +59,16 @@ class MacroEditorTest(ToolTestCase):
         pick_from_macro_menu(self.window, row, sub_item)
 
     def editor_click(self, point, repeat=1):
-        editor = Window(EDITOR_TITLE).info()
-        self.click_at(editor["x"] + point[0], editor["y"] + point[1], repeat)
+        """A click at a client point of the editor, or on the middle of its control of that text."""
+        editor = Window(EDITOR_TITLE)
+        if isinstance(point, str):
+            point = editor.centre(point, "Button")
+        info = editor.info()
+        self.click_at(info["x"] + point[0], info["y"] + point[1], repeat)
 
     def open_editor_with_a_new_macro(self):
         """Opens the editor from the function menu of row 1 and makes the macro MACRO by its name."""
-        self.pick_from_macro_menu(1, 0)
-        self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
-        time.sleep(1.0)
-        self.editor_click(NEW_MACRO)
-        self.assertTrue(wait_for_window(NAME_BOX_TITLE), "the name box did not open")
-        time.sleep(0.5)
-        xdotool("type", "--delay", 80, MACRO)
-        xdotool("key", "Return")
-        self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "the name box stayed open")
-        time.sleep(0.5)
+        open_editor_with_a_new_macro(self, self.window, self.editor_click)
 
     def macro_lines(self):
         return [line for line in self.service_log() if line.startswith("received WM_SERVICE_MACRO")]
@@ -83,9 +86,10 @@ class MacroEditorTest(ToolTestCase):
 
         # A left click after the last event, from the mouse button menu under its button.
         self.editor_click(MOUSE_CLICK)
-        editor = Window(EDITOR_TITLE).info()
-        self.click_at(editor["x"] + MOUSE_CLICK_BOTTOM_LEFT[0] + MENU_ITEM_WIDTH // 2,
-                      editor["y"] + MOUSE_CLICK_BOTTOM_LEFT[1] + MENU_ITEM_HEIGHT // 2)
+        editor = Window(EDITOR_TITLE)
+        info, button = editor.info(), editor.control(MOUSE_CLICK, "Button")
+        self.click_at(info["x"] + button["x"] + MENU_ITEM_WIDTH // 2,
+                      info["y"] + button["y"] + button["height"] + MENU_ITEM_HEIGHT // 2)
 
         # The delay row edited in place.
         self.editor_click((EVENT_LIST_LEFT + 100, EVENT_LIST_TOP + EVENT_ROW + EVENT_ROW // 2), repeat=2)
@@ -117,10 +121,9 @@ class MacroEditorTest(ToolTestCase):
 
         # The macro goes to the third row's button, and the profiles to the mouse.
         self.pick_from_macro_menu(2, 1)
-        applies = len([line for line in self.service_log() if line.startswith("received WM_SERVICE_APPLY")])
-        self.window.click(*APPLY)
-        self.assertTrue(wait_until(lambda: len([line for line in self.service_log()
-                                                if line.startswith("received WM_SERVICE_APPLY")]) > applies))
+        applies = len(self.applies())
+        self.window.click_control(APPLY)
+        self.assertTrue(wait_until(lambda: len(self.applies()) > applies))
         assigned = []
         for path in sorted(glob.glob(os.path.join(self.data_folder, "RSProfile*.pfd"))):
             button = read_ini(path).get("ButtonAssigned_3", {})

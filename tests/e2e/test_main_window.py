@@ -5,7 +5,7 @@ import subprocess
 import time
 import unittest
 
-from harness import (APPLY, BIN, EXPORT, IMPORT, PROFILE_TABS, RESET, RESET_ALL, SERVICE, TITLE, WARNING_OK,
+from harness import (APPLY, BIN, BOTTOM_ROW, EXPORT, IMPORT, OK, PROFILE_TABS, RESET_ALL, SERVICE, TITLE,
                      WARNING_SIZE, MainWindowCase, count_windows, read_ini, stop_service, wait_for_window, wait_until,
                      wait_until_gone, xdotool)
 
@@ -17,13 +17,8 @@ SURFACE = (60, 400)
 
 class MainWindowTest(MainWindowCase):
     def answer_warning_box_with_ok(self):
-        time.sleep(1.0)
-        main = self.window.info()
-        left = main["x"] + (main["width"] - WARNING_SIZE[0]) // 2
-        top = main["y"] + (main["height"] - WARNING_SIZE[1]) // 2
-        xdotool("mousemove", "--sync", left + WARNING_OK[0], top + WARNING_OK[1])
-        time.sleep(0.2)
-        xdotool("click", "1")
+        self.assertTrue(wait_until(self.warning_box_shown), "no warning box")
+        self.assertTrue(self.window.click_dialog_control(OK), "the warning box has no OK")
 
     def warning_box_shown(self):
         dialog = self.window.shown_dialog()
@@ -64,7 +59,7 @@ class MainWindowTest(MainWindowCase):
 
     def test_switch_profile_move_a_slider_and_apply(self):
         self.assertEqual("2", self.profile(2)["GROUP"]["LedMode1"], "the factory lighting mode")
-        self.window.click(*PROFILE_TABS[1])
+        self.window.click_control(PROFILE_TABS[1])
         self.window.click(*ACCELERATION_RIGHT_END)
         self.apply_and_wait()
 
@@ -73,17 +68,17 @@ class MainWindowTest(MainWindowCase):
             self.assertEqual("1", self.profile(number)["GROUP"]["GroupID"], number)
         self.assertEqual("4", self.profile(2)["GROUP"]["Acceleration"])
         self.assertEqual("1", self.profile(1)["GROUP"]["Acceleration"])
-        for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
-            self.assertTrue(self.control_at(point)["enabled"], point)
+        for name in BOTTOM_ROW:
+            self.assertTrue(self.control(name)["enabled"], name)
 
     def test_reset_all_through_the_warning_box(self):
-        self.window.click(*PROFILE_TABS[2])
+        self.window.click_control(PROFILE_TABS[2])
         self.window.click(*ACCELERATION_RIGHT_END)
         self.apply_and_wait()
         self.assertEqual("4", self.profile(3)["GROUP"]["Acceleration"])
 
         before = len(self.applies())
-        self.window.click(*RESET_ALL)
+        self.window.click_control(RESET_ALL)
         self.answer_warning_box_with_ok()
         self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         for number in range(1, 6):
@@ -92,7 +87,7 @@ class MainWindowTest(MainWindowCase):
 
     def test_export_a_profile_and_import_it_into_another(self):
         self.window.click(*POLLING_1000)
-        self.window.click(*EXPORT)
+        self.window.click_control(EXPORT)
         self.choose_file("Save As", "shared")
         exported = os.path.join(self.data_folder, "shared.pfd")
         # The file is written value by value; the last button's name comes last.
@@ -102,9 +97,9 @@ class MainWindowTest(MainWindowCase):
         self.assertEqual("1", read_ini(exported)["GROUP"]["PollingRate"])
         self.assertNotIn("GroupID", read_ini(exported)["GROUP"])
 
-        self.window.click(*PROFILE_TABS[3])
+        self.window.click_control(PROFILE_TABS[3])
         before = len(self.applies())
-        self.window.click(*IMPORT)
+        self.window.click_control(IMPORT)
         self.choose_file("Open", "shared.pfd")
         self.assertTrue(wait_until(lambda: len(self.applies()) > before), self.service_log())
         self.assertEqual("1", self.profile(4)["GROUP"]["PollingRate"])
@@ -112,7 +107,7 @@ class MainWindowTest(MainWindowCase):
 
     def test_importing_a_name_that_does_not_exist_keeps_the_dialog_open(self):
         before = len(self.applies())
-        self.window.click(*IMPORT)
+        self.window.click_control(IMPORT)
         self.choose_file("Open", "missing.pfd")
         time.sleep(2.0)
         self.assertGreaterEqual(count_windows("Open"), 1, "the open dialog closed on a missing file")
@@ -125,26 +120,26 @@ class MainWindowTest(MainWindowCase):
             time.sleep(1.0)
         self.assertTrue(wait_until_gone("Open", 10), "the open dialog does not close")
         self.assertEqual(before, len(self.applies()), "nothing is imported or applied")
-        self.assertTrue(self.control_at(APPLY)["enabled"])
+        self.assertTrue(self.control(APPLY)["enabled"])
 
     def test_apply_with_the_simulator_stopped_saves_and_keeps_the_bottom_row(self):
         self.window.click(*ACCELERATION_RIGHT_END)
         stop_service()
-        self.window.click(*APPLY)
+        self.window.click_control(APPLY)
         self.assertTrue(wait_until(lambda: self.profile(1)["GROUP"].get("Acceleration") == "4"),
                         "the files were not written")
         time.sleep(1.0)
-        for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
-            self.assertTrue(self.control_at(point)["enabled"], point)
+        for name in BOTTOM_ROW:
+            self.assertTrue(self.control(name)["enabled"], name)
         labels = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88 and c["visible"]]
         self.assertEqual(1, len(labels), "the device-absent label shows")
 
     def test_unplugging_and_plugging_the_device_shows_its_state(self):
-        absent = self.control_at((20, 92))
+        absent = self.window.child_at((20, 92))
         self.assertIsNotNone(absent)
 
         self.assertEqual(0, self.start(SERVICE, "absent").wait(timeout=30))
-        self.assertTrue(wait_until(lambda: not self.control_at(APPLY)["enabled"]))
+        self.assertTrue(wait_until(lambda: not self.control(APPLY)["enabled"]))
         labels = [c for c in self.window.children() if c["x"] == 16 and c["y"] == 88]
         self.assertTrue(any(label["visible"] for label in labels), "no status label shows")
 
@@ -155,7 +150,7 @@ class MainWindowTest(MainWindowCase):
                                  stderr=subprocess.DEVNULL, text=True)
         self.assertEqual("watching", watch.stdout.readline().strip())
         self.assertEqual(0, self.start(SERVICE, "present").wait(timeout=30))
-        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"]))
+        self.assertTrue(wait_until(lambda: self.control(APPLY)["enabled"]))
         report = watch.communicate(timeout=60)[0].splitlines()
         times_shown, visible_at_end = report[0].split()
         self.assertEqual("3", times_shown, "the present label blinks three times: %s" % report)
@@ -165,7 +160,7 @@ class MainWindowTest(MainWindowCase):
     def test_export_over_a_live_profile_file_is_refused(self):
         before = self.profile_bytes()
         self.window.click(*POLLING_1000)
-        self.window.click(*EXPORT)
+        self.window.click_control(EXPORT)
         self.choose_file("Save As", "RSProfile2.pfd")
         # The system asks first whether to replace the file (Wine titles that box "Error"); yes.
         self.assertTrue(wait_for_window("Error", 15), "the system did not ask before replacing")
@@ -175,7 +170,7 @@ class MainWindowTest(MainWindowCase):
         self.assertTrue(wait_until(lambda: not self.warning_box_shown()))
         self.assertEqual(before, self.profile_bytes(), "a live profile file was written")
         self.assertEqual([], [n for n in os.listdir(self.data_folder) if n.endswith(".tmp")])
-        self.assertTrue(self.control_at(APPLY)["enabled"])
+        self.assertTrue(self.control(APPLY)["enabled"])
 
     def test_apply_into_read_only_profile_files_warns_sends_nothing_and_unlocks(self):
         paths = [os.path.join(self.data_folder, "RSProfile%d.pfd" % n) for n in range(1, 6)]
@@ -186,12 +181,12 @@ class MainWindowTest(MainWindowCase):
         os.chmod(self.data_folder, 0o555)
         try:
             self.window.click(*ACCELERATION_RIGHT_END)
-            self.window.click(*APPLY)
+            self.window.click_control(APPLY)
             self.assertTrue(wait_until(self.warning_box_shown), "no warning box")
             self.answer_warning_box_with_ok()
             self.assertTrue(wait_until(lambda: not self.warning_box_shown()))
-            for point in (EXPORT, IMPORT, RESET, RESET_ALL, APPLY):
-                self.assertTrue(wait_until(lambda: self.control_at(point)["enabled"]), point)
+            for name in BOTTOM_ROW:
+                self.assertTrue(wait_until(lambda: self.control(name)["enabled"]), name)
         finally:
             os.chmod(self.data_folder, 0o755)
             for path in paths:

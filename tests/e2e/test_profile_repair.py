@@ -4,7 +4,8 @@ import os
 import re
 import unittest
 
-from harness import (APPLY, ROW_TOPS, FUNCTION_BUTTON_X, SERVICE, ToolTestCase, read_ini, wait_until)
+from harness import (APPLY, FUNCTION_BUTTON_HEIGHT, FUNCTION_BUTTON_X, ROW_TOPS, SERVICE, ToolTestCase, read_ini,
+                     wait_until)
 from profile_files import write_library, write_profiles
 
 # Button records 0 to 7 of every profile, none of them the Left click (function 1).
@@ -23,8 +24,8 @@ class ProfileRepairTest(ToolTestCase):
         write_profiles(self.data_folder, {k: NO_LEFT_CLICK for k in range(5)})
         write_library(self.data_folder, [])
         _, window = self.start_tool()
-        self.assertTrue(wait_until(lambda: window.child_at(APPLY)["enabled"], 30), "the device shows absent")
-        first_row = window.child_at((FUNCTION_BUTTON_X, ROW_TOPS[0] + 10))
+        self.assertTrue(wait_until(lambda: window.control(APPLY)["enabled"], 30), "the device shows absent")
+        first_row = window.child_at((FUNCTION_BUTTON_X, ROW_TOPS[0] + FUNCTION_BUTTON_HEIGHT // 2))
         self.assertEqual("Left click", first_row["text"])
 
         self.apply_in(window, APPLY)

@@ -4,12 +4,11 @@ state and loses no applied edit. The service that hangs or is missing: test_serv
 import os
 import unittest
 
-from harness import (APPLY, EXPORT, IMPORT, RESET, RESET_ALL, SERVICE, SERVICE_TITLE, MainWindowCase, Window,
+from harness import (APPLY, BOTTOM_ROW, SERVICE, SERVICE_TITLE, MainWindowCase, Window,
                      count_windows, read_ini, wait_for_window, wait_until, wait_until_gone, wine)
 
 WM_NULL = 0x0000
 ACCELERATION_RIGHT_END = (967, 228)
-BOTTOM_ROW = (EXPORT, IMPORT, RESET, RESET_ALL, APPLY)
 STATUS_LABEL = (16, 88)
 ABSENT = "Not connected"
 # The tool waits 5 s for an answer and unlocks an unconfirmed apply after 10 s; the limits here
@@ -30,7 +29,7 @@ class ServiceFaultCase(MainWindowCase):
         return self.window.send(WM_NULL) is not None
 
     def row_enabled(self):
-        return all(self.control_at(point)["enabled"] for point in BOTTOM_ROW)
+        return all(self.control(point)["enabled"] for point in BOTTOM_ROW)
 
     def absent_shown(self):
         return ABSENT in status_shown(self.window)
@@ -50,14 +49,14 @@ class ServiceFaultCase(MainWindowCase):
     def edit_and_apply(self):
         self.assertEqual("1", self.acceleration(), "the factory acceleration")
         self.window.click(*ACCELERATION_RIGHT_END)
-        self.window.click(*APPLY)
+        self.window.click_control(APPLY)
         self.assertTrue(wait_until(lambda: self.acceleration() == "4"), "the applied edit was not written")
 
     def restart_service_and_apply(self):
         """A service started again finds the applied edit in the files and confirms the next apply."""
         self.start(SERVICE)
         self.assertTrue(wait_for_window(SERVICE_TITLE, 60))
-        self.assertTrue(wait_until(lambda: self.control_at(APPLY)["enabled"] and not self.absent_shown(), 20),
+        self.assertTrue(wait_until(lambda: self.control(APPLY)["enabled"] and not self.absent_shown(), 20),
                         "the device that came back is not shown")
         self.apply_and_wait()
         self.assertEqual("4", self.acceleration(), "the applied edit was lost")
@@ -86,7 +85,7 @@ class ServiceGone(ServiceFaultCase):
         self.assertTrue(self.answers())
         self.assertTrue(wait_until(self.row_enabled, UNLOCK_SECONDS), "the bottom row stays locked")
         # The next apply finds no service: saved, not locked, and the device shows as absent.
-        self.window.click(*APPLY)
+        self.window.click_control(APPLY)
         self.assertTrue(wait_until(self.absent_shown, 10))
         self.assertTrue(self.row_enabled())
         self.restart_service_and_apply()

@@ -58,12 +58,12 @@ class ServiceMissingAtStart(ToolTestCase):
         window = Window(TITLE)
         self.assertFalse(wait_for_window(SERVICE_TITLE, 3), "a service was started from elsewhere")
         self.assertIsNotNone(window.send(WM_NULL))
-        self.assertFalse(window.child_at(APPLY)["enabled"], "no device: nothing to apply to")
+        self.assertFalse(window.control(APPLY)["enabled"], "no device: nothing to apply to")
         self.assertIn(ABSENT, status_shown(window))
 
         self.start(SERVICE)
         self.assertTrue(wait_for_window(SERVICE_TITLE, 60))
-        self.assertTrue(wait_until(lambda: window.child_at(APPLY)["enabled"] and ABSENT not in status_shown(window), 20),
+        self.assertTrue(wait_until(lambda: window.control(APPLY)["enabled"] and ABSENT not in status_shown(window), 20),
                         "the device that came is not shown")
         self.assertEqual(1, count_windows(TITLE))
 

@@ -101,6 +101,17 @@ TEST_F(LocalisedTextTest, EachFileHasItsOwnMacroSection) {
     EXPECT_EQ(L"", LoadUiString(L"FUNCTION_STRING", 1));
 }
 
+TEST_F(LocalisedTextTest, ANamedTextIsReadFromTheSectionOfItsKind) {
+    WriteStrings(L"skins.ini", L"[General]\r\n1=General one\r\n[WARNING]\r\n1=Warning one\r\n"
+                               L"[SINGLEKEY]\r\n1=Single key one\r\n[FireKey]\r\n1=Fire key one\r\n"
+                               L"[MACRO]\r\n1=Macro one\r\n");
+    EXPECT_EQ(L"General one", LoadUiString(TextId::General::AccelerationLabel));
+    EXPECT_EQ(L"Warning one", LoadUiString(TextId::Warning::Title));
+    EXPECT_EQ(L"Single key one", LoadUiString(TextId::SingleKey::PressKeyToAssign));
+    EXPECT_EQ(L"Fire key one", LoadUiString(TextId::FireKey::LeftButton));
+    EXPECT_EQ(L"Macro one", LoadUiString(TextId::Macro::EditorTitle));
+}
+
 TEST_F(LocalisedTextTest, MissingAndEmptyTextsReadAsEmpty) {
     EXPECT_EQ(L"", LoadUiString(L"General", 1)) << "no file";
     EXPECT_EQ(L"", GetFunctionName(1)) << "no file";

@@ -69,7 +69,7 @@ TEST(MacroButtons, EveryProfileFollowsTheLibrary) {
         EXPECT_EQ(FUNC_MACRO, set.Profiles[k].Buttons[k].ButtonFunc) << k;
         EXPECT_EQ(1, set.Profiles[k].Buttons[k].KeyNumber) << k;
         EXPECT_EQ(L"C", MacroNameText(set.Profiles[k].Buttons[k])) << k;
-        EXPECT_EQ(FUNC_FALLBACK, set.Profiles[k].Buttons[7].ButtonFunc) << k;
+        EXPECT_EQ(FUNC_DISABLED, set.Profiles[k].Buttons[7].ButtonFunc) << k;
     }
 }
 
@@ -102,6 +102,6 @@ TEST(MacroButtons, ALibraryThatCannotBeReadChangesNoButton) {
     ProfileSet set{};
     set.Profiles[2].Buttons[3] = MacroButton(4, L"Jump");
     ResolveMacroButtons(set);
-    EXPECT_EQ(FUNC_FALLBACK, set.Profiles[2].Buttons[3].ButtonFunc) << "a library read that does not list it";
+    EXPECT_EQ(FUNC_DISABLED, set.Profiles[2].Buttons[3].ButtonFunc) << "a library read that does not list it";
 }
 }  // namespace

@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace {
+constexpr int kWebPageId = static_cast<int>(TextId::General::WebPageAddress);
+
 struct SectionIds {
     const wchar_t* section;
     std::vector<std::pair<int, int>> idRanges;  // first and last id of each range
@@ -21,7 +23,7 @@ struct SectionIds {
 
 // Every id the tool asks for, by file and section.
 const SectionIds kSkinsIds[] = {
-    {L"General", {{1, 9}, {15, 51}, {53, 64}, {kWebPageStringId, kWebPageStringId}}},
+    {L"General", {{1, 9}, {15, 51}, {53, 64}, {kWebPageId, kWebPageId}}},
     {L"WARNING", {{1, 10}, {12, 20}, {27, 33}}},
     {L"SINGLEKEY", {{1, 1}, {3, 8}}},
     {L"FireKey", {{1, 4}, {7, 8}}},
@@ -118,6 +120,6 @@ TEST_F(StringsFilesTest, FunctionNamesTellTheFunctionsApart) {
 }
 
 TEST_F(StringsFilesTest, WebLinkIsAWebAddress) {
-    EXPECT_EQ(0u, LoadUiString(L"General", kWebPageStringId).rfind(L"https://", 0));
+    EXPECT_EQ(0u, LoadUiString(TextId::General::WebPageAddress).rfind(L"https://", 0));
 }
 }  // namespace

@@ -37,7 +37,7 @@ protected:
     // Every button of the profile shown back on its default function.
     void RestoreDefaultFunctions() {
         for (int b = 0; b < kButtonCount; ++b) Shown().Buttons[b].ButtonFunc = kDefaultButtonFuncs[b];
-        window->RefreshButtonLabels();
+        window->Buttons().RefreshButtonLabels();
     }
 
     void WriteMacros(const std::vector<std::wstring>& names) {
@@ -346,12 +346,12 @@ TEST_F(FunctionMenuTest, MacroButtonKeepsItsMacroWhenAnEarlierOneIsDeleted) {
     EXPECT_EQ(L"Combo", Caption(1));
 
     WriteMacros({L"Jump", L"Combo"});
-    window->RefreshButtonLabels();
+    window->Buttons().RefreshButtonLabels();
     EXPECT_EQ(L"Combo", Caption(1));
     EXPECT_EQ(1, Shown().Buttons[1].KeyNumber);
 
     WriteMacros({L"Jump"});
-    window->RefreshButtonLabels();
+    window->Buttons().RefreshButtonLabels();
     EXPECT_EQ(GetFunctionName(16), Caption(1));
     EXPECT_EQ(16, Shown().Buttons[1].ButtonFunc);
 }

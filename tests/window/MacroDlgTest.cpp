@@ -3,6 +3,7 @@
 #include "macro/MacroFile.h"
 #include "profile/IniFile.h"
 #include "profile/ProfileSet.h"
+#include "text/TextIds.h"
 #include "ui/dialogs/CMacroDlg.h"
 #include "unit/MacroTestData.h"
 #include "window/SkinTestSupport.h"
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace {
+using TextId::Warning;
+
 constexpr WPARAM kVkA = 'A';
 constexpr LPARAM kDown = 0;
 constexpr LPARAM kUp = 0x80;
@@ -48,13 +51,13 @@ public:
     using CMacroDlg::stopButton;
     using CMacroDlg::totalTimeLabel;
 
-    std::vector<int> notices;
+    std::vector<Warning> notices;
     bool confirmDelete = true;
     bool nameEntered = true;
     std::wstring typedName;
 
 protected:
-    void ShowNotice(int messageId) override { notices.push_back(messageId); }
+    void ShowNotice(int messageId) override { notices.push_back(static_cast<Warning>(messageId)); }
     bool ConfirmDelete() override { return confirmDelete; }
     bool AskMacroName(std::wstring& name) override {
         name = typedName;
@@ -199,7 +202,7 @@ TEST_F(MacroDlgTest, WithoutMacros) {
     }
     EXPECT_TRUE(editor.recordButton.IsWindowEnabled());
     Click(editor.recordButton);
-    EXPECT_EQ(std::vector<int>{14}, editor.notices) << "no macro to record into";
+    EXPECT_EQ(std::vector<Warning>{Warning::NoMacroToRecordInto}, editor.notices) << "no macro to record into";
     EXPECT_FALSE(editor.stopButton.IsWindowEnabled());
 }
 
@@ -314,18 +317,18 @@ TEST_F(MacroDlgTest, CreatingAMacro) {
         const wchar_t* typed;
         bool entered;
         std::vector<std::wstring> macros;  // the list afterwards
-        std::vector<int> notices;
+        std::vector<Warning> notices;
     };
     const NewCase cases[] = {
         {"a new name", L"Zeta", true, {L"beta", L"alpha", L"Zeta"}, {}},
         {"cancelled", L"Zeta", false, {L"beta", L"alpha"}, {}},
         {"empty", L"", true, {L"beta", L"alpha"}, {}},
         {"a macro file of that name exists", L"ALPHA", true, {L"beta", L"alpha"}, {}},
-        {"a path separator", L"a\\b", true, {L"beta", L"alpha"}, {15}},
-        {"a folder above", L"..", true, {L"beta", L"alpha"}, {15}},
-        {"a device name", L"NUL", true, {L"beta", L"alpha"}, {15}},
-        {"a trailing dot", L"name.", true, {L"beta", L"alpha"}, {15}},
-        {"a character Windows refuses", L"a?b", true, {L"beta", L"alpha"}, {15}},
+        {"a path separator", L"a\\b", true, {L"beta", L"alpha"}, {Warning::InvalidMacroName}},
+        {"a folder above", L"..", true, {L"beta", L"alpha"}, {Warning::InvalidMacroName}},
+        {"a device name", L"NUL", true, {L"beta", L"alpha"}, {Warning::InvalidMacroName}},
+        {"a trailing dot", L"name.", true, {L"beta", L"alpha"}, {Warning::InvalidMacroName}},
+        {"a character Windows refuses", L"a?b", true, {L"beta", L"alpha"}, {Warning::InvalidMacroName}},
     };
     for (const NewCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
@@ -375,7 +378,7 @@ TEST_F(MacroDlgTest, ANewNameTheLibraryRefusesLeavesTheSelectedMacroAsItWas) {
     editor.typedName = L"Zeta";
     Click(editor.newMacroButton);
     ::CloseHandle(held);
-    EXPECT_EQ(std::vector<int>{16}, editor.notices);
+    EXPECT_EQ(std::vector<Warning>{Warning::NoRoomForMacroName}, editor.notices);
     EXPECT_EQ((std::vector<std::wstring>{L"beta", L"alpha"}), Rows(editor.macroList));
     EXPECT_EQ(0, editor.macroList.GetCurSel());
     EXPECT_EQ(5, editor.eventList.GetCount());
@@ -395,7 +398,7 @@ TEST_F(MacroDlgTest, FifteenMacrosAreTheLimit) {
     TestMacroDlg& editor = Open(macros);
     editor.typedName = L"extra";
     Click(editor.newMacroButton);
-    EXPECT_EQ(std::vector<int>{12}, editor.notices);
+    EXPECT_EQ(std::vector<Warning>{Warning::MacroLibraryFull}, editor.notices);
     EXPECT_EQ(MACRO_SLOTS, editor.macroList.GetCount());
 }
 
@@ -406,14 +409,14 @@ TEST_F(MacroDlgTest, Recording) {
         const wchar_t* fixedDelay;
         std::vector<std::pair<WPARAM, LPARAM>> keys;
         const char* stored;
-        std::vector<int> notices;
+        std::vector<Warning> notices;
     };
     const RecordCase cases[] = {
         {"no delays", DELAY_NONE, L"10", {{kVkA, kDown}, {kVkA, kUp}}, "84 04 00 04 04 00", {}},
         {"fixed 5 ms", DELAY_FIXED, L"5", {{kVkA, kDown}, {kVkA, kUp}}, "84 04 00 06 01 00 04 04 00", {}},
         {"a held key", DELAY_NONE, L"10", {{kVkA, kDown}, {kVkA, kDown}, {kVkA, kDown}, {kVkA, kUp}},
          "84 04 00 04 04 00", {}},
-        {"never released", DELAY_NONE, L"10", {{kVkA, kDown}}, "84 04 00", {13}},
+        {"never released", DELAY_NONE, L"10", {{kVkA, kDown}}, "84 04 00", {Warning::KeysNotReleased}},
     };
     for (const RecordCase& c : cases) {
         data = std::make_unique<MacroDataFolder>();
@@ -523,7 +526,7 @@ TEST_F(MacroDlgTest, AMacroFileThatCannotBeWrittenIsReportedAndNotAnnounced) {
     Click(editor.loopSecondBox);
 
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ((std::vector<int>{19, 19}), editor.notices);
+    EXPECT_EQ((std::vector<Warning>{Warning::MacroNotSaved, Warning::MacroNotSaved}), editor.notices);
     EXPECT_EQ(before, TestFolder::ReadBytes(path));
     EXPECT_TRUE(service.messages.empty());
 }

@@ -61,6 +61,40 @@ void PressOnSurface(CWnd& window, POINT point) {
     PumpMessages();
 }
 
+// The inventory is the one list of the window's controls: each child window is the control of
+// exactly one row, and a page shows the rows of its part and no other page's.
+TEST_F(MainWindowTest, EveryChildWindowIsTheControlOfOneInventoryRow) {
+    Open();
+    std::vector<HWND> rowWindows;
+    for (LayoutPart part : {LayoutPart::Top, LayoutPart::Page1, LayoutPart::Page2, LayoutPart::Page3, LayoutPart::Bottom}) {
+        for (const ControlRow& row : Layout().Rows(part)) rowWindows.push_back(WindowOf(row.control)->m_hWnd);
+    }
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(window->m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    EXPECT_EQ(std::set<HWND>(children.begin(), children.end()), std::set<HWND>(rowWindows.begin(), rowWindows.end()));
+    EXPECT_EQ(children.size(), rowWindows.size()) << "a control in two rows";
+
+    const LayoutPart pages[] = {LayoutPart::Page1, LayoutPart::Page2, LayoutPart::Page3};
+    for (int page = 1; page <= 3; ++page) {
+        Click(Layout().pageTabs[page - 1]);
+        for (int other = 1; other <= 3; ++other) {
+            for (const ControlRow& row : Layout().Rows(pages[other - 1])) {
+                const bool visible = WindowOf(row.control)->IsWindowVisible() != FALSE;
+                if (other != page) {
+                    EXPECT_FALSE(visible) << page << " " << other;
+                } else if (row.show == PageShow::WithPage) {
+                    EXPECT_TRUE(visible) << page;
+                }
+            }
+        }
+        const std::vector<ControlRow> reading = Layout().ReadingOrder(page);
+        EXPECT_EQ(Layout().profileTabs[0].m_hWnd, WindowOf(reading.front().control)->m_hWnd) << page;
+        EXPECT_EQ(Layout().closeButton.m_hWnd, WindowOf(reading.back().control)->m_hWnd) << page;
+    }
+}
+
 TEST_F(MainWindowTest, ClickingTheShownPagesTabChangesNothing) {
     Open();
     Click(Layout().pageTabs[0]);
@@ -81,7 +115,7 @@ TEST_F(MainWindowTest, SlidersStoreTheirValuesThroughRealClicks) {
     RECT bar = Layout().pointerSliders[0].GetClientRect();
     ClickBar(Layout().pointerSliders[0], bar.right - 1, bar.bottom / 2);
     EXPECT_EQ(4, Shown().Acceleration);
-    EXPECT_EQ(LoadUiString(L"General", 1) + L" : 4", Text(*Layout().pointerSliderTitles[0]));
+    EXPECT_EQ(LoadUiString(TextId::General::AccelerationLabel) + L" : 4", Text(*Layout().pointerSliderTitles[0]));
 
     ClickBar(Layout().pointerSliders[0], 0, bar.bottom / 2);
     EXPECT_EQ(1, Shown().Acceleration);

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, StartsOnPageOneWithTheFilesProfile) {
     EXPECT_EQ(2, window->PageState().currentProfile);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(i == 0, Layout().pageTabs[i].checked != 0) << i;
     for (int i = 0; i < 5; ++i) EXPECT_EQ(i == 2, Layout().profileTabs[i].checked != 0) << i;
-    EXPECT_EQ(LoadUiString(L"General", 1) + L" : 3", Text(*Layout().pointerSliderTitles[0]));
+    EXPECT_EQ(LoadUiString(TextId::General::AccelerationLabel) + L" : 3", Text(*Layout().pointerSliderTitles[0]));
     EXPECT_TRUE(Layout().functionButtons[0].IsWindowVisible());
     EXPECT_FALSE(Layout().stageEnableBoxes[0].IsWindowVisible());
     EXPECT_EQ(L"Orvane", window->GetWindowText());
@@ -61,10 +61,9 @@ TEST_F(MainWindowTest, EveryButtonIsFoundByItsCaption) {
         EXPECT_NE(found.end(), std::find(found.begin(), found.end(), control.m_hWnd))
             << std::string(name.begin(), name.end());
     };
-    for (int i = 0; i < 3; ++i) expectNamed(Layout().pageTabs[i], LoadUiString(L"General", 49 + i));
-    for (int i = 0; i < 5; ++i) expectNamed(Layout().profileTabs[i], LoadUiString(L"General", 53 + i));
-    const int bottomRowIds[5] = {42, 43, 44, 45, 48};
-    for (int i = 0; i < 5; ++i) expectNamed(*Layout().BottomRow()[i], LoadUiString(L"General", bottomRowIds[i]));
+    for (int i = 0; i < 3; ++i) expectNamed(Layout().pageTabs[i], LoadUiString(TextId::kPageTabs[i]));
+    for (int i = 0; i < 5; ++i) expectNamed(Layout().profileTabs[i], LoadUiString(TextId::kProfileTabs[i]));
+    for (int i = 0; i < 5; ++i) expectNamed(*Layout().BottomRow()[i], LoadUiString(TextId::kBottomRowButtons[i]));
     expectNamed(Layout().minimizeButton, L"Minimize");
     expectNamed(Layout().closeButton, L"Close");
     expectNamed(Layout().webLinkArea, L"Web page");
@@ -192,7 +191,7 @@ TEST_F(MainWindowTest, SecondProfileTabShowsProfileTwoEverywhere) {
     EXPECT_EQ(1, WorkingProfiles.GroupID);
     EXPECT_EQ(1, window->PageState().currentProfile);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(i == 1, Layout().profileTabs[i].checked != 0) << i;
-    EXPECT_EQ(LoadUiString(L"General", 2) + L" : 17", Text(*Layout().pointerSliderTitles[1]));
+    EXPECT_EQ(LoadUiString(TextId::General::SensitivityLabel) + L" : 17", Text(*Layout().pointerSliderTitles[1]));
     for (int j = 0; j < 4; ++j) EXPECT_EQ(j == 3, Layout().pollingButtons[j].checked != 0) << j;
     EXPECT_EQ(L"3000", Text(*Layout().dpiXValueLabels[0]));
     EXPECT_EQ(L"Current Stage : 4", Text(*Layout().currentStageLabel));
@@ -229,7 +228,8 @@ TEST_F(MainWindowTest, DeviceSettingsChangeTheProfilesAndTheControls) {
     EXPECT_FALSE(Layout().profileTabs[0].checked);
     EXPECT_EQ(3, window->PageState().currentProfile) << "edits go to the profile the mouse switched to";
     ASSERT_NE(7, WorkingProfiles.Profiles[3].MouseSensitivity);
-    EXPECT_EQ(LoadUiString(L"General", 2) + L" : " + std::to_wstring(WorkingProfiles.Profiles[3].MouseSensitivity),
+    EXPECT_EQ(LoadUiString(TextId::General::SensitivityLabel) + L" : " +
+                  std::to_wstring(WorkingProfiles.Profiles[3].MouseSensitivity),
               Text(*Layout().pointerSliderTitles[1]))
         << "the pages show the profile the edits change";
 
@@ -536,12 +536,13 @@ TEST_F(MainWindowTest, AServiceThatDropsTheToolsMessagesIsToldOfInAWarningBox) {
     boxTexts.clear();
     ::SetTimer(nullptr, 0, 100, ReadTheBoxAndPressEnter);
 
-    window->ShowServiceRightsWarning();
+    window->Pages().ShowServiceRightsWarning();
 
-    for (int id : {1, 32, 33}) {
-        const std::wstring text = LoadUiString(L"WARNING", id);
-        EXPECT_FALSE(text.empty()) << id;
-        EXPECT_NE(boxTexts.end(), std::find(boxTexts.begin(), boxTexts.end(), text)) << id;
+    for (TextId::Warning id :
+         {TextId::Warning::Title, TextId::Warning::ServiceRightsDiffer, TextId::Warning::ServiceRightsNote}) {
+        const std::wstring text = LoadUiString(id);
+        EXPECT_FALSE(text.empty()) << static_cast<int>(id);
+        EXPECT_NE(boxTexts.end(), std::find(boxTexts.begin(), boxTexts.end(), text)) << static_cast<int>(id);
     }
     boxOwner = nullptr;
 }

@@ -153,6 +153,26 @@ TEST_F(SliderTest, ABarClickReportsAtPressAndReleaseWithTheValueUnderThePointer)
     EXPECT_EQ(10008, reports[1].lParam);
 }
 
+// The page hands each report back by the id it carries; the bar of that id calls its callback.
+TEST_F(SliderTest, AReflectedReportReachesTheCallbackOfTheBarWithItsId) {
+    std::vector<int> horizontalValues, verticalValues;
+    horizontal.onChange = [&](int value) { horizontalValues.push_back(value); };
+    vertical.onChange = [&](int value) { verticalValues.push_back(value); };
+    horizontal.SetRange(1, 4);
+    horizontal.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(200, 9));
+    horizontal.SendMessage(WM_LBUTTONUP, 0, Point(200, 9));
+    for (const RecordedMessage& report : Reports()) {
+        EXPECT_TRUE(CSliderBar::ReflectChange(page.m_hWnd, report.wParam, report.lParam));
+    }
+    EXPECT_EQ((std::vector<int>{3, 3}), horizontalValues);
+    EXPECT_TRUE(verticalValues.empty());
+
+    EXPECT_FALSE(CSliderBar::ReflectChange(page.m_hWnd, 5, 10099)) << "no bar has the id";
+    vertical.onChange = nullptr;
+    EXPECT_FALSE(CSliderBar::ReflectChange(page.m_hWnd, 5, 10008)) << "the bar has no callback";
+    EXPECT_EQ(2u, horizontalValues.size());
+}
+
 // Positions and values round into each other only approximately: value 2 of the colour range
 // shares its pixel with value 1, and value 3 of the DPI range reads back as 2.
 TEST_F(SliderTest, AThumbReleasedWhereItWasPressedReportsNothingAndStays) {

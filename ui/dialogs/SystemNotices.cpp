@@ -5,19 +5,10 @@
 #include "ui/dialogs/CWarningDlg.h"
 
 namespace {
-// Ids of section "WARNING".
-constexpr int kHookTitle = 27;
-constexpr int kHookMissingMessage = 28;
-constexpr int kHookBlockedMessage = 29;
-constexpr int kHookRefusedMessage = 30;
-constexpr int kHookNote = 31;
-constexpr int kServiceRightsTitle = 1;
-constexpr int kServiceRightsMessage = 32;
-constexpr int kServiceRightsNote = 33;
+using TextId::Warning;
 
-void ShowWarning(CWnd* owner, int title, int message, int note) {
-    CWarningDlg box(owner, LoadUiString(L"WARNING", title), LoadUiString(L"WARNING", message),
-                    LoadUiString(L"WARNING", note));
+void ShowWarning(CWnd* owner, Warning title, Warning message, Warning note) {
+    CWarningDlg box(owner, LoadUiString(title), LoadUiString(message), LoadUiString(note));
     box.DoModal();
 }
 
@@ -44,24 +35,23 @@ bool InstallKeyHook(CWnd& dialog, HookFunctions& hook) {
 }
 
 void ShowHookNotice(CWnd* owner, WPARAM problem) {
-    int message = 0;
+    Warning message;
     switch (static_cast<HookProblem>(problem)) {
     case HookProblem::LibraryMissing:
-        message = kHookMissingMessage;
+        message = Warning::HookLibraryMissing;
         break;
     case HookProblem::LibraryBlocked:
-        message = kHookBlockedMessage;
+        message = Warning::HookLibraryBlocked;
         break;
     case HookProblem::HookRefused:
-        message = kHookRefusedMessage;
+        message = Warning::HookRefused;
         break;
-    case HookProblem::None:
-        break;
+    default:
+        return;
     }
-    if (message == 0) return;
-    ShowWarning(owner, kHookTitle, message, kHookNote);
+    ShowWarning(owner, Warning::KeysUnreadableTitle, message, Warning::HookNote);
 }
 
 void ShowServiceRightsNotice(CWnd* owner) {
-    ShowWarning(owner, kServiceRightsTitle, kServiceRightsMessage, kServiceRightsNote);
+    ShowWarning(owner, Warning::Title, Warning::ServiceRightsDiffer, Warning::ServiceRightsNote);
 }

@@ -16,7 +16,7 @@
 #include <iterator>
 
 namespace {
-std::wstring SingleKeyText(int id) { return LoadUiString(L"SINGLEKEY", id); }
+using TextId::SingleKey;
 
 std::wstring MenuImage(const wchar_t* name) { return SkinFolderPath(SkinFolder::Background) + name; }
 
@@ -72,7 +72,8 @@ ProfileRecord& ButtonPage::EditedProfile() { return profiles.Profiles[static_cas
 ButtonAssignment& ButtonPage::EditedRecord() { return EditedProfile().Buttons[static_cast<size_t>(editedButton)]; }
 
 void ButtonPage::WarnPrimaryButton() {
-    CWarningDlg warning(&window, LoadUiString(L"WARNING", 1), LoadUiString(L"WARNING", 2), L"");
+    CWarningDlg warning(&window, LoadUiString(TextId::Warning::Title), LoadUiString(TextId::Warning::LeftClickKept),
+                        L"");
     warning.DoModal();
 }
 
@@ -106,7 +107,8 @@ void ButtonPage::OpenMacroEditor() {
 }
 
 void ButtonPage::AskSingleKey() {
-    CSingleKey dialog(&window, SingleKeyText(1), SingleKeyText(1), true);
+    const std::wstring prompt = LoadUiString(SingleKey::PressKeyToAssign);
+    CSingleKey dialog(&window, prompt, prompt, true);
     CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
     dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
     if (dialog.DoModal() != IDOK) return;
@@ -116,7 +118,8 @@ void ButtonPage::AskSingleKey() {
 }
 
 void ButtonPage::AskKeyCombination() {
-    CSingleKey dialog(&window, SingleKeyText(3), SingleKeyText(4), false);
+    CSingleKey dialog(&window, LoadUiString(SingleKey::KeyCombinationTitle), LoadUiString(SingleKey::KeyCombinationPrompt),
+                      false);
     CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
     dialog.capture.singleKeyHid = EditedRecord().KeyData[0];
     dialog.capture.keyCount = EditedRecord().KeyNumber / 2;
@@ -128,7 +131,8 @@ void ButtonPage::AskKeyCombination() {
 }
 
 void ButtonPage::AskFireKey() {
-    CFireKey dialog(&window, SingleKeyText(7), SingleKeyText(7));
+    const std::wstring title = LoadUiString(SingleKey::RapidFireTitle);
+    CFireKey dialog(&window, title, title);
     const FireKeySeed seed = FireKeySeedOf(EditedRecord());
     CopyKeyData(dialog.capture.KeyData, EditedRecord().KeyData);
     dialog.capture.singleKeyHid = seed.key;

@@ -18,7 +18,7 @@ public:
     // Opens the function menu for button record `button` over the row that edits it.
     void OpenFunctionMenu(int button);
     void CloseFunctionMenu();
-    // OnMenuPick(LPARAM choice): a WM_MENU_PICK of the function menu; ignored unless page 1 shows
+    // A WM_MENU_PICK of the function menu; ignored unless page 1 shows.
     void OnMenuPick(LPARAM choice);
     // Applies a menu choice to the button whose menu was open, then refreshes the captions.
     void ApplyMenuChoice(LPARAM choice);

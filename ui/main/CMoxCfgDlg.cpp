@@ -10,7 +10,6 @@
 #include "res/resource.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
-#include "ui/dialogs/SystemNotices.h"
 #include "functions/ButtonCaption.h"
 #include "skin/FocusCues.h"
 #include "skin/FocusOrder.h"
@@ -23,27 +22,13 @@ namespace {
 constexpr wchar_t kDefaultWebPage[] = L"https://www.orvane.example/";
 constexpr wchar_t kProfileFilter[] = L"pfd(*.pfd)|*.pfd|";
 
-template <size_t N>
-int IndexOf(const std::array<CBitmapBtn, N>& buttons, HWND control) {
-    for (size_t i = 0; i < N; ++i) {
-        if (buttons[i].m_hWnd == control) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-constexpr int kNoticeTitle = 1;
-constexpr int kProtectedFileMessage = 17;
-constexpr int kSaveFailedMessage = 18;
-constexpr int kExportFailedMessage = 20;
-
-std::wstring Warning(int id) { return LoadUiString(L"WARNING", id); }
+using TextId::Warning;
 }  // namespace
 
 CMoxCfgDlg::CMoxCfgDlg()
     : CSkinDialog(IDD_MAIN_WINDOW, nullptr, SkinPaintDC::Mode::Buffered, TRUE),
       pages(*this, layout, state, WorkingProfiles),
-      buttonPage(*this, layout, state, WorkingProfiles),
-      deviceLink(*this, WorkingProfiles) {
+      deviceLink(pages, WorkingProfiles) {
     const HINSTANCE module = ::GetModuleHandleW(nullptr);
     appIcon = static_cast<HICON>(
         ::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -65,27 +50,23 @@ LRESULT CMoxCfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(appIcon);
     case WM_TIMER:
-        // OnTimer(UINT_PTR id)
         deviceLink.OnTimer(wParam);
         break;
     case WM_DEVICE_PRESENCE:
         deviceLink.OnDevicePresence();
         return 0;
     case WM_DEVICE_SETTING:
-        // OnDeviceSetting(int id, int value)
         deviceLink.OnDeviceSetting(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;
     case WM_SLIDER_CHANGED:
-        // OnSliderChanged(int position, int sliderId)
-        pages.OnSliderChanged(static_cast<int>(wParam), static_cast<int>(lParam));
+        CSliderBar::ReflectChange(m_hWnd, wParam, lParam);
         return 0;
     case WM_MENU_PICK:
-        // OnMenuPick(LPARAM choice)
-        buttonPage.OnMenuPick(lParam);
+        pages.buttons.OnMenuPick(lParam);
         return 0;
     case WM_EDIT_KEYUP:
-        // OnColorFieldKeyUp(UINT vk, int tag)
-        pages.OnColorFieldKeyUp(static_cast<int>(lParam));
+        // wParam: the key released; lParam: the field's tag.
+        pages.lighting.OnColorFieldKeyUp(static_cast<int>(lParam));
         return 0;
     default:
         break;
@@ -97,6 +78,53 @@ void CMoxCfgDlg::CreateSkinLayout() {
     InitFolders();
     CreateDataFolders();
     layout.Create(*this);
+    BindControls();
+}
+
+void CMoxCfgDlg::BindControls() {
+    layout.applyButton.onClick = [this] { deviceLink.ApplyProfiles(); };
+    layout.exportButton.onClick = [this] { ExportCurrentProfile(); };
+    layout.importButton.onClick = [this] { ImportCurrentProfile(); };
+    layout.webLinkArea.onClick = [this] { OpenVendorWebPage(); };
+    layout.resetButton.onClick = [this] { ResetActiveProfile(); };
+    layout.resetAllButton.onClick = [this] { ResetAllProfiles(); };
+    for (int i = 0; i < 3; ++i) layout.pageTabs[i].onClick = [this, i] { ShowPage(i + 1); };
+    layout.minimizeButton.onClick = [this] { ShowWindow(SW_MINIMIZE); };
+    layout.closeButton.onClick = [this] { EndDialog(IDCANCEL); };
+    for (int n = 0; n < kProfileCount; ++n) layout.profileTabs[n].onClick = [this, n] { pages.SelectProfile(n); };
+    LightingPage& lighting = pages.lighting;
+    for (int j = 0; j < 5; ++j) layout.ledModeButtons[j].onClick = [&lighting, j] { lighting.OnLedModeButton(j); };
+    layout.ledMode5Button.onClick = [&lighting] { lighting.OnLedMode5Button(); };
+    for (int j = 0; j < 2; ++j) layout.directionButtons[j].onClick = [&lighting, j] { lighting.OnDirectionButton(j); };
+
+    DpiPage& dpi = pages.dpi;
+    for (int s = 0; s < kDpiStageCount; ++s) {
+        layout.stageEnableBoxes[s].onClick = [&dpi, s] { dpi.OnStageEnableBox(s); };
+        layout.linkToggles[s].onClick = [&dpi, s] { dpi.OnLinkToggle(s); };
+        layout.dpiXSliders[s].onChange = [&dpi, s](int position) { dpi.OnXSlider(s, position); };
+        layout.dpiYSliders[s].onChange = [&dpi, s](int position) { dpi.OnYSlider(s, position); };
+        layout.dpiXYSliders[s].onChange = [&dpi, s](int position) { dpi.OnLinkedSlider(s, position); };
+    }
+    PointerPage& pointer = pages.pointer;
+    for (int j = 0; j < 4; ++j) layout.pollingButtons[j].onClick = [&pointer, j] { pointer.OnPollingButton(j); };
+    for (int i = 0; i < kPointerSliderCount; ++i) {
+        layout.pointerSliders[i].onChange = [&pointer, i](int position) { pointer.OnPointerSlider(i, position); };
+    }
+    ButtonPage& buttons = pages.buttons;
+    for (size_t row = 0; row < kRowRecords.size(); ++row) {
+        layout.functionButtons[row].onClick = [&buttons, row] { buttons.OpenFunctionMenu(kRowRecords[row]); };
+    }
+    for (int k = 0; k < 3; ++k) {
+        layout.ledStateButtons[k].onClick = [&lighting, k] { lighting.OnLedStateButton(k); };
+        layout.breathSpeedButtons[k].onClick = [&lighting, k] { lighting.OnBreathSpeedButton(k); };
+        layout.flashSpeedButtons[k].onClick = [&lighting, k] { lighting.OnFlashSpeedButton(k); };
+        layout.colorSliders[k].onChange = [&lighting, k](int position) { lighting.OnColorSlider(k, position); };
+    }
+}
+
+void CMoxCfgDlg::OpenVendorWebPage() {
+    std::wstring address = LoadUiString(TextId::General::WebPageAddress);
+    OpenWebPage(address.empty() ? kDefaultWebPage : address);
 }
 
 BOOL CMoxCfgDlg::OnInitDialog() {
@@ -105,9 +133,7 @@ BOOL CMoxCfgDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon ? smallIcon : appIcon));
     state.currentPage = 0;
     ShowPage(1);
-    LoadProfiles(StagingProfiles);
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
+    pages.ReloadProfiles();
     SetWindowText(TOOL_WINDOW_TITLE);
     return TRUE;
 }
@@ -139,14 +165,14 @@ bool CMoxCfgDlg::OnWindowKey(UINT virtualKey) {
     case MainKeyAction::NextPage:
     case MainKeyAction::PreviousPage: {
         const int page = PageAfter(state.currentPage, kMainPageCount, command.action == MainKeyAction::PreviousPage);
-        buttonPage.CloseFunctionMenu();
+        pages.buttons.CloseFunctionMenu();
         ShowPage(page);
         // Where a click on the page's tab would leave it.
         ::SetFocus(layout.pageTabs[static_cast<size_t>(page - 1)].m_hWnd);
         return true;
     }
     case MainKeyAction::SelectProfile:
-        SelectProfile(command.profile);
+        pages.SelectProfile(command.profile);
         return true;
     }
     return false;
@@ -168,8 +194,8 @@ void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
 
 void CMoxCfgDlg::OnSurfacePressed(int x, int y) {
     CSkinDialog::OnSurfacePressed(x, y);
-    buttonPage.CloseFunctionMenu();
-    if (state.currentPage == 3) pages.PickColor(x, y);
+    pages.buttons.CloseFunctionMenu();
+    if (state.currentPage == 3) pages.lighting.PickColor(x, y);
 }
 
 void CMoxCfgDlg::ShowPage(int page) {
@@ -185,86 +211,18 @@ void CMoxCfgDlg::ShowPage(int page) {
     layout.ShowPageControls(page);
     const ProfileRecord& record = WorkingProfiles.Profiles[state.currentProfile];
     if (page == 2) {
-        pages.RefreshDpiStages();
-        pages.ShowCurrentStage(SettingsValues::StageNumber(record.DPI));
+        pages.dpi.RefreshDpiStages();
+        pages.dpi.ShowCurrentStage(SettingsValues::StageNumber(record.DPI));
     } else if (page == 3) {
-        pages.ApplyLedMode(record.LedMode1);
-        pages.ShowColorFields();
+        pages.lighting.ApplyLedMode(record.LedMode1);
+        pages.lighting.ShowColorFields();
     }
 }
-
-void CMoxCfgDlg::RefreshButtonLabels() { buttonPage.RefreshButtonLabels(); }
 
 BOOL CMoxCfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    auto control = reinterpret_cast<HWND>(lParam);
-    buttonPage.CloseFunctionMenu();
-    // An owner-drawn button reports the second click of a double click as BN_DOUBLECLICKED; the
-    // clicks it is made of come as BN_CLICKED already.
-    if (control && HIWORD(wParam) == BN_CLICKED) {
-        DispatchExclusive(control);
-        DispatchShared(control);
-    }
+    // Before any control acts: the control reflected to below may open the menu anew.
+    pages.buttons.CloseFunctionMenu();
     return CSkinDialog::OnCommand(wParam, lParam);
-}
-
-bool CMoxCfgDlg::DispatchExclusive(HWND control) {
-    if (control == layout.applyButton.m_hWnd) {
-        deviceLink.ApplyProfiles();
-    } else if (control == layout.exportButton.m_hWnd) {
-        ExportCurrentProfile();
-    } else if (control == layout.importButton.m_hWnd) {
-        ImportCurrentProfile();
-    } else if (control == layout.webLinkArea.m_hWnd) {
-        std::wstring address = LoadUiString(L"General", kWebPageStringId);
-        OpenWebPage(address.empty() ? kDefaultWebPage : address);
-    } else if (control == layout.resetButton.m_hWnd) {
-        ResetActiveProfile();
-    } else if (control == layout.resetAllButton.m_hWnd) {
-        ResetAllProfiles();
-    } else if (int page = IndexOf(layout.pageTabs, control); page >= 0) {
-        ShowPage(page + 1);
-    } else if (control == layout.minimizeButton.m_hWnd) {
-        ShowWindow(SW_MINIMIZE);
-    } else if (control == layout.closeButton.m_hWnd) {
-        EndDialog(IDCANCEL);
-    } else if (int profile = IndexOf(layout.profileTabs, control); profile >= 0) {
-        SelectProfile(profile);
-    } else if (int mode = IndexOf(layout.ledModeButtons, control); mode >= 0) {
-        pages.OnLedModeButton(mode);
-    } else if (control == layout.ledMode5Button.m_hWnd) {
-        pages.OnLedMode5Button();
-    } else if (int direction = IndexOf(layout.directionButtons, control); direction >= 0) {
-        pages.OnDirectionButton(direction);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void CMoxCfgDlg::DispatchShared(HWND control) {
-    for (int s = 0; s < kDpiStageCount; ++s) {
-        if (control == layout.stageEnableBoxes[s].m_hWnd) pages.OnStageEnableBox(s);
-        if (control == layout.linkToggles[s].m_hWnd) pages.OnLinkToggle(s);
-    }
-    if (int polling = IndexOf(layout.pollingButtons, control); polling >= 0) pages.OnPollingButton(polling);
-    if (int row = IndexOf(layout.functionButtons, control); row >= 0) buttonPage.OpenFunctionMenu(kRowRecords[row]);
-    for (int k = 0; k < 3; ++k) {
-        if (control == layout.ledStateButtons[k].m_hWnd) pages.OnLedStateButton(k);
-        if (control == layout.breathSpeedButtons[k].m_hWnd) pages.OnBreathSpeedButton(k);
-        if (control == layout.flashSpeedButtons[k].m_hWnd) pages.OnFlashSpeedButton(k);
-    }
-}
-
-void CMoxCfgDlg::SelectProfile(int profile) {
-    if (profile < 0 || profile >= kProfileCount) return;
-    for (int i = 0; i < kProfileCount; ++i) layout.profileTabs[i].SetCheck(i == profile);
-    state.currentProfile = profile;
-    WorkingProfiles.GroupID = profile;
-    // Edits go to the profile selected, so every page shows it, however it was selected; an open
-    // function menu belonged to a button of the profile left.
-    buttonPage.CloseFunctionMenu();
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
 }
 
 void CMoxCfgDlg::ExportCurrentProfile() {
@@ -274,10 +232,10 @@ void CMoxCfgDlg::ExportCurrentProfile() {
     const std::wstring path = dialog.GetPathName();
     // The dialog opens where the tool's own files live; one chosen by mistake is never replaced.
     if (IsProtectedDataFile(path)) {
-        ShowNotice(kProtectedFileMessage, L"");
+        pages.ShowNotice(Warning::ProtectedFileName, L"");
         return;
     }
-    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) ShowNotice(kExportFailedMessage, L"");
+    if (!ExportProfile(WorkingProfiles.Profiles[state.currentProfile], path)) pages.ShowNotice(Warning::ExportFailed, L"");
 }
 
 void CMoxCfgDlg::ImportCurrentProfile() {
@@ -295,64 +253,24 @@ void CMoxCfgDlg::ImportIntoCurrentProfile(const std::wstring& path) {
     RepairProfile(record, state.currentProfile);
     ResolveMacroButtons(WorkingProfiles);
     deviceLink.ApplyProfiles();
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
+    pages.RefreshAll();
 }
 
 void CMoxCfgDlg::ResetActiveProfile() {
-    CWarningDlg warning(this, Warning(3), Warning(4), Warning(5));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetProfileTitle), LoadUiString(Warning::ResetProfileQuestion),
+                        LoadUiString(Warning::ResetProfileNote));
     if (warning.DoModal() != IDOK) return;
     ResetProfile(WorkingProfiles, WorkingProfiles.GroupID);
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
+    pages.RefreshAll();
     deviceLink.ApplyProfiles();
 }
 
 void CMoxCfgDlg::ResetAllProfiles() {
-    CWarningDlg warning(this, Warning(6), Warning(7), Warning(8));
+    CWarningDlg warning(this, LoadUiString(Warning::ResetAllTitle), LoadUiString(Warning::ResetAllQuestion),
+                        LoadUiString(Warning::ResetAllNote));
     if (warning.DoModal() != IDOK) return;
     for (int profile = 0; profile < kProfileCount; ++profile) ResetProfile(WorkingProfiles, profile);
     WorkingProfiles.GroupID = 0;
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
+    pages.RefreshAll();
     deviceLink.ApplyProfiles();
 }
-
-void CMoxCfgDlg::EnableApplyButton(bool enable) { layout.applyButton.EnableWindow(enable); }
-
-void CMoxCfgDlg::EnableBottomButtons(bool enable) {
-    for (CBitmapBtn* button : layout.BottomRow()) button->EnableWindow(enable);
-}
-
-void CMoxCfgDlg::ShowDevicePresentLabel(bool show) { layout.devicePresentLabel->ShowWindow(show ? SW_SHOW : SW_HIDE); }
-
-void CMoxCfgDlg::ShowDeviceAbsentLabel(bool show) { layout.deviceAbsentLabel->ShowWindow(show ? SW_SHOW : SW_HIDE); }
-
-void CMoxCfgDlg::StartTimer(UINT_PTR id, UINT milliseconds) { SetTimer(id, milliseconds); }
-
-void CMoxCfgDlg::StopTimer(UINT_PTR id) { KillTimer(id); }
-
-void CMoxCfgDlg::ReloadProfiles() {
-    LoadProfiles(StagingProfiles);
-    pages.RefreshSettingsPages();
-    RefreshButtonLabels();
-}
-
-void CMoxCfgDlg::ShowCurrentStage(int stageIndex) { pages.ShowCurrentStage(SettingsValues::StageNumber(stageIndex)); }
-
-void CMoxCfgDlg::ShowPollingRate(int code) {
-    pages.SelectPollingButton(SettingsValues::PollingButtonForCode(code));
-}
-
-void CMoxCfgDlg::ApplyLedMode(int mode) { pages.ApplyLedMode(mode); }
-
-void CMoxCfgDlg::SetSensitivitySlider(int position) { pages.ShowPointerSlider(1, position); }
-
-void CMoxCfgDlg::ShowSaveFailedWarning() { ShowNotice(kSaveFailedMessage, DataFolder); }
-
-void CMoxCfgDlg::ShowNotice(int messageId, const std::wstring& note) {
-    CWarningDlg notice(this, Warning(kNoticeTitle), Warning(messageId), note);
-    notice.DoModal();
-}
-
-void CMoxCfgDlg::ShowServiceRightsWarning() { ShowServiceRightsNotice(this); }

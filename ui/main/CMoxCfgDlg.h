@@ -1,16 +1,15 @@
 // The tool's main window: a frameless, shaped dialog run modally by the application object. It
-// holds the layout of every page, routes each click by the sender's window handle, shows the
-// device link's state and runs the profile commands of the bottom row.
+// holds the layout of every page, gives each control its action when the layout is made, lets the
+// device link show its state on the pages and runs the profile commands of the bottom row.
 #pragma once
 #include "device/DeviceLink.h"
 #include "profile/ProfileSet.h"
 #include "skin/CSkinDialog.h"
-#include "ui/main/ButtonPage.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainPageState.h"
-#include "ui/main/SettingsPages.h"
+#include "ui/main/MainPages.h"
 
-class CMoxCfgDlg : public CSkinDialog, public DeviceLinkView {
+class CMoxCfgDlg : public CSkinDialog {
 public:
     CMoxCfgDlg();
 
@@ -21,8 +20,6 @@ public:
 
     // Shows page 1 to 3; the page already shown stays as it is.
     void ShowPage(int page);
-    // Sets the eight function button captions from the profile shown.
-    void RefreshButtonLabels();
 
     void ExportCurrentProfile();
     void ImportCurrentProfile();
@@ -31,27 +28,11 @@ public:
     void ResetActiveProfile();
     void ResetAllProfiles();
 
-    // DeviceLinkView
-    int CurrentProfile() const override { return state.currentProfile; }
-    void EnableApplyButton(bool enable) override;
-    void EnableBottomButtons(bool enable) override;
-    void ShowDevicePresentLabel(bool show) override;
-    void ShowDeviceAbsentLabel(bool show) override;
-    void StartTimer(UINT_PTR id, UINT milliseconds) override;
-    void StopTimer(UINT_PTR id) override;
-    void ReloadProfiles() override;
-    void SelectProfile(int profile) override;
-    void ShowCurrentStage(int stageIndex) override;
-    void ShowPollingRate(int code) override;
-    void ApplyLedMode(int mode) override;
-    void SetSensitivitySlider(int position) override;
-    void ShowSaveFailedWarning() override;
-    void ShowServiceRightsWarning() override;
-
     // For the window's tests: what the pages show and the controls they show it with.
     const MainPageState& PageState() const { return state; }
     MainLayout& Layout() { return layout; }
-    ButtonPage& Buttons() { return buttonPage; }
+    MainPages& Pages() { return pages; }
+    ButtonPage& Buttons() { return pages.buttons; }
 
 protected:
     // OnWindowKey(UINT virtualKey): a key pressed in the window; true when the window took it
@@ -63,19 +44,14 @@ protected:
     void OnSurfacePressed(int x, int y) override;
 
 private:
-    // The first table of the command dispatch: at most one of these controls sent the command.
-    bool DispatchExclusive(HWND control);
-    // The second table: every match runs.
-    void DispatchShared(HWND control);
-    // A warning box with the title "Warning" and a text of section "WARNING".
-    void ShowNotice(int messageId, const std::wstring& note);
+    // Gives the controls of the layout their actions: the window's commands, then the pages'.
+    void BindControls();
+    void OpenVendorWebPage();
 
     HICON appIcon = nullptr;    // shared resource icons: the system owns them
     HICON smallIcon = nullptr;  // the icon's own picture of the small icon size (title bar, taskbar)
     MainLayout layout;
     MainPageState state;
-    ProfileSet StagingProfiles{};
-    SettingsPages pages;
-    ButtonPage buttonPage;
+    MainPages pages;
     DeviceLink deviceLink;
 };

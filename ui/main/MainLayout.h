@@ -1,6 +1,9 @@
-// Every control of the main window and the skin images it draws with: created once by Create, in
-// the order of the inventory, at fixed client rectangles. Which page shows which controls is
-// here too; what the controls edit lives in SettingsPages and CMoxCfgDlg.
+// Every control of the main window and the skin images it draws with. The inventory lists the
+// controls part by part, one row each, in the order a reader meets them: the top of the window
+// (profile tabs, device state, page tabs), the controls of each page, the bottom (the bottom row,
+// the web link, minimise and close). Create makes every control from its row, and the page
+// switch shows and hides the rows of each page; what the controls edit lives in the pages
+// (MainPages) and CMoxCfgDlg.
 #pragma once
 #include "skin/CBitmapBtn.h"
 #include "skin/CClrEdit.h"
@@ -9,15 +12,16 @@
 #include "skin/CStaticTrans.h"
 #include "skin/CaptionedButton.h"
 #include "skin/SkinImages.h"
+#include "skin/SliderMath.h"
+#include "text/TextIds.h"
 #include "text/UiTextSection.h"
 
 #include <array>
 #include <memory>
+#include <variant>
 #include <vector>
 
-using Label = std::unique_ptr<CStaticTrans>;
-
-// Slider ids: WM_SLIDER_CHANGED carries them as lParam.
+// Slider ids: WM_SLIDER_CHANGED carries them as lParam, and the window finds the slider by them.
 constexpr int kAccelerationSliderId = 10004;
 constexpr int kSensitivitySliderId = 10005;
 constexpr int kScrollLinesSliderId = 10006;
@@ -41,6 +45,64 @@ constexpr RECT kSwatchColorRect{519, 300, 582, 363};
 // The page 1 slider rows: accelerationSlider, sensitivitySlider, scrollLinesSlider, doubleClickSlider.
 constexpr int kPointerSliderCount = 4;
 
+// The parts of the inventory, in reading order; a page's controls are read between the top and
+// the bottom of the window.
+enum class LayoutPart { Top, Page1, Page2, Page3, Bottom };
+
+// How a row's control is made and looks.
+enum class ControlStyle {
+    TitleBarButton,  // a picture on the title bar's colour; `text` names it (minimise, close)
+    ClickArea,       // neither picture nor caption; `text` names it (the web link)
+    TextButton,      // caption centred in white on the title bar's colour
+    Marker,          // a text button that only labels its row: disabled, red under the mouse
+    ProfileTab,      // a tab (a text button in check-box mode) on the title bar's colour
+    PageTab,         // a tab on the panel's colour
+    ModeTab,         // a tab on black, light grey under the mouse (lighting modes)
+    ModeButton,      // a text button on black, red under the mouse (the running mode)
+    OptionBox,       // a square box with its caption beside it, one option of a group
+    StageBox,        // a box with a wider, left-aligned caption (DPI stages)
+    LinkToggle,      // a picture in check-box mode on the link colour; `text` names it
+    Label,           // a transparent label, left-aligned
+    ValueLabel,      // a label centred in a smaller font
+    LetterLabel,     // a label right-aligned in a smaller font
+    AbsentLabel,     // centred, red, hidden until the device link shows it
+    PresentLabel,    // centred, green, hidden until the device link shows it
+    Slider,          // a slider with the row's images, id and range
+    ColorField,      // a colour value field; the row's id is its key-up tag
+};
+
+// Which of the layout's images a row's control shows.
+enum class ControlImages {
+    None, Minimize, Close, TextButton, Tab, Circle, OptionBox, StageBox, Link,
+    HorizontalSlider, DpiXSlider, DpiYSlider, DpiXYSlider,
+};
+
+// WithPage: shown with its page. ByValues: only hidden with the others; the page shows it when
+// its values call for it (the DPI sliders of a stage's link state, a lighting mode's options).
+enum class PageShow { WithPage, ByValues };
+
+using Label = std::unique_ptr<CStaticTrans>;
+using LayoutControl = std::variant<CBitmapBtn*, Label*, CPngHSliderBar*, CPngSliderBar*, CClrEdit*>;
+
+// The text id of a row whose control shows its own text.
+constexpr TextId::General kOwnText{};
+
+// One control of the inventory.
+struct ControlRow {
+    LayoutControl control;
+    RECT rect;                // in the window's client coordinates
+    ControlImages images;
+    TextId::General textId;   // its text; kOwnText: `text`
+    const wchar_t* text;      // the caption, or the window text of a control without a caption
+    ControlStyle style;
+    int id = 0;               // sliders: the id of their reports; colour fields: their tag
+    SliderRange range{0, 0};  // sliders
+    PageShow show = PageShow::WithPage;
+};
+
+// The window of a row's control.
+CWnd* WindowOf(const LayoutControl& control);
+
 class MainLayout {
 public:
     // Loads the images below the tool's directory, sizes `window` to the background and creates
@@ -49,9 +111,14 @@ public:
     // The steps of Create, apart so that they can be measured one by one.
     void LoadImages();
     void CreateControls(CWnd& window);
-    // Shows the controls of `page` (1 to 3) and hides the others. The DPI sliders and the
-    // lighting option groups are only hidden here: the pages show what their values call for.
+    // Shows the controls of `page` (1 to 3) and hides the others. The rows shown ByValues are
+    // only hidden here: the pages show what their values call for.
     void ShowPageControls(int page);
+
+    // The rows of one part of the inventory, in reading order.
+    std::vector<ControlRow> Rows(LayoutPart part);
+    // Every row a reader meets while `page` (1 to 3) is shown, in reading order.
+    std::vector<ControlRow> ReadingOrder(int page);
 
     // The five bottom-row buttons, export to apply.
     std::array<CBitmapBtn*, 5> BottomRow() { return {&exportButton, &importButton, &resetButton, &resetAllButton, &applyButton}; }
@@ -74,7 +141,7 @@ public:
 
     std::array<CPngHSliderBar, kPointerSliderCount> pointerSliders;
     std::array<Label, kPointerSliderCount> pointerSliderTitles;
-    std::array<Label, kPointerSliderCount * 2> pointerScaleLabels;
+    std::array<Label, kPointerSliderCount * 2> pointerScaleLabels;  // minimum and maximum of each slider
     Label pollingTitle;
     std::array<CBitmapBtn, 4> pollingButtons;
 
@@ -96,22 +163,19 @@ public:
     Label breathTitle, flashTitle, directionTitle;
 
 private:
-    // A text of section "General", from the copy read when the controls were created.
-    std::wstring General(int id) const { return generalTexts.Get(id); }
-    ButtonImageSet TextButtonImages() const;
-    ButtonImageSet TabImages() const;
-    void CreateTitleBar(CWnd& window);
-    void CreateBottomRow(CWnd& window);
-    void CreateFunctionButtons(CWnd& window);
-    void CreateTabs(CWnd& window);
-    void CreateMarkers(CWnd& window);
-    void CreatePointerSliders(CWnd& window);
-    void CreateCheckBoxes(CWnd& window);
-    void CreateColorFields(CWnd& window);
-    void CreateDpiPage(CWnd& window);
-    void CreateLightingModes(CWnd& window);
-
-    std::vector<CWnd*> PageControls(int page);
+    // The one way a row becomes a control: every rectangle of the window passes through here.
+    void CreateControl(CWnd& window, const ControlRow& row);
+    void CreateButton(CWnd& window, CBitmapBtn& button, const RECT& rect, const ControlRow& row);
+    ButtonImageSet ButtonImages(ControlImages images) const;
+    // The thumb, disabled thumb and track of a slider's images.
+    struct SliderImages {
+        Gdiplus::Bitmap* thumb;
+        Gdiplus::Bitmap* disabledThumb;
+        Gdiplus::Image* track;
+    };
+    SliderImages SliderImagesOf(ControlImages images) const;
+    // A row's text: its General text, or its own.
+    std::wstring TextOf(const ControlRow& row) const;
 
     UiTextSection generalTexts{nullptr};
 };
