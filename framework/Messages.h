@@ -7,6 +7,7 @@
 // Skinned controls.
 constexpr UINT WM_SUBMENU_PICK = 0x0500;    // wParam: parent item index << 16 | sub-item index; lParam: sub-item id
 constexpr UINT WM_MENU_PICK = 0x0501;       // wParam: item index << 16 | sub-item index; lParam: item id << 16 | sub-item id
+constexpr UINT WM_SUBMENU_CLOSE = 0x0502;   // wParam: the parent item index; lParam: 0 (a sub-menu's Left or Escape)
 constexpr UINT WM_EDIT_KEYUP = 0x1402;      // wParam: virtual-key code of the released key; lParam: the field's tag
 constexpr UINT WM_EDIT_FOCUS = 0x1403;      // wParam: 1 focus gained, 2 focus lost; lParam: 0
 constexpr UINT WM_BUTTON_HOVER = 0x1511;    // wParam: the button's window handle; lParam: 0

@@ -60,3 +60,27 @@ std::vector<FunctionMenuItem> BuildFunctionMenu(const std::vector<std::wstring>&
     }
     return menu;
 }
+
+namespace {
+int SubItemWithId(const std::vector<FunctionMenuItem>& subItems, int id) {
+    for (size_t k = 0; k < subItems.size(); ++k) {
+        if (subItems[k].id == id) return static_cast<int>(k);
+    }
+    return -1;
+}
+}  // namespace
+
+MenuPosition FindFunctionInMenu(const std::vector<FunctionMenuItem>& menu, const ButtonAssignment& record) {
+    const int code = record.ButtonFunc;
+    for (size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].id != code) continue;
+        const int slot = code == FUNC_MACRO ? SubItemWithId(menu[i].subItems, record.KeyNumber) : -1;
+        return MenuPosition{static_cast<int>(i), slot};
+    }
+    for (size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].id == FUNC_MACRO) continue;
+        const int k = SubItemWithId(menu[i].subItems, code);
+        if (k >= 0) return MenuPosition{static_cast<int>(i), k};
+    }
+    return MenuPosition{-1, -1};
+}

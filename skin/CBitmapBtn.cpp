@@ -2,6 +2,7 @@
 
 #include "framework/Messages.h"
 #include "skin/AccessibleControl.h"
+#include "skin/FocusCues.h"
 #include "skin/GdiObject.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
@@ -15,11 +16,10 @@ constexpr UINT kCaptionRectFormat =
     DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP | DT_END_ELLIPSIS;
 }
 
-void CBitmapBtn::RemoveFrameStyles() {
-    const LONG_PTR frameStyles = WS_BORDER | WS_TABSTOP;
+void CBitmapBtn::RemoveBorderStyle() {
     const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
-    if (!(style & frameStyles)) return;
-    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style & ~frameStyles);
+    if (!(style & WS_BORDER)) return;
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
     // The client area grows over the border only once the frame is computed again.
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -31,7 +31,7 @@ void CBitmapBtn::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdip
     hoverImage = hovered;
     pressedImage = pressed;
     disabledImage = disabled;
-    if (m_hWnd) RemoveFrameStyles();
+    if (m_hWnd) RemoveBorderStyle();
 }
 
 void CBitmapBtn::SetText(const std::wstring& text, int xOffset, int mode) {
@@ -57,7 +57,7 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         LRESULT result = CButton::WindowProc(message, wParam, lParam);
-        RemoveFrameStyles();
+        RemoveBorderStyle();
         if (!caption.empty()) SetWindowText(caption.c_str());
         return result;
     }
@@ -82,6 +82,23 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_KEYDOWN:
+        if (OnKeyDown(static_cast<UINT>(wParam))) return 0;
+        break;
+    case WM_KEYUP:
+        if (checkBoxMode && wParam == VK_SPACE) {
+            OnSpaceReleased();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+        // The ring comes and goes with the focus and with the window's focus cues.
+        LRESULT result = CButton::WindowProc(message, wParam, lParam);
+        Invalidate(TRUE);
+        return result;
+    }
     case WM_ERASEBKGND:
         return TRUE;
     case WM_GETOBJECT:
@@ -143,6 +160,7 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawSkinImage(graphics, ImageFor(look.image), Gdiplus::Rect(0, 0, squareImage ? height : width, height));
     }
     if (textVisible && !caption.empty()) DrawCaption(dc, width, height);
+    if (DrawsFocusRing(m_hWnd)) DrawFocusRing(dc, client);
 }
 
 void CBitmapBtn::DrawCaption(HDC dc, int width, int height) {
@@ -193,4 +211,20 @@ void CBitmapBtn::OnCheckBoxRelease() {
     const int id = ::GetDlgCtrlID(m_hWnd);
     // Last: the parent may destroy the button while handling the click.
     if (parent) ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+bool CBitmapBtn::OnKeyDown(UINT virtualKey) {
+    if (!onKeyDown) return false;
+    // A copy: the handler may replace or destroy the callback with the button.
+    std::function<bool(UINT)> handler = onKeyDown;
+    return handler(virtualKey);
+}
+
+void CBitmapBtn::OnSpaceReleased() {
+    // The button class pressed the button at the key press, as it does at a mouse press; the
+    // release is a click only while it is still pressed.
+    if (!(SendMessage(BM_GETSTATE) & BST_PUSHED)) return;
+    SendMessage(BM_SETSTATE, FALSE);
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    OnCheckBoxRelease();
 }

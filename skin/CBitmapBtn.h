@@ -9,6 +9,10 @@
 // button at the release in check-box mode. The parent's framework reflects it back here, where it
 // calls onClick: the parent's own WM_COMMAND handling runs first.
 //
+// It takes the keyboard focus (WS_TABSTOP is kept), draws a focus ring in the accent colour while
+// it has the focus and its window shows focus cues (FocusCues.h), and Space clicks it as the left
+// mouse button does, through the same BN_CLICKED.
+//
 // Accessibility clients learn its role (accessibleRole with checkBoxMode) and whether it is
 // checked; the name they read is the window text.
 #pragma once
@@ -52,6 +56,9 @@ public:
     // Called for every BN_CLICKED (not for the second click of a double click, which comes as
     // BN_DOUBLECLICKED after its own BN_CLICKED). The button may be destroyed by it.
     std::function<void()> onClick;
+    // Called for every key pressed while the button has the focus, before the button's own
+    // handling; true when it took the key. The button may be destroyed by it.
+    std::function<bool(UINT virtualKey)> onKeyDown;
 
     // Replaces the four images without repainting; the images stay their owner's.
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled);
@@ -67,11 +74,15 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    void RemoveFrameStyles();
+    void RemoveBorderStyle();
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawCaption(HDC dc, int width, int height);
     Gdiplus::Image* ImageFor(ButtonImageRole role) const;
     COLORREF ColorFor(ButtonTextRole role) const;
     void OnMouseMove(UINT flags, POINT point);
     void OnCheckBoxRelease();
+    // OnKeyDown(UINT virtualKey): true when onKeyDown took the key
+    bool OnKeyDown(UINT virtualKey);
+    // OnSpaceReleased(): check-box mode; the click of a Space press
+    void OnSpaceReleased();
 };

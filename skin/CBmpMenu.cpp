@@ -62,6 +62,7 @@ tagBMPMENUINFO* CBmpMenu::ItemAt(size_t index) {
 }
 
 BOOL CBmpMenu::OnInitDialog() {
+    returnFocus = ::GetFocus();
     CMenuColumn::OnInitDialog();
     LoadImages();
     const SIZE item = SkinImageSize(itemNormalImage.get());
@@ -76,7 +77,8 @@ BOOL CBmpMenu::OnInitDialog() {
         CreateItemButton(i, RECT{0, top, width, top + item.cy}, entry.text, normal, hovered, hovered, normal);
         ++i;
     }
-    return TRUE;
+    FocusItem(currentItem >= 0 && static_cast<size_t>(currentItem) < menuItems.size() ? static_cast<size_t>(currentItem) : 0);
+    return FALSE;
 }
 
 BOOL CBmpMenu::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -99,6 +101,9 @@ LRESULT CBmpMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SUBMENU_PICK:
         OnSubMenuPick(wParam, lParam);
         break;
+    case WM_SUBMENU_CLOSE:
+        OnSubMenuClosed(static_cast<int>(wParam));
+        return 0;
     default:
         break;
     }
@@ -122,13 +127,14 @@ void CBmpMenu::OnButtonHover(HWND button) {
     }
 }
 
-void CBmpMenu::OpenSubMenu(int index, tagBMPMENUINFO& item) {
+void CBmpMenu::OpenSubMenu(int index, tagBMPMENUINFO& item, int focusSubItem) {
     item.subMenuOpen = 1;
     const SIZE itemSize = SkinImageSize(itemNormalImage.get());
     const SIZE subSize = SkinImageSize(subNormalImage.get());
     const POINT origin = SubMenuOrigin(POINT{menuX, menuY}, itemSize, index, subSize.cx,
                                        ::GetSystemMetrics(SM_CXFULLSCREEN), displayScale);
     subMenu = std::make_unique<CSubBmpMenu>(index, item.subItems.get(), origin);
+    subMenu->focusItem = focusSubItem;
     subMenu->SetImages(CopyImageArea(subNormalImage.get(), subSize), CopyImageArea(subHoverImage.get(), subSize),
                        CopyImageArea(subPressedImage.get(), subSize), CopyImageArea(subDisabledImage.get(), subSize));
     if (subMenu->Create(this)) subMenu->ShowWindow(SW_SHOW);
@@ -139,6 +145,56 @@ void CBmpMenu::CloseSubMenu() {
     if (tagBMPMENUINFO* item = ItemAt(static_cast<size_t>(subMenu->ParentIndex()))) item->subMenuOpen = 0;
     subMenu->DestroyWindow();
     subMenu.reset();
+}
+
+bool CBmpMenu::OnItemKey(size_t index, UINT virtualKey) {
+    tagBMPMENUINFO* item = ItemAt(index);
+    if (!item) return false;
+    switch (virtualKey) {
+    case VK_UP:
+    case VK_DOWN:
+        CloseSubMenu();
+        return false;
+    case VK_RIGHT:
+        if (item->hasSubItems) EnterSubMenu(static_cast<int>(index), *item);
+        return true;
+    case VK_RETURN:
+        if (item->hasSubItems) {
+            EnterSubMenu(static_cast<int>(index), *item);
+        } else {
+            const MenuPick pick = MainItemPick(static_cast<int>(index), item->id);
+            ::PostMessageW(ReportWindow(), WM_MENU_PICK, pick.wParam, pick.lParam);
+        }
+        return true;
+    case VK_ESCAPE:
+        Dismiss();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CBmpMenu::EnterSubMenu(int index, tagBMPMENUINFO& item) {
+    const int subCount = item.subItems ? static_cast<int>(item.subItems->size()) : 0;
+    const int focus = index == currentItem && currentSubItem >= 0 && currentSubItem < subCount ? currentSubItem : 0;
+    if (subMenu && subMenu->ParentIndex() == index) {
+        subMenu->FocusSubItem(static_cast<size_t>(focus));
+        return;
+    }
+    CloseSubMenu();
+    OpenSubMenu(index, item, focus);
+}
+
+void CBmpMenu::OnSubMenuClosed(int parentIndex) {
+    if (!subMenu || subMenu->ParentIndex() != parentIndex) return;
+    CloseSubMenu();
+    FocusItem(static_cast<size_t>(parentIndex));
+}
+
+void CBmpMenu::Dismiss() {
+    CloseSubMenu();
+    ShowWindow(SW_HIDE);
+    if (returnFocus && ::IsWindow(returnFocus)) ::SetFocus(returnFocus);
 }
 
 void CBmpMenu::OnSubMenuPick(WPARAM wParam, LPARAM lParam) {

@@ -231,6 +231,16 @@ bool CListBoxEx::OnDoubleClick(LPARAM point) {
     return true;
 }
 
+void CListBoxEx::OnArrowKey(bool down) {
+    const int count = GetCount();
+    if (ignoreMouse || count <= 0) return;
+    const int current = GetCurSel();
+    int row = current < 0 ? 0 : current + (down ? 1 : -1);
+    if (row < 0 || row >= count) return;
+    SetCurSel(row);
+    if (notifyOnClick) Notify(WM_LIST_CLICK, row);
+}
+
 void CListBoxEx::OnRightButtonUp(LPARAM point) {
     const int row = RowAt(point);
     if (row < 0) return;
@@ -241,9 +251,12 @@ void CListBoxEx::OnRightButtonUp(LPARAM point) {
 LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_KEYDOWN:
+        if (IsEditing()) break;
+        if (wParam == VK_UP || wParam == VK_DOWN) OnArrowKey(wParam == VK_DOWN);
+        return 0;
     case WM_KEYUP:
     case WM_CHAR:
-        // No keyboard navigation: the arrows, paging and type-ahead never move the selection.
+        // Paging and type-ahead never move the selection.
         if (!IsEditing()) return 0;
         break;
     case WM_LBUTTONDOWN:

@@ -1,10 +1,11 @@
 // The owner-drawn list of the macro editor: dark rows of one height, a press or release arrow in
-// front of key rows, clicks reported to its owner, no keyboard navigation, and an in-place number
-// editor for a row's value. Rows hold their text and a datum only; the owner knows their meaning.
+// front of key rows, clicks reported to its owner, and an in-place number editor for a row's
+// value. Of the keys only Up and Down reach it: they move the selection one row, as a left press
+// on that row does (and are refused while the mouse is); paging and type-ahead never move it. Rows hold their text and a datum only; the owner knows their meaning.
 // Emptying the list (LB_RESETCONTENT) closes an open editor without storing its value.
 //
 // Posts to notifyWindow (to the parent with lParam 0 when there is none):
-//   WM_LIST_CLICK(row, datum)        left press on a row, with notifyOnClick
+//   WM_LIST_CLICK(row, datum)        left press on a row, or Up or Down onto it, with notifyOnClick
 //   WM_LIST_RIGHTCLICK(row, datum)   right release over the list, without noRightClick
 //   WM_LIST_VALUE_EDITED(value, row) an in-place edit was committed (notifyWindow only)
 #pragma once
@@ -84,6 +85,8 @@ private:
     bool OnLeftButtonDown(LPARAM point);
     bool OnDoubleClick(LPARAM point);
     void OnRightButtonUp(LPARAM point);
+    // OnArrowKey(bool down): Up or Down, outside an edit
+    void OnArrowKey(bool down);
     void OpenEditor(int row);
 
     HWND notifyWindow = nullptr;  // borrowed: the owner

@@ -1,6 +1,7 @@
 #include "skin/CMenuColumn.h"
 
 #include "res/resource.h"
+#include "skin/FocusCues.h"
 
 namespace {
 constexpr COLORREF kItemTextColor = RGB(255, 255, 255);
@@ -18,7 +19,8 @@ void CMenuColumn::CreateItemButton(size_t index, const RECT& rect, const wchar_t
                                    Gdiplus::Image* hovered, Gdiplus::Image* pressed, Gdiplus::Image* disabled) {
     if (index >= itemButtons.size()) return;
     CBitmapBtn& button = itemButtons[index];
-    button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, this, 0);
+    button.Create(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect, this, 0);
+    button.onKeyDown = [this, index](UINT virtualKey) { return OnKey(index, virtualKey); };
     button.SetImages(normal, hovered, pressed, disabled);
     button.SetText(text, 0, kTextCentred);
     button.normalTextColor = kItemTextColor;
@@ -36,4 +38,31 @@ int CMenuColumn::ButtonIndex(HWND button) const {
         if (itemButtons[i].m_hWnd == button) return static_cast<int>(i);
     }
     return -1;
+}
+
+BOOL CMenuColumn::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    // Opened by the keyboard, the column shows its focus at once.
+    SetFocusCues(m_hWnd, FocusCuesShown(ReportWindow()));
+    return TRUE;
+}
+
+void CMenuColumn::FocusItem(size_t index) {
+    if (index >= itemButtons.size() || !itemButtons[index].m_hWnd) return;
+    // Through the dialog manager, which keeps the focus there when the column is activated again.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(itemButtons[index].m_hWnd), TRUE);
+}
+
+size_t CMenuColumn::ItemCount() const {
+    size_t count = 0;
+    while (count < itemButtons.size() && itemButtons[count].m_hWnd) ++count;
+    return count;
+}
+
+bool CMenuColumn::OnKey(size_t index, UINT virtualKey) {
+    if (OnItemKey(index, virtualKey)) return true;
+    const size_t count = ItemCount();
+    if (count == 0 || (virtualKey != VK_UP && virtualKey != VK_DOWN)) return false;
+    FocusItem(virtualKey == VK_DOWN ? (index + 1) % count : (index + count - 1) % count);
+    return true;
 }

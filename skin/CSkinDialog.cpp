@@ -1,5 +1,6 @@
 #include "skin/CSkinDialog.h"
 
+#include "skin/FocusCues.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
 #include "skin/WindowDpi.h"
@@ -33,6 +34,8 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         displayScale = WindowScale(m_hWnd);
         CreateSkinLayout();
         ApplyRegion();
+        // Hidden focus rings in the system's controls too, until a key is pressed.
+        SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL));
         return 0;
     case WM_ERASEBKGND:
         return eraseResult;
@@ -51,6 +54,7 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam) OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_DESTROY: {
+        ForgetFocusCues(m_hWnd);
         LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         ReleaseSkin();
         return result;
@@ -80,6 +84,11 @@ void CSkinDialog::LayOutAgain() {
     for (HWND child : children) ::DestroyWindow(child);
     ReleaseSkin();
     CreateSkinLayout();
+}
+
+BOOL CSkinDialog::PreTranslateMessage(MSG* message) {
+    NoteInputForFocusCues(*message);
+    return CDialog::PreTranslateMessage(message);
 }
 
 void CSkinDialog::ApplyRegion() {

@@ -1,5 +1,7 @@
 // A skinned top-level window: a frameless dialog painted from skin images, shaped by a region
 // bitmap when it has one, and moved by dragging its own surface. Subclasses give the pieces.
+// It opens with focus rings hidden; its modal loop shows them once a key is pressed in any window
+// of the thread and hides them again with a mouse press (FocusCues.h).
 #pragma once
 #include "framework/CDialog.h"
 #include "skin/DisplayScale.h"
@@ -18,6 +20,7 @@ public:
     CSkinDialog(UINT templateId, CWnd* parent, SkinPaintDC::Mode paintMode, BOOL eraseResult = TRUE);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* message) override;
 
 protected:
     // --- override these ---

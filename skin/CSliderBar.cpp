@@ -18,7 +18,7 @@ BOOL CSliderBar::Create(Gdiplus::Bitmap* thumb, Gdiplus::Bitmap* disabledThumb, 
     disabledThumbImage = disabledThumb;
     barRect = rect;
     sliderId = static_cast<int>(id);
-    return CreateEx(0, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
+    return CreateEx(WS_EX_CONTROLPARENT, SkinControlClass(), L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
 }
 
 bool CSliderBar::ReflectChange(HWND parent, WPARAM wParam, LPARAM lParam) {
@@ -62,6 +62,9 @@ LRESULT CSliderBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SLIDER_CHANGED:
         // The thumb's new value, passed on under the bar's id.
         ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, wParam, sliderId);
+        return 0;
+    case WM_SETFOCUS:
+        if (thumb->m_hWnd) ::SetFocus(thumb->m_hWnd);
         return 0;
     case WM_ENABLE:
         thumb->enabled = static_cast<BOOL>(wParam);

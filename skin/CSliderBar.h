@@ -3,6 +3,7 @@
 // left-button press and release on the bar itself, and for every report of its thumb. The page
 // hands each report back with ReflectChange, which calls the bar's onChange: so the owner learns
 // the value when the posted report arrives, not inside the mouse handler.
+// The focus it is given goes on to the thumb, which Tab also reaches inside it.
 // Accessibility clients read it as a slider with the thumb's value and the range.
 #pragma once
 #include "framework/CWnd.h"

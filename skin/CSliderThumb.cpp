@@ -2,6 +2,7 @@
 
 #include "framework/Messages.h"
 #include "skin/AccessibleControl.h"
+#include "skin/FocusCues.h"
 #include "skin/SkinControlClass.h"
 #include "skin/SkinPaintDC.h"
 #include "skin/SkinRegion.h"
@@ -75,6 +76,16 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // Losing the mouse in the middle of a drag ends it where the thumb stands.
         if (dragging) EndDrag(false);
         break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        if (OnKeyDown(static_cast<UINT>(wParam))) return 0;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        Invalidate(TRUE);
+        break;
     case WM_PAINT:
         Paint();
         return 0;
@@ -87,6 +98,16 @@ LRESULT CSliderThumb::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+bool CSliderThumb::OnKeyDown(UINT virtualKey) {
+    if (!IsSliderKey(virtualKey)) return false;
+    if (dragging || !enabled) return true;
+    const int moved = ValueAfterKey(virtualKey, value, Range(), axis == SliderAxis::Vertical);
+    if (moved == value) return true;
+    SetPos(moved);
+    SendValueToBar();
+    return true;
 }
 
 void CSliderThumb::OnLButtonDown(POINT point) {
@@ -124,9 +145,16 @@ void CSliderThumb::ReportValue() {
     const RECT rect = RectInBar();
     if (axis == SliderAxis::Horizontal) {
         StoreValue(ValueFromThumbOffset(rect.left - trackMinX, Range(), trackMaxX - trackMinX, thumbWidth));
-        ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
     } else {
         StoreValue(ValueFromThumbOffset(rect.top - trackMinY, Range(), trackMaxY - trackMinY, thumbHeight));
+    }
+    SendValueToBar();
+}
+
+void CSliderThumb::SendValueToBar() {
+    if (axis == SliderAxis::Horizontal) {
+        ::PostMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
+    } else {
         ::SendMessageW(::GetParent(m_hWnd), WM_SLIDER_CHANGED, static_cast<WPARAM>(value), sliderId);
     }
 }
@@ -144,4 +172,5 @@ void CSliderThumb::Paint() {
     Gdiplus::Graphics graphics(paint.Dc());
     Gdiplus::Image* image = !enabled && disabledThumbImage ? disabledThumbImage : thumbImage;
     DrawSkinImage(graphics, image, Gdiplus::Rect(0, 0, thumbWidth, thumbHeight));
+    if (DrawsFocusRing(m_hWnd)) DrawFocusRing(paint.Dc(), paint.Client(), 1);
 }

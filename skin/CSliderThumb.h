@@ -1,7 +1,9 @@
 // The thumb of an image slider: a child of its bar that paints the thumb image and can be dragged
 // along the bar. At the end of a drag it reports the value under it to the bar with
 // WM_SLIDER_CHANGED(value, id): posted by a horizontal thumb, sent by a vertical one. Nothing is
-// reported while it moves. To accessibility clients thumb and bar are both the slider: its value
+// reported while it moves. With the focus, the arrows, Page Up, Page Down, Home and End move it
+// (SliderMath.h) and report the new value as a drag does; a focus ring in the accent colour shows
+// while the window shows focus cues. To accessibility clients thumb and bar are both the slider: its value
 // and its range.
 #pragma once
 #include "framework/CWnd.h"
@@ -61,6 +63,10 @@ private:
     // The drag is over: reports the value under the thumb unless it stands where it was pressed.
     void EndDrag(bool releaseCapture);
     void ReportValue();
+    // Passes `value` to the bar as the end of a drag does.
+    void SendValueToBar();
+    // OnKeyDown(UINT virtualKey): true when the key is one of the slider's
+    bool OnKeyDown(UINT virtualKey);
     // Stores `newValue`; a change is announced to accessibility clients of the thumb and of its bar.
     void StoreValue(int newValue);
 

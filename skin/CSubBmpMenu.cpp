@@ -29,16 +29,36 @@ BOOL CSubBmpMenu::OnInitDialog() {
         CreateItemButton(k, RECT{0, top + line, width, top + item.cy}, (*subItems)[k].text, normalImage.get(),
                          hoverImage.get(), pressedImage.get(), disabledImage.get());
     }
-    return TRUE;
+    if (focusItem < 0) return TRUE;
+    FocusItem(static_cast<size_t>(focusItem));
+    return FALSE;
 }
 
 BOOL CSubBmpMenu::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int k = ButtonIndex(reinterpret_cast<HWND>(lParam));
-    if (k >= 0 && subItems && static_cast<size_t>(k) < subItems->size()) {
-        const MenuPick pick = SubItemPick(parentIndex, k, (*subItems)[static_cast<size_t>(k)].id);
-        ::PostMessageW(ReportWindow(), WM_SUBMENU_PICK, pick.wParam, pick.lParam);
-    }
+    if (k >= 0) Pick(static_cast<size_t>(k));
     return CMenuColumn::OnCommand(wParam, lParam);
+}
+
+void CSubBmpMenu::Pick(size_t k) {
+    if (!subItems || k >= subItems->size()) return;
+    const MenuPick pick = SubItemPick(parentIndex, static_cast<int>(k), (*subItems)[k].id);
+    ::PostMessageW(ReportWindow(), WM_SUBMENU_PICK, pick.wParam, pick.lParam);
+}
+
+bool CSubBmpMenu::OnItemKey(size_t index, UINT virtualKey) {
+    switch (virtualKey) {
+    case VK_RETURN:
+        Pick(index);
+        return true;
+    case VK_LEFT:
+    case VK_ESCAPE:
+        // Posted: the menu destroys this column, whose button is handling the key.
+        ::PostMessageW(ReportWindow(), WM_SUBMENU_CLOSE, static_cast<WPARAM>(parentIndex), 0);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CSubBmpMenu::ReleaseSkin() {

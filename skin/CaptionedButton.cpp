@@ -5,7 +5,7 @@ constexpr COLORREF kCaptionColor = RGB(0xFF, 0xFF, 0xFF);
 }
 
 BOOL CreateSkinButton(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images) {
-    if (!button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, &parent, 0)) return FALSE;
+    if (!button.Create(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect, &parent, 0)) return FALSE;
     button.SetImages(images.normal, images.hover, images.pressed, images.disabled);
     return TRUE;
 }

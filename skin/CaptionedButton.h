@@ -22,7 +22,8 @@ struct ButtonImageSet {
     Gdiplus::Image* disabled = nullptr;
 };
 
-// `button` as a visible child of `parent` at `rect` (WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, id 0)
+// `button` as a visible child of `parent` at `rect` (WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+// id 0)
 // showing `images`, without a caption.
 BOOL CreateSkinButton(CBitmapBtn& button, CWnd& parent, const RECT& rect, const ButtonImageSet& images);
 

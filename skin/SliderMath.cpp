@@ -1,5 +1,7 @@
 #include "skin/SliderMath.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 namespace {
@@ -34,4 +36,38 @@ int ClampDragDelta(int delta, int start, int end, int trackMin, int trackMax) {
     if (start + delta < trackMin) delta = trackMin - start;
     if (end + delta > trackMax) delta = trackMax - end;
     return delta;
+}
+
+bool IsSliderKey(unsigned virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int ValueAfterKey(unsigned virtualKey, int value, SliderRange range, bool vertical) {
+    const int page = std::max(1, (range.maxValue - range.minValue) / 10);
+    const int up = vertical ? -1 : 1;  // what Up and Page Up add, in lines and pages
+    int moved = value;
+    switch (virtualKey) {
+    case VK_LEFT: moved = value - 1; break;
+    case VK_RIGHT: moved = value + 1; break;
+    case VK_UP: moved = value + up; break;
+    case VK_DOWN: moved = value - up; break;
+    case VK_PRIOR: moved = value + up * page; break;
+    case VK_NEXT: moved = value - up * page; break;
+    case VK_HOME: moved = range.minValue; break;
+    case VK_END: moved = range.maxValue; break;
+    default: return value;
+    }
+    return std::clamp(moved, range.minValue, std::max(range.minValue, range.maxValue));
 }

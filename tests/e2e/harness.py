@@ -115,6 +115,20 @@ class Window:
                      dialog["y"] + rows[0]["y"] + rows[0]["height"] // 2)
         return True
 
+    def focused(self):
+        """The control with the keyboard focus in the window's thread: its "children" row, in the
+        coordinates of the top-level window holding it, with that window's handle as "root"; or
+        None."""
+        code, out = probe("focus", self.title)
+        lines = out.splitlines()
+        if code != 0 or len(lines) < 2:
+            return None
+        head, _, text = lines[1].partition("|")
+        hwnd, cls, visible, enabled, x, y, w, h = head.split()
+        return {"hwnd": int(hwnd), "class": cls, "visible": visible == "1", "enabled": enabled == "1",
+                "x": int(x), "y": int(y), "width": int(w), "height": int(h), "text": text,
+                "root": int(lines[0].split()[0])}
+
     def child_at(self, point):
         """The child control under a client point, or None."""
         for child in self.children():

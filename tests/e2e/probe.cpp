@@ -9,6 +9,9 @@
 //   probe children <title>                 one line per child: "hwnd class visible enabled x y w h|text"
 //   probe find <title> <text>              the same line of each child whose window text is <text>
 //   probe owned-find <title> <text>        the same of the children of the titled window's dialog
+//   probe focus <title>                    the keyboard focus of the window's thread: "info" of
+//                                          the top-level window holding it, then its "children"
+//                                          row in that window's client coordinates
 //   probe look <title>                     "style exstyle iconic foreground" (foreground: 1 when
 //                                          the window or a window it owns is the active one)
 //   probe send <title> <msg> <wp> <lp>     SendMessage; prints the result
@@ -187,6 +190,17 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"children" || (command == L"find" && argc >= 4)) {
         ChildListing listing{hwnd, command == L"find" ? argv[3] : nullptr};
         ::EnumChildWindows(hwnd, PrintChild, reinterpret_cast<LPARAM>(&listing));
+        return 0;
+    }
+    if (command == L"focus") {
+        // The keyboard focus of the window's thread, as a row of "children" in the coordinates
+        // of the top-level window that holds it, which is printed first with "info".
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(hwnd, nullptr), &thread) || !thread.hwndFocus) return 1;
+        HWND root = ::GetAncestor(thread.hwndFocus, GA_ROOT);
+        PrintInfo(root);
+        PrintChild(thread.hwndFocus, reinterpret_cast<LPARAM>(root));
         return 0;
     }
     if (command == L"watch" && argc >= 6) {

@@ -67,4 +67,35 @@ TEST(FunctionMenu, MacroSubMenuListsTheLibraryBehindTheEditorEntry) {
 
     EXPECT_EQ(1u, BuildFunctionMenu({})[12].subItems.size()) << "the editor entry without macros";
 }
+
+TEST(FunctionMenu, TheRecordsFunctionIsFoundAsItemOrSubItem) {
+    InitFolders();
+    const std::vector<FunctionMenuItem> menu = BuildFunctionMenu({L"Reload", L"Combo"});
+    struct FindCase {
+        int code;
+        int keyNumber;
+        MenuPosition position;
+    };
+    const FindCase cases[] = {
+        {FUNC_LEFT_CLICK, 0, {0, -1}},
+        {FUNC_SINGLE_KEY, 0, {7, -1}},
+        {FUNC_SCROLL_FIRST + 1, 0, {6, -1}},
+        {FUNC_BASIC_FIRST + 2, 0, {9, 2}},
+        {FUNC_MEDIA_LAST, 0, {11, 7}},
+        {FUNC_DPI_FIRST, 0, {14, 0}},
+        {FUNC_SCROLL_LAST, 0, {16, 0}},  // the scroll code in the rate sub-menu
+        {FUNC_RATE_LAST, 0, {16, 2}},
+        {FUNC_MACRO, 1, {12, 2}},        // slot 1, behind the editor entry
+        {FUNC_MACRO, 9, {12, -1}},       // a slot the library lacks
+        {FUNC_UNSET, 0, {-1, -1}},
+    };
+    for (const FindCase& c : cases) {
+        ButtonAssignment record{};
+        record.ButtonFunc = static_cast<std::uint8_t>(c.code);
+        record.KeyNumber = static_cast<std::uint8_t>(c.keyNumber);
+        const MenuPosition found = FindFunctionInMenu(menu, record);
+        EXPECT_EQ(c.position.item, found.item) << c.code;
+        EXPECT_EQ(c.position.subItem, found.subItem) << c.code;
+    }
+}
 }  // namespace

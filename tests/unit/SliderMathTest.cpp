@@ -1,5 +1,7 @@
 #include "skin/SliderMath.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +106,42 @@ TEST(SliderMath, DragStopsAtTheTrackEnds) {
     };
     for (const DragCase& c : cases) {
         EXPECT_EQ(c.clamped, ClampDragDelta(c.delta, c.start, c.end, 0, 244)) << "delta " << c.delta;
+    }
+}
+
+TEST(SliderMath, KeysMoveOneValueATenthOfTheRangeOrToTheEnds) {
+    struct KeyCase {
+        unsigned key;
+        int value;
+        SliderRange range;
+        int moved;
+        bool vertical = false;
+    };
+    const KeyCase cases[] = {
+        {VK_LEFT, 5, {1, 10}, 4},      {VK_DOWN, 5, {1, 10}, 4},
+        {VK_RIGHT, 5, {1, 10}, 6},     {VK_UP, 5, {1, 10}, 6},
+        {VK_LEFT, 1, {1, 10}, 1},      // stays at the ends
+        {VK_RIGHT, 10, {1, 10}, 10},
+        {VK_NEXT, 100, {0, 255}, 75},  // a tenth of 255 is 25
+        {VK_PRIOR, 100, {0, 255}, 125},
+        {VK_PRIOR, 250, {0, 255}, 255},
+        {VK_NEXT, 10, {0, 255}, 0},
+        {VK_PRIOR, 2, {1, 4}, 3},      // a range under ten moves one
+        {VK_HOME, 7, {1, 20}, 1},
+        {VK_END, 7, {1, 20}, 20},
+        {VK_SPACE, 7, {1, 20}, 7},     // not a slider key
+        {VK_TAB, 7, {1, 20}, 7},
+        // Vertical: the smallest value at the top, where Up and Page Up go.
+        {VK_UP, 40, {2, 80}, 39, true},   {VK_DOWN, 40, {2, 80}, 41, true},
+        {VK_LEFT, 40, {2, 80}, 39, true}, {VK_RIGHT, 40, {2, 80}, 41, true},
+        {VK_PRIOR, 40, {2, 80}, 33, true}, {VK_NEXT, 40, {2, 80}, 47, true},
+        {VK_HOME, 40, {2, 80}, 2, true},  {VK_END, 40, {2, 80}, 80, true},
+        {VK_UP, 2, {2, 80}, 2, true},
+    };
+    for (const KeyCase& c : cases) {
+        EXPECT_EQ(c.moved, ValueAfterKey(c.key, c.value, c.range, c.vertical))
+            << "key " << c.key << " at " << c.value << (c.vertical ? " vertical" : "");
+        EXPECT_EQ(c.key != VK_SPACE && c.key != VK_TAB, IsSliderKey(c.key)) << "key " << c.key;
     }
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CaptionedButton.h"
+#include "skin/FocusCues.h"
 #include "window/SkinTestSupport.h"
 
 namespace {
@@ -37,9 +38,10 @@ protected:
     CBitmapBtn button;
 };
 
-TEST_F(BitmapBtnTest, FrameStylesAreRemovedAndTheImageFillsTheWholeButton) {
+TEST_F(BitmapBtnTest, BorderIsRemovedTheTabStopKeptAndTheImageFillsTheWholeButton) {
     const LONG_PTR style = ::GetWindowLongPtrW(button.m_hWnd, GWL_STYLE);
-    EXPECT_EQ(0, style & (WS_BORDER | WS_TABSTOP));
+    EXPECT_EQ(0, style & WS_BORDER);
+    EXPECT_NE(0, style & WS_TABSTOP) << "the button takes the keyboard focus";
     EXPECT_EQ(100, button.GetClientRect().right);
     EXPECT_EQ(kNormal, Shown(0, 0));
     EXPECT_EQ(kNormal, Shown(99, 29));
@@ -259,5 +261,85 @@ TEST_F(BitmapBtnTest, ReplacedImagesStayTheirOwners) {
     second.Invalidate();
     EXPECT_EQ(kFill, Shown());
     EXPECT_EQ(kNormal, PixelOf(second.m_hWnd, 50, 15)) << "the image the first button let go of is still whole";
+}
+
+// The ring is read from the painted pixels: the accent colour along the edges of the focused
+// button while the window shows focus cues, the image everywhere else.
+TEST_F(BitmapBtnTest, TheFocusedButtonShowsAnAccentRingOnceTheKeyboardIsUsedAndNotAfterAClick) {
+    CBitmapBtn other;
+    ASSERT_TRUE(CreateSkinButton(other, parent, RECT{10, 60, 110, 90}, {normal.get(), hover.get(), pressed.get(), disabled.get()}));
+    ::SetFocus(button.m_hWnd);
+    SetFocusCues(parent.m_hWnd, false);
+    EXPECT_EQ(kNormal, Shown(0, 0)) << "focus cues hidden: no ring";
+
+    MSG key{button.m_hWnd, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    NoteInputForFocusCues(key);
+    EXPECT_TRUE(FocusCuesShown(button.m_hWnd));
+    struct Spot {
+        int x;
+        int y;
+        COLORREF focused;
+    };
+    const Spot spots[] = {
+        {0, 0, kFocusRingColor},  {1, 1, kFocusRingColor},  {99, 29, kFocusRingColor}, {50, 0, kFocusRingColor},
+        {0, 15, kFocusRingColor}, {98, 15, kFocusRingColor}, {2, 2, kNormal},          {50, 15, kNormal},
+    };
+    for (const Spot& spot : spots) {
+        EXPECT_EQ(spot.focused, Shown(spot.x, spot.y)) << "focused at " << spot.x << ", " << spot.y;
+        EXPECT_EQ(kNormal, PixelOf(other.m_hWnd, spot.x, spot.y)) << "unfocused at " << spot.x << ", " << spot.y;
+    }
+
+    ::SetFocus(other.m_hWnd);
+    EXPECT_EQ(kNormal, Shown(0, 0)) << "the ring goes with the focus";
+    EXPECT_EQ(kFocusRingColor, PixelOf(other.m_hWnd, 0, 0));
+
+    MSG press{other.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5), 0, {0, 0}};
+    NoteInputForFocusCues(press);
+    EXPECT_FALSE(FocusCuesShown(other.m_hWnd));
+    EXPECT_EQ(kNormal, PixelOf(other.m_hWnd, 0, 0)) << "a mouse press hides the ring";
+}
+
+// Space as the button class sees it: pressed at the key press, clicked at the release.
+TEST_F(BitmapBtnTest, SpaceClicksAsTheMouseDoesInBothModes) {
+    int clicks = 0;
+    button.onClick = [&clicks] { ++clicks; };
+    ::SetFocus(button.m_hWnd);
+    auto space = [this] {
+        button.SendMessage(WM_KEYDOWN, VK_SPACE, 0x00390001);
+        button.SendMessage(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
+        PumpMessages();
+    };
+    space();
+    EXPECT_EQ(1u, Clicks());
+    EXPECT_EQ(1, clicks) << "the click's own callback, through the reflected BN_CLICKED";
+    EXPECT_FALSE(button.checked);
+
+    button.checkBoxMode = 1;
+    space();
+    EXPECT_TRUE(button.checked);
+    space();
+    EXPECT_FALSE(button.checked);
+    auto commands = parent.Received(WM_COMMAND);
+    ASSERT_EQ(3u, commands.size());
+    EXPECT_EQ(static_cast<WPARAM>(MAKEWPARAM(0, BN_CLICKED)), commands[2].wParam);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(button.m_hWnd), commands[2].lParam);
+    EXPECT_EQ(3, clicks);
+
+    button.SendMessage(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
+    EXPECT_EQ(3u, parent.Received(WM_COMMAND).size()) << "a release without its press clicks nothing";
+}
+
+TEST_F(BitmapBtnTest, KeysGoToTheKeyCallbackFirst) {
+    std::vector<UINT> keys;
+    button.onKeyDown = [&keys](UINT key) {
+        keys.push_back(key);
+        return key == VK_SPACE;
+    };
+    button.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+    button.SendMessage(WM_KEYDOWN, VK_SPACE, 0x00390001);
+    button.SendMessage(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
+    PumpMessages();
+    EXPECT_EQ((std::vector<UINT>{VK_DOWN, VK_SPACE}), keys);
+    EXPECT_EQ(0u, Clicks()) << "a key the callback took is not the button's";
 }
 }  // namespace

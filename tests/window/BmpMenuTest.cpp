@@ -30,8 +30,11 @@ protected:
 
     static std::wstring Background(const wchar_t* name) { return SkinFolderPath(SkinFolder::Background) + name; }
 
-    std::unique_ptr<CBmpMenu> Open(POINT at, const std::vector<MenuEntry>& entries) {
+    std::unique_ptr<CBmpMenu> Open(POINT at, const std::vector<MenuEntry>& entries, int currentItem = -1,
+                                   int currentSubItem = -1) {
         auto menu = std::make_unique<CBmpMenu>();
+        menu->currentItem = currentItem;
+        menu->currentSubItem = currentSubItem;
         menu->SetItemImages(Background(L"menuitem-n.png"), Background(L"menuitem-d.png"), Background(L"menuitem-d2.png"),
                             Background(L"menuitem-n2.png"));
         menu->SetSubMenuImages(Background(L"menuitem-n.png"), Background(L"menuitem-d.png"),
@@ -214,5 +217,76 @@ TEST_F(BmpMenuTest, DestroyingTheMenuEmptiesTheClassWideList) {
         neverShown.AddItem(L"built, never shown", 1);
     }
     EXPECT_TRUE(CBmpMenu::menuItems.empty()) << "the next menu starts empty";
+}
+
+// Keys as the focused item button gets them.
+void PressKey(WPARAM key) {
+    ::SendMessageW(::GetFocus(), WM_KEYDOWN, key, 0);
+    PumpMessages();
+}
+
+TEST_F(BmpMenuTest, KeysMoveThroughTheItemsAndOpenAndCloseASubMenu) {
+    HWND before = ::CreateWindowExW(0, L"BUTTON", L"function", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 80, 20,
+                                    owner.m_hWnd, nullptr, nullptr, nullptr);
+    ::SetFocus(before);
+    auto menu = Open(POINT{100, 60}, kFunctionMenu, 2, 1);
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 2), ::GetFocus()) << "the current item has the focus";
+
+    PressKey(VK_DOWN);
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 3), ::GetFocus());
+    PressKey(VK_UP);
+    PressKey(VK_UP);
+    PressKey(VK_UP);
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 0), ::GetFocus());
+    PressKey(VK_UP);
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 4), ::GetFocus()) << "past the first item: the last";
+    PressKey(VK_RIGHT);
+    auto subMenus = SubMenusOf(menu->m_hWnd);
+    ASSERT_EQ(1u, subMenus.size());
+    EXPECT_EQ(ItemButton(subMenus[0], 0, 1), ::GetFocus()) << "not the current item: its first sub-item";
+    PressKey(VK_LEFT);
+    EXPECT_TRUE(SubMenusOf(menu->m_hWnd).empty());
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 4), ::GetFocus()) << "Left goes back to the item";
+
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    subMenus = SubMenusOf(menu->m_hWnd);
+    ASSERT_EQ(1u, subMenus.size());
+    EXPECT_EQ(ItemButton(subMenus[0], 1, 1), ::GetFocus()) << "the current sub-item of the current item";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(SubMenusOf(menu->m_hWnd).empty());
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 2), ::GetFocus());
+    EXPECT_TRUE(Picks().empty()) << "moving picks nothing";
+
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(menu->IsWindowVisible()) << "Escape closes the menu";
+    EXPECT_EQ(before, ::GetFocus()) << "and gives the focus back";
+    EXPECT_TRUE(Picks().empty());
+}
+
+TEST_F(BmpMenuTest, EnterPicksAnItemOrASubItemAsAClickDoes) {
+    auto menu = Open(POINT{100, 60}, kFunctionMenu);
+    EXPECT_EQ(ItemButton(menu->m_hWnd, 0), ::GetFocus()) << "no current item: the first";
+    PressKey(VK_DOWN);
+    PressKey(VK_RIGHT);
+    EXPECT_TRUE(SubMenusOf(menu->m_hWnd).empty()) << "an item without sub-items opens nothing";
+    PressKey(VK_RETURN);
+    auto picks = Picks();
+    ASSERT_EQ(1u, picks.size());
+    EXPECT_EQ(static_cast<WPARAM>(1 << 16), picks[0].wParam);
+    EXPECT_EQ(static_cast<LPARAM>(2 << 16), picks[0].lParam);
+
+    owner.messages.clear();
+    PressKey(VK_UP);
+    PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    picks = Picks();
+    ASSERT_EQ(1u, picks.size());
+    EXPECT_EQ(static_cast<WPARAM>((4 << 16) | 1), picks[0].wParam);
+    EXPECT_EQ(static_cast<LPARAM>((13 << 16) | 48), picks[0].lParam);
 }
 }  // namespace

@@ -209,9 +209,9 @@ TEST_F(ListBoxExTest, RightClick) {
     EXPECT_EQ(1u, owner.Received(WM_LIST_RIGHTCLICK).size());
 }
 
-TEST_F(ListBoxExTest, KeysDoNotMoveTheSelection) {
+TEST_F(ListBoxExTest, KeysOtherThanUpAndDownDoNotMoveTheSelection) {
     auto list = MakeList(kEvents, false);
-    for (int key : {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_HOME, VK_END, int('A')}) {
+    for (int key : {VK_NEXT, VK_PRIOR, VK_HOME, VK_END, VK_LEFT, VK_RIGHT, int('A')}) {
         list->SetCurSel(1);
         ::SetFocus(list->m_hWnd);
         list->SendMessage(WM_KEYDOWN, key, 1);
@@ -219,6 +219,33 @@ TEST_F(ListBoxExTest, KeysDoNotMoveTheSelection) {
         list->SendMessage(WM_KEYUP, key, 0xC0000001);
         PumpMessages();
         EXPECT_EQ(1, list->GetCurSel()) << "key " << key;
+    }
+}
+
+// Up and Down move one row as a press on that row does, and stop at the ends.
+TEST_F(ListBoxExTest, UpAndDownMoveTheSelectionOneRowAsAPressWould) {
+    for (bool notify : {false, true}) {
+        auto list = MakeList(kEvents, notify);
+        list->SetCurSel(0);
+        owner.messages.clear();
+        const struct {
+            WPARAM key;
+            int row;
+        } steps[] = {{VK_DOWN, 1}, {VK_DOWN, 2}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_UP, 0}, {VK_UP, 0}};
+        std::vector<WPARAM> reported;
+        for (const auto& step : steps) {
+            list->SendMessage(WM_KEYDOWN, step.key, 1);
+            list->SendMessage(WM_KEYUP, step.key, 0xC0000001);
+            PumpMessages();
+            EXPECT_EQ(step.row, list->GetCurSel()) << "key " << step.key;
+        }
+        for (const RecordedMessage& click : owner.Received(WM_LIST_CLICK)) reported.push_back(click.wParam);
+        EXPECT_EQ(notify ? (std::vector<WPARAM>{1, 2, 1, 0}) : std::vector<WPARAM>{}, reported)
+            << "a move onto a row is reported as a press on it";
+
+        list->ignoreMouse = 1;
+        list->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+        EXPECT_EQ(0, list->GetCurSel()) << "refused while the mouse is";
     }
 }
 

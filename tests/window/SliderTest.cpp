@@ -258,4 +258,55 @@ TEST_F(SliderTest, MissingThumbImagesGiveAThumbOfNoSize) {
     ASSERT_EQ(1u, reports.size());
     EXPECT_EQ(4u, reports[0].wParam);
 }
+
+// Keys report the new value as the end of a drag does: one message each, with the bar's id, and
+// none from a key that cannot move the thumb further.
+TEST_F(SliderTest, KeysMoveTheFocusedThumbAndReportEachNewValue) {
+    struct KeyStep {
+        WPARAM key;
+        int value;
+        bool reported;
+    };
+    const std::vector<KeyStep> steps = {
+        {VK_RIGHT, 6, true}, {VK_UP, 7, true},     {VK_LEFT, 6, true},  {VK_DOWN, 5, true},
+        {VK_PRIOR, 10, true}, {VK_NEXT, 5, true},  {VK_END, 50, true},  {VK_RIGHT, 50, false},
+        {VK_HOME, 0, true},  {VK_LEFT, 0, false},  {VK_SPACE, 0, false},
+    };
+    const std::vector<KeyStep> verticalSteps = {
+        {VK_DOWN, 6, true},  {VK_UP, 5, true},     {VK_RIGHT, 6, true}, {VK_LEFT, 5, true},
+        {VK_NEXT, 10, true}, {VK_PRIOR, 5, true},  {VK_END, 50, true},  {VK_DOWN, 50, false},
+        {VK_HOME, 0, true},  {VK_UP, 0, false},    {VK_SPACE, 0, false},
+    };
+    for (CSliderBar* bar : {static_cast<CSliderBar*>(&horizontal), static_cast<CSliderBar*>(&vertical)}) {
+        const bool upright = bar == &vertical;  // the smallest value at the top: Up goes there
+        bar->SetRange(0, 50);  // a page is 5
+        bar->SetPos(5);
+        ::SetFocus(bar->m_hWnd);
+        ASSERT_EQ(bar->thumb->m_hWnd, ::GetFocus()) << "the bar hands the focus to its thumb";
+        EXPECT_EQ(DLGC_WANTARROWS, bar->thumb->SendMessage(WM_GETDLGCODE) & DLGC_WANTARROWS);
+        Reports();
+        for (const KeyStep& step : upright ? verticalSteps : steps) {
+            bar->thumb->SendMessage(WM_KEYDOWN, step.key, 0);
+            auto reports = Reports();
+            EXPECT_EQ(step.value, bar->thumb->value) << "key " << step.key;
+            ASSERT_EQ(step.reported ? 1u : 0u, reports.size()) << "key " << step.key;
+            if (!step.reported) continue;
+            EXPECT_EQ(static_cast<WPARAM>(step.value), reports[0].wParam);
+            EXPECT_EQ(bar->sliderId, reports[0].lParam);
+        }
+        const RECT moved = ThumbRect(*bar);
+        bar->SetPos(0);
+        const RECT set = ThumbRect(*bar);
+        EXPECT_TRUE(::EqualRect(&moved, &set)) << "the thumb stands where SetPos puts the value";
+    }
+}
+
+TEST_F(SliderTest, DisabledSliderIgnoresKeys) {
+    horizontal.SetRange(1, 20);
+    horizontal.SetPos(5);
+    horizontal.EnableWindow(FALSE);
+    horizontal.thumb->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(5, horizontal.thumb->value);
+    EXPECT_TRUE(Reports().empty());
+}
 }  // namespace

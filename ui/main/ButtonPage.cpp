@@ -43,6 +43,10 @@ void ButtonPage::OpenFunctionMenu(int button) {
         menu->AddItem(items[i].text.c_str(), items[i].id);
         for (const FunctionMenuItem& sub : items[i].subItems) menu->AddSubItem(i, sub.text.c_str(), sub.id);
     }
+    const ProfileRecord& shown = profiles.Profiles[static_cast<size_t>(std::clamp(state.currentProfile, 0, kProfileCount - 1))];
+    const MenuPosition current = FindFunctionInMenu(items, shown.Buttons[static_cast<size_t>(button)]);
+    menu->currentItem = current.item;
+    menu->currentSubItem = current.subItem;
     if (!menu->Create(&window)) return;
     menu->ShowWindow(SW_SHOW);
     openMenu = std::move(menu);

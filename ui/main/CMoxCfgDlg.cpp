@@ -11,6 +11,10 @@
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "functions/ButtonCaption.h"
+#include "skin/FocusCues.h"
+#include "skin/FocusOrder.h"
+#include "ui/main/MainKeys.h"
+#include "ui/main/MainTabOrder.h"
 #include "ui/main/SettingsValues.h"
 #include "ui/main/WebPage.h"
 
@@ -185,11 +189,43 @@ void CMoxCfgDlg::ShowUnappliedEdits() {
 }
 
 BOOL CMoxCfgDlg::PreTranslateMessage(MSG* message) {
-    // Neither Escape nor Enter may close the main window.
-    if (message->message == WM_KEYDOWN && (message->wParam == VK_ESCAPE || message->wParam == VK_RETURN)) {
-        return TRUE;
+    // The window's own keys come before its controls see them; those of the function menu, a
+    // window of its own, are the menu's.
+    if (message->message == WM_KEYDOWN && (message->hwnd == m_hWnd || ::IsChild(m_hWnd, message->hwnd))) {
+        NoteInputForFocusCues(*message);
+        if (OnWindowKey(static_cast<UINT>(message->wParam))) return TRUE;
     }
     return CSkinDialog::PreTranslateMessage(message);
+}
+
+bool CMoxCfgDlg::OnWindowKey(UINT virtualKey) {
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    const MainKeyCommand command = MainWindowKey(virtualKey, control, shift, false);
+    switch (command.action) {
+    case MainKeyAction::PassOn:
+        return false;
+    case MainKeyAction::Swallow:
+        // Neither Escape nor Enter may close the main window.
+        return true;
+    case MainKeyAction::NextControl:
+    case MainKeyAction::PreviousControl:
+        MoveFocusAlong(MainTabOrder(layout, state.currentPage), command.action == MainKeyAction::PreviousControl);
+        return true;
+    case MainKeyAction::NextPage:
+    case MainKeyAction::PreviousPage: {
+        const int page = PageAfter(state.currentPage, kMainPageCount, command.action == MainKeyAction::PreviousPage);
+        pages.buttons.CloseFunctionMenu();
+        ShowPage(page);
+        // Where a click on the page's tab would leave it.
+        ::SetFocus(layout.pageTabs[static_cast<size_t>(page - 1)].m_hWnd);
+        return true;
+    }
+    case MainKeyAction::SelectProfile:
+        pages.SelectProfile(command.profile);
+        return true;
+    }
+    return false;
 }
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {

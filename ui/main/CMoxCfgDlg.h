@@ -39,6 +39,8 @@ public:
     bool HasUnappliedEdits() const { return pages.applied.HasUnappliedEdits(WorkingProfiles); }
 
 protected:
+    // OnWindowKey(UINT virtualKey): a key pressed in the window; true when the window took it
+    bool OnWindowKey(UINT virtualKey);
     void CreateSkinLayout() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback.bmp"; }
     Gdiplus::Image* BackgroundImage() const override { return layout.background.get(); }

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+constexpr int kMainPageCount = 3;  // buttons, DPI, lighting
+
 struct MainPageState {
     int currentPage = 0;      // 0 before the first page is shown, then 1 to 3
     int currentProfile = 0;   // the profile the pages show, 0 to 4

@@ -1,0 +1,117 @@
+"""The main window used with the keyboard alone, as a person without a mouse would: real keys
+through xdotool (Tab, Space, the arrows, Enter, Ctrl+Tab, Ctrl+2, Alt+F4), the focus read from the
+window's thread, the results from the profile files and the window's controls."""
+import time
+import unittest
+
+from harness import TITLE, MainWindowCase, wait_until, wait_until_gone, xdotool
+from test_dpi_and_lighting import stages
+
+# Client rectangles (left, top) of the controls reached here.
+POLLING_1000 = (890, 441)       # the fourth polling button
+APPLY_BUTTON = (420, 650)
+FUNCTION_BUTTON_LEFT, ROW_TOPS = 520, [200, 228, 256, 284, 312, 340, 368, 396]
+STAGE_1_LINKED = (252, 300)     # left and right of the first stage's linked DPI slider
+DPI_TOP, DPI_BOTTOM = 235, 450
+TAB_LIMIT = 90                  # more than the window has controls
+
+
+class KeyboardTest(MainWindowCase):
+    def setUp(self):
+        super().setUp()
+        time.sleep(1.0)
+        self.window.focus()
+
+    def key(self, *names):
+        xdotool("key", "--delay", 120, *names)
+        time.sleep(0.4)
+
+    def tab_to(self, wanted, backwards=False):
+        """Presses Tab (Shift+Tab) until the control with the focus passes `wanted`; returns it."""
+        for _ in range(TAB_LIMIT):
+            self.key("shift+Tab" if backwards else "Tab")
+            focused = self.window.focused()
+            if focused and wanted(focused):
+                return focused
+        self.fail("Tab never reached the control")
+
+    def at(self, left, top):
+        return lambda focused: (focused["x"], focused["y"]) == (left, top)
+
+    def test_tab_and_space_change_the_polling_rate_and_apply(self):
+        self.assertNotEqual("1", self.profile(1)["GROUP"]["PollingRate"])
+        self.tab_to(self.at(*POLLING_1000))
+        self.key("space")
+        self.tab_to(self.at(*APPLY_BUTTON))
+        before = len(self.applies())
+        self.key("space")
+        self.assertTrue(wait_until(lambda: len(self.applies()) > before, 30), self.service_log())
+        self.assertTrue(wait_until(lambda: self.profile(1)["GROUP"]["PollingRate"] == "1", 10))
+
+    def test_ctrl_tab_to_the_dpi_page_and_arrows_move_a_stage_one_code_each(self):
+        self.assertEqual((1, 8, 8, 1), tuple(stages(self.profile(1))[0]))
+        self.key("ctrl+Tab")
+        thumb = self.tab_to(lambda f: STAGE_1_LINKED[0] <= f["x"] < STAGE_1_LINKED[1] and
+                            DPI_TOP <= f["y"] < DPI_BOTTOM)
+        self.key("Up")
+        moved = self.window.focused()
+        self.assertLess(moved["y"], thumb["y"], "Up moves the thumb up")
+        self.key("Up", "Up", "Down")
+        self.apply_and_wait()
+        self.assertEqual((1, 10, 10, 1), tuple(stages(self.profile(1))[0]),
+                         "three codes up and one down, X and Y linked")
+
+    def test_a_sub_menu_function_picked_with_space_arrows_and_enter(self):
+        row = 1
+        self.tab_to(self.at(FUNCTION_BUTTON_LEFT, ROW_TOPS[row]))
+        self.key("space")
+        self.assertTrue(wait_until(lambda: self.window.shown_dialog() is not None, 10), "no menu opened")
+        focused = self.window.focused()
+        self.assertEqual("Right click", focused["text"], "the current function is highlighted")
+        for _ in range(20):
+            if self.window.focused()["text"] == "Basic":
+                break
+            self.key("Down")
+        self.key("Right")
+        self.assertEqual("Double click", self.window.focused()["text"])
+        self.key("Down", "Down")
+        self.assertEqual("Cut", self.window.focused()["text"])
+        self.key("Return")
+        self.assertTrue(wait_until(lambda: self.window.shown_dialog() is None, 10), "the menu stayed")
+        captions = [c["text"] for c in self.window.children()
+                    if (c["x"], c["y"]) == (FUNCTION_BUTTON_LEFT, ROW_TOPS[row])]
+        self.assertEqual(["Cut"], captions)
+        self.assertEqual((FUNCTION_BUTTON_LEFT, ROW_TOPS[row]),
+                         (self.window.focused()["x"], self.window.focused()["y"]))
+        self.apply_and_wait()
+        self.assertEqual("19", self.profile(1)["ButtonAssigned_2"]["ButtonFunc"], "the second record: Cut")
+
+    def test_escape_closes_the_menu_and_gives_the_focus_back(self):
+        row = 0
+        self.tab_to(self.at(FUNCTION_BUTTON_LEFT, ROW_TOPS[row]))
+        self.key("space")
+        self.assertTrue(wait_until(lambda: self.window.shown_dialog() is not None, 10), "no menu opened")
+        self.key("Escape")
+        self.assertTrue(wait_until(lambda: self.window.shown_dialog() is None, 10), "the menu stayed")
+        focused = self.window.focused()
+        self.assertEqual((FUNCTION_BUTTON_LEFT, ROW_TOPS[row]), (focused["x"], focused["y"]))
+
+    def test_ctrl_tab_switches_the_page_and_ctrl_2_the_profile(self):
+        self.key("ctrl+Tab")
+        self.assertTrue(any(c["visible"] and STAGE_1_LINKED[0] <= c["x"] < STAGE_1_LINKED[1] and
+                            c["y"] == DPI_TOP for c in self.window.children()), "the DPI page shows")
+        self.key("ctrl+shift+Tab")
+        self.assertFalse(any(c["visible"] and c["y"] == DPI_TOP for c in self.window.children()),
+                         "back on the first page")
+        self.key("ctrl+2")
+        self.apply_and_wait()
+        self.assertEqual("1", self.profile(1)["GROUP"]["GroupID"], "the second profile is the current one")
+
+    def test_alt_f4_closes_the_window(self):
+        self.key("alt+F4")
+        self.assertTrue(wait_until_gone(TITLE, 20))
+        self.process.wait(timeout=20)
+
+
+if __name__ == "__main__":
+    unittest.main()
