@@ -200,7 +200,8 @@ int wmain(int argc, wchar_t** argv) {
         if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(hwnd, nullptr), &thread) || !thread.hwndFocus) return 1;
         HWND root = ::GetAncestor(thread.hwndFocus, GA_ROOT);
         PrintInfo(root);
-        PrintChild(thread.hwndFocus, reinterpret_cast<LPARAM>(root));
+        ChildListing listing{root, nullptr};
+        PrintChild(thread.hwndFocus, reinterpret_cast<LPARAM>(&listing));
         return 0;
     }
     if (command == L"watch" && argc >= 6) {

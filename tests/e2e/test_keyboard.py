@@ -4,13 +4,12 @@ window's thread, the results from the profile files and the window's controls.""
 import time
 import unittest
 
-from harness import TITLE, MainWindowCase, wait_until, wait_until_gone, xdotool
+from harness import (APPLY, FUNCTION_BUTTON_LEFT, ROW_TOPS, TITLE, WARNING_SIZE, MainWindowCase, wait_until,
+                     wait_until_gone, xdotool)
 from test_dpi_and_lighting import stages
 
 # Client rectangles (left, top) of the controls reached here.
 POLLING_1000 = (890, 441)       # the fourth polling button
-APPLY_BUTTON = (420, 650)
-FUNCTION_BUTTON_LEFT, ROW_TOPS = 520, [200, 228, 256, 284, 312, 340, 368, 396]
 STAGE_1_LINKED = (252, 300)     # left and right of the first stage's linked DPI slider
 DPI_TOP, DPI_BOTTOM = 235, 450
 TAB_LIMIT = 90                  # more than the window has controls
@@ -38,11 +37,18 @@ class KeyboardTest(MainWindowCase):
     def at(self, left, top):
         return lambda focused: (focused["x"], focused["y"]) == (left, top)
 
+    def named(self, text):
+        return lambda focused: focused["text"] == text and focused["root"] == self.window.info()["hwnd"]
+
+    def warning_box_shows(self):
+        dialog = self.window.shown_dialog()
+        return dialog is not None and (dialog["width"], dialog["height"]) == WARNING_SIZE
+
     def test_tab_and_space_change_the_polling_rate_and_apply(self):
         self.assertNotEqual("1", self.profile(1)["GROUP"]["PollingRate"])
         self.tab_to(self.at(*POLLING_1000))
         self.key("space")
-        self.tab_to(self.at(*APPLY_BUTTON))
+        self.tab_to(self.named(APPLY))
         before = len(self.applies())
         self.key("space")
         self.assertTrue(wait_until(lambda: len(self.applies()) > before, 30), self.service_log())
@@ -110,7 +116,20 @@ class KeyboardTest(MainWindowCase):
     def test_alt_f4_closes_the_window(self):
         self.key("alt+F4")
         self.assertTrue(wait_until_gone(TITLE, 20))
+        self.assertIsNone(self.window.shown_dialog(), "nothing was unapplied, yet the tool asked")
         self.process.wait(timeout=20)
+
+    def test_alt_f4_after_an_edit_asks_and_enter_on_ok_closes_without_applying(self):
+        self.tab_to(self.at(*POLLING_1000))
+        self.key("space")
+        self.key("alt+F4")
+        self.assertTrue(wait_until(self.warning_box_shows, 20), "no question about the unapplied edit")
+        self.assertIsNone(self.process.poll(), "the tool closed before the question was answered")
+        time.sleep(1.0)
+        self.key("Return")
+        self.assertTrue(wait_until_gone(TITLE, 20), "OK did not close the tool")
+        self.process.wait(timeout=20)
+        self.assertNotEqual("1", self.profile(1)["GROUP"]["PollingRate"], "the edit was applied")
 
 
 if __name__ == "__main__":
