@@ -576,6 +576,39 @@ TEST_F(MacroDlgTest, KeysThatWouldCloseADialogAreSwallowed) {
         EXPECT_TRUE(editor.PreTranslateMessage(&message)) << key;
     }
 }
+
+// Space toggles the focused check box but presses no button and, while a recording runs, toggles
+// nothing; Escape, Enter and Space for a window that is not the editor's (its mouse menu) pass.
+TEST_F(MacroDlgTest, TheSpaceBarTogglesACheckBoxAndOtherWindowsGetTheirKeys) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
+    const auto swallowed = [&editor](HWND target, WPARAM key) {
+        MSG message{target, WM_KEYDOWN, key, 1, 0, {0, 0}};
+        return editor.PreTranslateMessage(&message) != FALSE;
+    };
+    const auto space = [&editor, &swallowed](CBitmapBtn& box) {
+        ::SetFocus(box.m_hWnd);
+        if (!swallowed(box.m_hWnd, VK_SPACE)) box.SendMessage(WM_KEYDOWN, VK_SPACE, 0x00390001);
+        box.SendMessage(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
+        PumpMessages();
+    };
+    CBitmapBtn& box = editor.layout.loopCountBox;
+    const BOOL ticked = box.checked;
+    space(box);
+    EXPECT_NE(ticked, box.checked) << "Space toggles the focused check box";
+    EXPECT_TRUE(swallowed(editor.layout.okButton.m_hWnd, VK_SPACE)) << "Space presses no button";
+    for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN)}) {
+        EXPECT_TRUE(swallowed(box.m_hWnd, key)) << key;
+    }
+    for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN), WPARAM(VK_SPACE)}) {
+        EXPECT_FALSE(swallowed(service.m_hWnd, key)) << "a window outside the editor, key " << key;
+    }
+
+    Click(editor.layout.recordButton);
+    const BOOL whileRecording = box.checked;
+    space(box);
+    EXPECT_EQ(whileRecording, box.checked) << "a recording takes the space bar";
+    Click(editor.layout.stopButton);
+}
 // A right click in the macro list leaves the macro shown the one highlighted, so that the next
 // change is written into the macro it was made in.
 TEST_F(MacroDlgTest, ARightClickInTheMacroListKeepsTheShownMacroSelected) {

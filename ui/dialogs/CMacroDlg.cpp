@@ -103,10 +103,13 @@ BOOL CMacroDlg::OnInitDialog() {
 }
 
 BOOL CMacroDlg::PreTranslateMessage(MSG* message) {
-    // Neither Escape nor Enter closes the editor, and the space bar presses no button.
+    // In the editor's own windows neither Escape nor Enter closes it and the space bar presses
+    // no button; it toggles the focused check box unless a recording runs, which takes every key.
+    // Other windows of the thread (the mouse menu) get these keys.
     if (message->message == WM_KEYDOWN &&
-        (message->wParam == VK_ESCAPE || message->wParam == VK_RETURN || message->wParam == VK_SPACE)) {
-        return TRUE;
+        (message->wParam == VK_ESCAPE || message->wParam == VK_RETURN || message->wParam == VK_SPACE) &&
+        (message->hwnd == m_hWnd || ::IsChild(m_hWnd, message->hwnd))) {
+        if (message->wParam != VK_SPACE || recording || !layout.IsCheckBox(message->hwnd)) return TRUE;
     }
     return CSkinDialog::PreTranslateMessage(message);
 }

@@ -117,6 +117,13 @@ void MacroDlgLayout::ConfigureLists(HWND dialog) {
     }
 }
 
+bool MacroDlgLayout::IsCheckBox(HWND window) const {
+    for (const CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) {
+        if (window && box->m_hWnd == window) return true;
+    }
+    return false;
+}
+
 void MacroDlgLayout::ConfigureCheckBoxes() {
     for (CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) {
         box->checkBoxMode = 1;

@@ -59,6 +59,9 @@ public:
     CBitmapBtn copyButton, cutButton, pasteButton, mouseClickButton;
     CBitmapBtn okButton, cancelButton;
 
+    // Whether `window` is one of the editor's check boxes.
+    bool IsCheckBox(HWND window) const;
+
 private:
     void LoadImages();
     std::vector<DialogControl> Controls();
