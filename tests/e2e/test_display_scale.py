@@ -8,18 +8,18 @@ import unittest
 
 from PIL import Image
 
-from harness import (BIN, TITLE, WM_CLOSE, ToolTestCase, point_documents_at, read_ini, stop_service, wait_until,
+from harness import (BIN, TITLE, WARNING_SIZE, WM_CLOSE, ToolTestCase, point_documents_at, read_ini, stop_service, wait_until,
                      wait_until_gone, wine, xdotool)
 
 DPIS = (96, 144, 192)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
-# 96 DPI client points and sizes: every click is made at its point scaled.
+# 96 DPI client points and sizes: every click is made at its point scaled, so these are points,
+# not the controls' texts the other tests find them by.
 MAIN_SIZE = (1024, 700)
 PROFILE_TABS = [(210 + 115 * i, 54) for i in range(5)]
 PAGE_TABS = [(430, 100), (570, 100), (710, 100)]
 RESET = (265, 665)
-WARNING_SIZE = (478, 292)
 WARNING_OK = (181, 232)
 APPLY = (465, 665)
 ACCELERATION_RIGHT_END = (967, 228)
