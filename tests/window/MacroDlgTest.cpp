@@ -577,8 +577,9 @@ TEST_F(MacroDlgTest, KeysThatWouldCloseADialogAreSwallowed) {
     }
 }
 
-// Space toggles the focused check box but presses no button and, while a recording runs, toggles
-// nothing; Escape, Enter and Space for a window that is not the editor's (its mouse menu) pass.
+// Space toggles the focused check box and presses the focused button; while a recording runs it
+// toggles and presses nothing, Stop included. Escape, Enter and Space for a window that is not the
+// editor's (its mouse menu) pass.
 TEST_F(MacroDlgTest, TheSpaceBarTogglesACheckBoxAndOtherWindowsGetTheirKeys) {
     TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}});
     const auto swallowed = [&editor](HWND target, WPARAM key) {
@@ -595,7 +596,6 @@ TEST_F(MacroDlgTest, TheSpaceBarTogglesACheckBoxAndOtherWindowsGetTheirKeys) {
     const BOOL ticked = box.checked;
     space(box);
     EXPECT_NE(ticked, box.checked) << "Space toggles the focused check box";
-    EXPECT_TRUE(swallowed(editor.layout.okButton.m_hWnd, VK_SPACE)) << "Space presses no button";
     for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN)}) {
         EXPECT_TRUE(swallowed(box.m_hWnd, key)) << key;
     }
@@ -603,11 +603,14 @@ TEST_F(MacroDlgTest, TheSpaceBarTogglesACheckBoxAndOtherWindowsGetTheirKeys) {
         EXPECT_FALSE(swallowed(service.m_hWnd, key)) << "a window outside the editor, key " << key;
     }
 
-    Click(editor.layout.recordButton);
+    space(editor.layout.recordButton);
+    ASSERT_TRUE(editor.layout.stopButton.IsWindowEnabled()) << "Space on Record starts a recording";
     const BOOL whileRecording = box.checked;
     space(box);
     EXPECT_EQ(whileRecording, box.checked) << "a recording takes the space bar";
+    EXPECT_TRUE(swallowed(editor.layout.stopButton.m_hWnd, VK_SPACE)) << "Space on Stop is a key of the macro";
     Click(editor.layout.stopButton);
+    EXPECT_FALSE(editor.layout.stopButton.IsWindowEnabled());
 }
 // A right click in the macro list leaves the macro shown the one highlighted, so that the next
 // change is written into the macro it was made in.

@@ -103,13 +103,14 @@ BOOL CMacroDlg::OnInitDialog() {
 }
 
 BOOL CMacroDlg::PreTranslateMessage(MSG* message) {
-    // In the editor's own windows neither Escape nor Enter closes it and the space bar presses
-    // no button; it toggles the focused check box unless a recording runs, which takes every key.
-    // Other windows of the thread (the mouse menu) get these keys.
+    // In the editor's own windows neither Escape nor Enter closes it. The space bar presses the
+    // focused button or toggles the focused check box, unless a recording runs: it takes every
+    // key, so that a key typed into the macro never presses Stop or anything else. Other windows
+    // of the thread (the mouse menu) get these keys.
     if (message->message == WM_KEYDOWN &&
         (message->wParam == VK_ESCAPE || message->wParam == VK_RETURN || message->wParam == VK_SPACE) &&
         (message->hwnd == m_hWnd || ::IsChild(m_hWnd, message->hwnd))) {
-        if (message->wParam != VK_SPACE || recording || !layout.IsCheckBox(message->hwnd)) return TRUE;
+        if (message->wParam != VK_SPACE || recording || !layout.IsButton(message->hwnd)) return TRUE;
     }
     return CSkinDialog::PreTranslateMessage(message);
 }

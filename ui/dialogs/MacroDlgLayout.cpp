@@ -117,9 +117,11 @@ void MacroDlgLayout::ConfigureLists(HWND dialog) {
     }
 }
 
-bool MacroDlgLayout::IsCheckBox(HWND window) const {
-    for (const CBitmapBtn* box : {&recordDelayBox, &fixedDelayBox, &loopCountBox, &loopSecondBox}) {
-        if (window && box->m_hWnd == window) return true;
+bool MacroDlgLayout::IsButton(HWND window) const {
+    if (!window) return false;
+    for (const DialogControl& row : inventory) {
+        CBitmapBtn* const* button = std::get_if<CBitmapBtn*>(&row.control);
+        if (button && (*button)->m_hWnd == window) return true;
     }
     return false;
 }

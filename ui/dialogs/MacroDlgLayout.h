@@ -59,8 +59,8 @@ public:
     CBitmapBtn copyButton, cutButton, pasteButton, mouseClickButton;
     CBitmapBtn okButton, cancelButton;
 
-    // Whether `window` is one of the editor's check boxes.
-    bool IsCheckBox(HWND window) const;
+    // Whether `window` is one of the editor's buttons or check boxes.
+    bool IsButton(HWND window) const;
 
 private:
     void LoadImages();

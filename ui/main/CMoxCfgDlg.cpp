@@ -13,6 +13,7 @@
 #include "functions/ButtonCaption.h"
 #include "skin/FocusCues.h"
 #include "skin/FocusOrder.h"
+#include "ui/main/LayoutSnapshot.h"
 #include "ui/main/MainKeys.h"
 #include "ui/main/MainTabOrder.h"
 #include "ui/main/SettingsValues.h"
@@ -138,11 +139,13 @@ void CMoxCfgDlg::BindControls() {
 
 void CMoxCfgDlg::LayOutAgain() {
     pages.buttons.CloseFunctionMenu();
+    const LayoutSnapshot shown(layout);
     CSkinDialog::LayOutAgain();
     const int page = state.currentPage;
     state.currentPage = 0;
     ShowPage(page);
     pages.RefreshAll();
+    shown.Restore(layout);
 }
 
 void CMoxCfgDlg::OpenVendorWebPage() {
