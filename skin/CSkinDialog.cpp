@@ -1,5 +1,6 @@
 #include "skin/CSkinDialog.h"
 
+#include "skin/ChildWindowStates.h"
 #include "skin/FocusCues.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinRegion.h"
@@ -77,6 +78,7 @@ void CSkinDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void CSkinDialog::LayOutAgain() {
+    const ChildWindowStates shown(m_hWnd);
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
@@ -84,6 +86,8 @@ void CSkinDialog::LayOutAgain() {
     for (HWND child : children) ::DestroyWindow(child);
     ReleaseSkin();
     CreateSkinLayout();
+    ShowStateAgain();
+    shown.Restore(m_hWnd);
 }
 
 BOOL CSkinDialog::PreTranslateMessage(MSG* message) {

@@ -38,9 +38,13 @@ protected:
     // After WM_DESTROY: delete the images and fonts the window owns.
     virtual void ReleaseSkin() {}
     // The window moved to a monitor of another scale (displayScale holds the new one): lay the
-    // window out again. By default the child windows go, ReleaseSkin runs and then
-    // CreateSkinLayout; a window with state beyond its layout restores it after calling this.
+    // window out again. The child windows go, ReleaseSkin runs, then CreateSkinLayout and
+    // ShowStateAgain; then every new child is shown or hidden, enabled or disabled, with the
+    // window text and the focus its predecessor had (ChildWindowStates.h).
     virtual void LayOutAgain();
+    // After CreateSkinLayout at a new scale: show on the new controls what the window's own state
+    // calls for (what their window texts and states do not hold, such as a caption drawn).
+    virtual void ShowStateAgain() {}
 
     // --- not meant to be overridden ---
     // The scale of the monitor the window was created on, read before the layout routine runs.

@@ -112,6 +112,49 @@ TEST_F(KeyDialogsTest, SingleKeyDialogCapturesAsTheHookReports) {
     }
 }
 
+// A move to a screen of another scale makes the boxes' controls anew; what they showed stays, and
+// is what OK takes: the key captured, the text typed so far and the field with the focus.
+TEST_F(KeyDialogsTest, ANewScaleKeepsWhatTheBoxesShow) {
+    const auto rescale = [](CWnd& dialog) {
+        const HWND first = ::GetWindow(dialog.m_hWnd, GW_CHILD);
+        RECT suggested{30, 20, 30 + 717, 20 + 438};
+        dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        PumpMessages();
+        return first && !::IsWindow(first);
+    };
+    CSingleKey keyBox(nullptr, L"title", L"message", true);
+    bool remade = false;
+    std::wstring caption, text;
+    RunInNextModalLoop([&] {
+        Hook(keyBox, {VK_F5, kPress});
+        Hook(keyBox, {VK_F5, kRelease});
+        remade = rescale(keyBox);
+        caption = keyBox.KeyDisplay().caption;
+        text = keyBox.KeyDisplay().GetWindowText();
+        Click(keyBox.OkButton());
+    });
+    EXPECT_EQ(IDOK, keyBox.DoModal());
+    EXPECT_TRUE(remade) << "the controls were made anew";
+    EXPECT_EQ(L"F5", caption) << "the key field still draws the key";
+    EXPECT_EQ(L"F5", text);
+    EXPECT_EQ(0x3E, keyBox.capture.singleKeyHid) << "and OK stores it";
+
+    CSingleKeyDlg nameBox(nullptr, L"title", L"message");
+    bool focused = false;
+    RunInNextModalLoop([&] {
+        PumpUntil([&] { return ::GetFocus() == nameBox.InputField().m_hWnd; });
+        Type(nameBox.InputField(), L"Jum");
+        remade = rescale(nameBox);
+        focused = ::GetFocus() == nameBox.InputField().m_hWnd;
+        Type(nameBox.InputField(), L"p");  // where the caret was
+        Click(nameBox.OkButton());
+    });
+    EXPECT_EQ(IDOK, nameBox.DoModal());
+    EXPECT_TRUE(remade);
+    EXPECT_TRUE(focused) << "the field keeps the focus";
+    EXPECT_EQ(L"Jump", nameBox.inputText);
+}
+
 // Real keys through the input hook library: the dialog sees each key's report before its key
 // message, and must take neither Enter nor Escape as a key when they confirm or cancel.
 TEST_F(KeyDialogsTest, TypedKeysThenEnterOrEscape) {

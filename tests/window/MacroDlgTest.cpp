@@ -725,4 +725,32 @@ TEST_F(MacroDlgTest, AfterCutAClickSelectsARow) {
     Click(editor.layout.deleteEventButton);
     EXPECT_EQ(Hex(Block("84 04 00 04 04 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
 }
+// A move to a screen of another scale makes the editor's controls anew: a recording that runs
+// stops and keeps what it took, the macro shown stays shown, and the next recording records.
+TEST_F(MacroDlgTest, ANewScaleStopsARecordingAndKeepsTheMacroShown) {
+    TestMacroDlg& editor = Open({{L"m", kFive, DELAY_NONE}, {L"n", "", DELAY_NONE}});
+    PressRow(editor.layout.macroList, 1);
+    ASSERT_EQ(L"n", editor.layout.macroList.GetText(editor.layout.macroList.GetCurSel()));
+    Click(editor.layout.recordButton);
+    Key(kVkA, kDown);
+    Key(kVkA, kUp);
+    const HWND oldStop = editor.layout.stopButton.m_hWnd;
+    RECT suggested{10, 10, 10 + 1136, 10 + 873};
+    editor.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages();
+    ASSERT_FALSE(::IsWindow(oldStop)) << "the controls were made anew";
+    EXPECT_EQ(Hex(Block("84 04 00 04 04 00")), Stored(L"n", MACRO_EVENTS_MAX)) << "the recording was kept";
+    EXPECT_EQ(Hex(Block(kFive)), Stored(L"m", MACRO_EVENTS_MAX));
+    EXPECT_EQ(L"n", editor.layout.macroList.GetText(editor.layout.macroList.GetCurSel()));
+    EXPECT_EQ(2, editor.layout.eventList.GetCount()) << "its events are the ones shown";
+    EXPECT_FALSE(editor.layout.stopButton.IsWindowEnabled());
+    EXPECT_TRUE(editor.layout.recordButton.IsWindowEnabled());
+
+    Click(editor.layout.recordButton);
+    EXPECT_TRUE(editor.layout.stopButton.IsWindowEnabled());
+    Key(WPARAM('B'), kDown);
+    Key(WPARAM('B'), kUp);
+    Click(editor.layout.stopButton);
+    EXPECT_EQ(Hex(Block("84 05 00 04 05 00")), Stored(L"n", MACRO_EVENTS_MAX));
+}
 }  // namespace

@@ -94,6 +94,19 @@ void CMacroDlg::ReleaseSkin() {
     layout.Release();
 }
 
+void CMacroDlg::LayOutAgain() {
+    if (recording) StopRecording();
+    const std::wstring shown = SelectedMacroName();
+    CSkinDialog::LayOutAgain();
+    for (int row = 0; row < layout.macroList.GetCount(); ++row) {
+        if (row == layout.macroList.GetCurSel() || layout.macroList.GetText(row) != shown) continue;
+        layout.macroList.SetCurSel(row);
+        LoadSelectedMacro();
+        break;
+    }
+    UpdateEnabling();
+}
+
 BOOL CMacroDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     hook = StartKeyHook(*this, false);

@@ -59,6 +59,8 @@ protected:
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     void OnSurfacePressed(int x, int y) override;
     void ReleaseSkin() override;
+    // A recording stops first and keeps what it took, as Stop does; the macro shown stays shown.
+    void LayOutAgain() override;
 
     MacroDlgLayout layout;
     std::unique_ptr<CBmpMenu> mouseMenu;

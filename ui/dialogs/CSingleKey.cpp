@@ -29,9 +29,11 @@ BOOL CSingleKey::OnInitDialog() {
     const BOOL result = CPromptDialog::OnInitDialog();
     hook = StartKeyHook(*this, true);
     ReportKeys(true);
-    keyDisplay.SetText(capture.Start(), 0, kTextCentred);
+    ShowKeys(capture.Start());
     return result;
 }
+
+void CSingleKey::ShowStateAgain() { keyDisplay.SetText(shownKeys, 0, kTextCentred); }
 
 void CSingleKey::ReportKeys(bool on) {
     hook.Enable(on);
@@ -40,6 +42,7 @@ void CSingleKey::ReportKeys(bool on) {
 
 void CSingleKey::ShowKeys(const std::wstring& text) {
     ShowNotice(L"");
+    shownKeys = text;
     keyDisplay.SetText(text, 0, kTextCentred);
 }
 

@@ -32,6 +32,7 @@ protected:
     // its own controls meet the key display.
     void AddControls(std::vector<DialogControl>& controls) override;
     void ConfigureControls() override;
+    void ShowStateAgain() override;
 
     // --- not meant to be overridden ---
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback2.bmp"; }
@@ -47,4 +48,5 @@ private:
 
     bool reporting = false;
     CBitmapBtn keyDisplay;
+    std::wstring shownKeys;  // what keyDisplay shows
 };

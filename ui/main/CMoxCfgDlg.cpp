@@ -13,7 +13,6 @@
 #include "functions/ButtonCaption.h"
 #include "skin/FocusCues.h"
 #include "skin/FocusOrder.h"
-#include "ui/main/LayoutSnapshot.h"
 #include "ui/main/MainKeys.h"
 #include "ui/main/MainTabOrder.h"
 #include "ui/main/SettingsValues.h"
@@ -139,13 +138,14 @@ void CMoxCfgDlg::BindControls() {
 
 void CMoxCfgDlg::LayOutAgain() {
     pages.buttons.CloseFunctionMenu();
-    const LayoutSnapshot shown(layout);
     CSkinDialog::LayOutAgain();
+}
+
+void CMoxCfgDlg::ShowStateAgain() {
     const int page = state.currentPage;
     state.currentPage = 0;
     ShowPage(page);
     pages.RefreshAll();
-    shown.Restore(layout);
 }
 
 void CMoxCfgDlg::OpenVendorWebPage() {

@@ -48,6 +48,7 @@ protected:
     void OnSurfacePressed(int x, int y) override;
     // At a new scale: the controls made again, showing the page and the profile shown before.
     void LayOutAgain() override;
+    void ShowStateAgain() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
