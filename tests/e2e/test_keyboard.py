@@ -1,10 +1,13 @@
 """The main window used with the keyboard alone, as a person without a mouse would: real keys
 through xdotool (Tab, Space, the arrows, Enter, Ctrl+Tab, Ctrl+2, Alt+F4), the focus read from the
 window's thread, the results from the profile files and the window's controls."""
+import glob
+import os
 import time
 import unittest
 
-from harness import (APPLY, FUNCTION_BUTTON_LEFT, ROW_TOPS, TITLE, WARNING_SIZE, MainWindowCase, wait_until,
+from harness import (APPLY, EDITOR_TITLE, FUNCTION_BUTTON_LEFT, NAME_BOX_TITLE, NEW_MACRO, RECORD, ROW_TOPS, STOP,
+                     TITLE, WARNING_SIZE, MainWindowCase, Window, read_ini, wait_for_window, wait_until,
                      wait_until_gone, xdotool)
 from test_dpi_and_lighting import stages
 
@@ -25,14 +28,28 @@ class KeyboardTest(MainWindowCase):
         xdotool("key", "--delay", 120, *names)
         time.sleep(0.4)
 
-    def tab_to(self, wanted, backwards=False):
-        """Presses Tab (Shift+Tab) until the control with the focus passes `wanted`; returns it."""
+    def tab_to(self, wanted, backwards=False, window=None):
+        """Presses Tab (Shift+Tab) until the control with the focus in `window` (the main window's
+        thread) passes `wanted`; returns it."""
         for _ in range(TAB_LIMIT):
             self.key("shift+Tab" if backwards else "Tab")
-            focused = self.window.focused()
+            focused = (window or self.window).focused()
             if focused and wanted(focused):
                 return focused
         self.fail("Tab never reached the control")
+
+    def pick_in_menu(self, item, sub_item):
+        """In the open function menu: Down to `item`, Right into its sub-menu, Down to `sub_item`
+        and Enter."""
+        for text, step in ((item, "Down"), (sub_item, "Down")):
+            for _ in range(20):
+                if self.window.focused()["text"] == text:
+                    break
+                self.key(step)
+            self.assertEqual(text, self.window.focused()["text"])
+            if text == item:
+                self.key("Right")
+        self.key("Return")
 
     def at(self, left, top):
         return lambda focused: (focused["x"], focused["y"]) == (left, top)
@@ -101,6 +118,53 @@ class KeyboardTest(MainWindowCase):
         self.assertTrue(wait_until(lambda: self.window.shown_dialog() is None, 10), "the menu stayed")
         focused = self.window.focused()
         self.assertEqual((FUNCTION_BUTTON_LEFT, ROW_TOPS[row]), (focused["x"], focused["y"]))
+
+    def test_a_macro_made_and_recorded_by_keys_and_alt_f4_closing_the_name_box_and_the_editor(self):
+        self.tab_to(self.at(FUNCTION_BUTTON_LEFT, ROW_TOPS[1]))
+        self.key("space")
+        self.assertTrue(wait_until(lambda: self.window.shown_dialog() is not None, 10), "no menu opened")
+        self.pick_in_menu("Macro", "Edit macros")
+        self.assertTrue(wait_for_window(EDITOR_TITLE), "the macro editor did not open")
+        editor = Window(EDITOR_TITLE)
+        time.sleep(1.0)
+        in_editor = lambda text: lambda f: f["text"] == text and f["root"] == editor.info()["hwnd"]
+        macro_folder = os.path.join(self.data_folder, "MacroDB")
+
+        self.tab_to(in_editor(NEW_MACRO), window=editor)
+        self.key("space")
+        self.assertTrue(wait_for_window(NAME_BOX_TITLE), "Space on New opened no name box")
+        time.sleep(0.5)
+        xdotool("type", "--delay", 80, "Gone")
+        self.key("alt+F4")
+        self.assertTrue(wait_until_gone(NAME_BOX_TITLE), "Alt+F4 left the name box open")
+        self.assertEqual([], glob.glob(os.path.join(macro_folder, "*.MSMACRO")), "Alt+F4 is Cancel")
+
+        self.tab_to(in_editor(NEW_MACRO), window=editor)
+        self.key("space")
+        self.assertTrue(wait_for_window(NAME_BOX_TITLE))
+        time.sleep(0.5)
+        xdotool("type", "--delay", 80, "Keys")
+        self.key("Return")
+        self.assertTrue(wait_until_gone(NAME_BOX_TITLE))
+        macro_file = os.path.join(macro_folder, "Keys.MSMACRO")
+        self.assertTrue(wait_until(lambda: os.path.exists(macro_file)), "the macro's file was not made")
+
+        self.tab_to(in_editor(RECORD), window=editor)
+        self.key("space")
+        self.assertTrue(wait_until(lambda: editor.control(STOP, "Button")["enabled"], 10), "Space started no recording")
+        xdotool("key", "--delay", 150, "a")
+        time.sleep(0.5)
+        editor.click_control(STOP, "Button")
+        self.assertTrue(wait_until(lambda: editor.control(RECORD, "Button")["enabled"], 10), "Stop ended nothing")
+        macro = read_ini(macro_file)["Setting"]
+        self.assertEqual("2", macro["Count"], "only A down and A up, no key of the Space that started it")
+        self.assertTrue(macro["MacroSetting_0"].startswith("840400040400"), macro)
+
+        editor.focus()
+        self.key("alt+F4")
+        self.assertTrue(wait_until_gone(EDITOR_TITLE), "Alt+F4 left the editor open")
+        self.assertIsNotNone(self.window.info(), "the main window stays")
+        self.assertIsNone(self.process.poll())
 
     def test_ctrl_tab_switches_the_page_and_ctrl_2_the_profile(self):
         self.key("ctrl+Tab")

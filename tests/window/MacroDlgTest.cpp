@@ -725,6 +725,7 @@ TEST_F(MacroDlgTest, AfterCutAClickSelectsARow) {
     Click(editor.layout.deleteEventButton);
     EXPECT_EQ(Hex(Block("84 04 00 04 04 00 01 01 00")), Stored(L"m", MACRO_EVENTS_MAX));
 }
+
 // A move to a screen of another scale makes the editor's controls anew: a recording that runs
 // stops and keeps what it took, the macro shown stays shown, and the next recording records.
 TEST_F(MacroDlgTest, ANewScaleStopsARecordingAndKeepsTheMacroShown) {
