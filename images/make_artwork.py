@@ -314,6 +314,20 @@ def save_bmp(img, folder, name):
     return path
 
 
+def save_region_bmp(img, folder, name, one_bit):
+    """A region bitmap: 24-bit, or with `one_bit` two colours only, white outside and black
+    inside, a sixteenth of the file to read at the start."""
+    if not one_bit:
+        return save_bmp(img, folder, name)
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, name)
+    channels = [c.point(lambda v: 255 if v == 255 else 0).convert("1", dither=Image.Dither.NONE)
+                for c in img.convert("RGB").split()]
+    white = ImageChops.logical_and(ImageChops.logical_and(channels[0], channels[1]), channels[2])
+    white.save(path, "BMP")
+    return path
+
+
 def no_pure_white_inside(img, mask_bin):
     """Region bitmaps: inside the outline no pixel may be exactly white."""
     rgb = img.convert("RGB")
@@ -1162,16 +1176,19 @@ def draw_set(suffix, written):
     def bmp(img, folder, name):
         written.append(save_bmp(img, folder, set_file_name(name, suffix)))
 
+    def region(img, name):
+        # The larger sets' outlines in two colours: the 1x files keep their 24 bits.
+        written.append(save_region_bmp(img, BACKGROUND, set_file_name(name, suffix), suffix != ""))
+
     # backgrounds and window outlines
     main_bg, main_shape = make_main_background()
     png(opaque_on(main_bg, BASE), BACKGROUND, "cfgMainback.png")
-    bmp(region_bitmap(MAIN_SIZE, main_shape), BACKGROUND, "cfgMainback.bmp")
+    region(region_bitmap(MAIN_SIZE, main_shape), "cfgMainback.bmp")
 
     dlg, dlg_shape = make_dialog_background()
     png(opaque_on(dlg, BASE), BACKGROUND, "dlg.png")
-    bmp(region_bitmap(DLG_SIZE, dlg_shape), BACKGROUND, "cfgMainback2.bmp")
-    bmp(region_bitmap(EDITOR_SIZE, scaled_shape(DLG_SIZE, EDITOR_SIZE, DLG_RADIUS)),
-        BACKGROUND, "cfgMainback3.bmp")
+    region(region_bitmap(DLG_SIZE, dlg_shape), "cfgMainback2.bmp")
+    region(region_bitmap(EDITOR_SIZE, scaled_shape(DLG_SIZE, EDITOR_SIZE, DLG_RADIUS)), "cfgMainback3.bmp")
 
     # pictures of the background folder
     png(make_mouse_picture(), BACKGROUND, "mouse-layout-front.png")

@@ -2,10 +2,11 @@
 // times an apply, the window region and a full repaint, and runs a long session on the main window;
 // then prints one table. Run by scripts/bench.sh, never by the tests: the figures are times.
 //
-//   orvane_bench [--starts N] [--cycles N] [--only switch]
+//   orvane_bench [--starts N] [--cycles N] [--only switch|start]
 //     --starts  measured starts of each program (default 7)
 //     --cycles  cycles of the long session (default 1000; measured again after the first 10)
-//     --only    switch: only the command line's row
+//     --only    switch: only the command line's row; start: only the rows of the starts and
+//               their phases
 #include "framework/Folders.h"
 #include "bench/BenchTable.h"
 #include "bench/BenchWindow.h"
@@ -43,16 +44,21 @@ constexpr DWORD kDoubleScaleDpi = 192;
 // Below this the private memory of a long session counts as not grown: the heap rounds.
 constexpr double kMemoryNoiseMegabytes = 1;
 
+enum class Rows { All, Switch, Start };
+
 struct Options {
     int starts = 7;
     int cycles = 1000;
-    bool switchOnly = false;
+    Rows rows = Rows::All;
 };
 
 Options ReadOptions(int argc, wchar_t** argv) {
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::wcscmp(argv[i], L"--only") == 0) options.switchOnly = std::wcscmp(argv[i + 1], L"switch") == 0;
+        if (std::wcscmp(argv[i], L"--only") == 0) {
+            if (std::wcscmp(argv[i + 1], L"switch") == 0) options.rows = Rows::Switch;
+            if (std::wcscmp(argv[i + 1], L"start") == 0) options.rows = Rows::Start;
+        }
         const int value = static_cast<int>(std::wcstol(argv[i + 1], nullptr, 10));
         if (value <= 0) continue;
         if (std::wcscmp(argv[i], L"--starts") == 0) options.starts = value;
@@ -148,12 +154,13 @@ void AddMemory(BenchTable& table, const StartFigures& starts) {
               starts.measured > 0 && extra <= kMemoryGoalMegabytes);
 }
 
-void AddPhases(BenchTable& table, const std::vector<Phase>& phases, double firstPaint) {
+// `scale`: empty at 96 DPI, else the display scale the phases ran at.
+void AddPhases(BenchTable& table, const std::vector<Phase>& phases, const std::wstring& scale) {
     for (const Phase& phase : phases) {
-        table.Add(BenchRow{L"start phase: " + phase.name + L" (median of " + std::to_wstring(kPhaseRepetitions) + L")",
+        table.Add(BenchRow{L"start phase" + scale + L": " + phase.name + L" (median of " +
+                               std::to_wstring(kPhaseRepetitions) + L")",
                            Milliseconds(phase.milliseconds), L"", L""});
     }
-    table.Add(BenchRow{L"start phase: first paint of the window and its controls", Milliseconds(firstPaint), L"", L""});
 }
 
 void MeasureRegion(BenchTable& table) {
@@ -221,7 +228,7 @@ int wmain(int argc, wchar_t** argv) {
     SimulatorSession service(AppDirectory);
     if (!service.Running()) Progress(L"the device simulator did not start; applies go unanswered");
     BenchTable table;
-    if (options.switchOnly) {
+    if (options.rows == Rows::Switch) {
         Progress(L"command line");
         MeasureSwitch(table, options.starts);
         std::fputws(table.Text().c_str(), stdout);
@@ -237,12 +244,21 @@ int wmain(int argc, wchar_t** argv) {
         doubleScaleStarts = MeasureStarts(options.starts);
     }
     Progress(L"start phases");
-    const std::vector<Phase> phases = StartPhases(kPhaseRepetitions).Measure();
+    const std::vector<Phase> phases = StartPhases(kPhaseRepetitions, DisplayScale()).Measure();
+    const std::vector<Phase> doubleScalePhases = StartPhases(kPhaseRepetitions, DisplayScale(kDoubleScaleDpi)).Measure();
     AddStart(table, starts, L"");
     AddStart(table, doubleScaleStarts, L" at 200% (192 DPI, both programs)");
+    AddPhases(table, phases, L"");
+    AddPhases(table, doubleScalePhases, L" at 200%");
+    if (options.rows == Rows::Start) {
+        AddMemory(table, starts);
+        std::fputws(table.Text().c_str(), stdout);
+        return 0;
+    }
     {
         BenchWindow window;
-        AddPhases(table, phases, window.Show());
+        table.Add(BenchRow{L"start phase: first paint of the window and its controls", Milliseconds(window.Show()),
+                           L"", L""});
         AddMemory(table, starts);
         Progress(L"region, repaint and apply");
         MeasureRegion(table);

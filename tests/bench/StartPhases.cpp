@@ -71,8 +71,9 @@ double StartPhases::TextsRead() const {
 }
 
 double StartPhases::PicturesDecoded() const {
-    return MedianOf(repetitions, [] {
+    return MedianOf(repetitions, [this] {
         MainLayout layout;
+        layout.scale = scale;
         Stopwatch clock;
         layout.LoadImages();
         return clock.Milliseconds();
@@ -80,8 +81,9 @@ double StartPhases::PicturesDecoded() const {
 }
 
 double StartPhases::ControlsCreated() const {
-    return MedianOf(repetitions, [] {
+    return MedianOf(repetitions, [this] {
         MainLayout layout;
+        layout.scale = scale;
         layout.LoadImages();
         HostWindow host;
         Stopwatch clock;
@@ -91,10 +93,10 @@ double StartPhases::ControlsCreated() const {
 }
 
 double StartPhases::RegionBuilt() const {
-    return MedianOf(repetitions, [] {
+    return MedianOf(repetitions, [this] {
         GdiObject<HBITMAP> bitmap;
         Stopwatch clock;
-        LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"cfgMainback.bmp", bitmap);
+        LoadRegionBitmap(SkinFolderPath(SkinFolder::Background) + L"cfgMainback.bmp", bitmap, scale);
         GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
         return clock.Milliseconds();
     });

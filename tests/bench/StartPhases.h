@@ -1,7 +1,10 @@
 // The phases of the tool's start, each measured on its own in the benchmark's process with the
 // tool's own code, as the median of repeated runs: texts read, pictures decoded, controls created,
-// region built, profiles loaded. The first paint is measured on the whole window (BenchWindow).
+// region built, profiles loaded, at one display scale. The first paint is measured on the whole
+// window (BenchWindow).
 #pragma once
+#include "skin/DisplayScale.h"
+
 #include <string>
 #include <vector>
 
@@ -12,7 +15,7 @@ struct Phase {
 
 class StartPhases {
 public:
-    explicit StartPhases(int repetitions) : repetitions(repetitions) {}
+    StartPhases(int repetitions, const DisplayScale& scale) : repetitions(repetitions), scale(scale) {}
 
     std::vector<Phase> Measure() const;
 
@@ -24,4 +27,5 @@ private:
     double ProfilesLoaded() const;
 
     int repetitions;
+    DisplayScale scale;
 };
