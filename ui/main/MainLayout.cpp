@@ -3,6 +3,7 @@
 #include "text/LocalisedText.h"
 
 #include <string>
+#include <thread>
 #include <type_traits>
 
 namespace {
@@ -255,7 +256,8 @@ void MainLayout::CreateControls(CWnd& window) {
 }
 
 void MainLayout::LoadImages() {
-    background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png", scale);
+    // The background is most of the pixels: it decodes on a thread of its own meanwhile.
+    std::thread backgroundDecoder([this] { background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png", scale); });
     mouseLayout = LoadSkinImage(SkinFolder::Background, L"mouse-layout-front.png", scale);
     circle = LoadSkinImage(SkinFolder::Background, L"circle.png", scale);
     colorPicture = LoadSkinImage(SkinFolder::Background, L"RGB.png", scale);
@@ -284,6 +286,7 @@ void MainLayout::LoadImages() {
         horizontalThumbs[state] = LoadSkinImage(SkinFolder::Controls, thumbs[0][state], scale);
         for (int kind = 0; kind < 3; ++kind) dpiThumbs[kind][state] = LoadSkinImage(SkinFolder::Controls, thumbs[kind + 1][state], scale);
     }
+    backgroundDecoder.join();
 }
 
 ButtonImageSet MainLayout::ButtonImages(ControlImages images) const {
