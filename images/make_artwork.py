@@ -1173,6 +1173,11 @@ def draw_set(suffix, written):
     def png(img, folder, name):
         written.append(save_png(img, folder, set_file_name(name, suffix)))
 
+    def opaque_png(img, folder, name):
+        # The larger sets' opaque backgrounds without an alpha channel: the program then neither
+        # reads a channel nor looks for transparency. The 1x files keep theirs.
+        png(img.convert("RGB") if suffix else img, folder, name)
+
     def bmp(img, folder, name):
         written.append(save_bmp(img, folder, set_file_name(name, suffix)))
 
@@ -1182,11 +1187,11 @@ def draw_set(suffix, written):
 
     # backgrounds and window outlines
     main_bg, main_shape = make_main_background()
-    png(opaque_on(main_bg, BASE), BACKGROUND, "cfgMainback.png")
+    opaque_png(opaque_on(main_bg, BASE), BACKGROUND, "cfgMainback.png")
     region(region_bitmap(MAIN_SIZE, main_shape), "cfgMainback.bmp")
 
     dlg, dlg_shape = make_dialog_background()
-    png(opaque_on(dlg, BASE), BACKGROUND, "dlg.png")
+    opaque_png(opaque_on(dlg, BASE), BACKGROUND, "dlg.png")
     region(region_bitmap(DLG_SIZE, dlg_shape), "cfgMainback2.bmp")
     region(region_bitmap(EDITOR_SIZE, scaled_shape(DLG_SIZE, EDITOR_SIZE, DLG_RADIUS)), "cfgMainback3.bmp")
 

@@ -61,6 +61,14 @@ bool EveryPixelOpaque(const Gdiplus::BitmapData& argb) {
 SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
     Gdiplus::Rect whole(0, 0, static_cast<INT>(decoded.GetWidth()), static_cast<INT>(decoded.GetHeight()));
     if (whole.Width <= 0 || whole.Height <= 0) return nullptr;
+    // Without an alpha channel (and without a palette, which may hold transparent colours) the
+    // picture is opaque: no need to look.
+    const Gdiplus::PixelFormat format = decoded.GetPixelFormat();
+    if (!Gdiplus::IsAlphaPixelFormat(format) && !Gdiplus::IsIndexedPixelFormat(format)) {
+        SkinImage copy(decoded.Clone(whole, PixelFormat32bppRGB));
+        if (!copy || copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
+        return copy;
+    }
     Gdiplus::BitmapData argb{};
     if (decoded.LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &argb) != Gdiplus::Ok) return nullptr;
     const bool opaque = EveryPixelOpaque(argb);
