@@ -250,16 +250,15 @@ int wmain(int argc, wchar_t** argv) {
     AddStart(table, doubleScaleStarts, L" at 200% (192 DPI, both programs)");
     AddPhases(table, phases, L"");
     AddPhases(table, doubleScalePhases, L" at 200%");
-    if (options.rows == Rows::Start) {
-        AddMemory(table, starts);
-        std::fputws(table.Text().c_str(), stdout);
-        return 0;
-    }
     {
         BenchWindow window;
         table.Add(BenchRow{L"start phase: first paint of the window and its controls", Milliseconds(window.Show()),
                            L"", L""});
         AddMemory(table, starts);
+        if (options.rows == Rows::Start) {
+            std::fputws(table.Text().c_str(), stdout);
+            return 0;
+        }
         Progress(L"region, repaint and apply");
         MeasureRegion(table);
         MeasureWindow(table, window);
