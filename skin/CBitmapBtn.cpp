@@ -3,6 +3,7 @@
 #include "framework/Messages.h"
 #include "skin/AccessibleControl.h"
 #include "skin/FocusCues.h"
+#include "skin/ParentSurface.h"
 #include "skin/GdiObject.h"
 #include "skin/ScopedSelect.h"
 #include "skin/SkinFont.h"
@@ -94,8 +95,11 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: {
-        // The ring comes and goes with the focus and with the window's focus cues.
+        // The ring comes and goes with the focus and with the window's focus cues. A button that
+        // paints no background of its own (a click area) leaves its old ring on the parent's
+        // surface, so the parent paints under it again.
         LRESULT result = CButton::WindowProc(message, wParam, lParam);
+        if (!fillBackground && !normalImage) InvalidateParentUnder(m_hWnd, TRUE);
         Invalidate(TRUE);
         return result;
     }

@@ -13,13 +13,6 @@ std::unique_ptr<CStaticTrans> CStaticTrans::CreateLabel(CWnd& parent, const RECT
     return label;
 }
 
-void CStaticTrans::InvalidateUnder(BOOL erase) const {
-    HWND parent = ::GetParent(m_hWnd);
-    if (!parent) return;
-    RECT area = GetWindowRect();
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    ::InvalidateRect(parent, &area, erase);
-}
 
 // The font is kept while the label lives, and made again only when the owner changes its look or
 // the label moves to a monitor of another scale.
@@ -37,7 +30,7 @@ HFONT CStaticTrans::LabelFont() {
 }
 
 LRESULT CStaticTrans::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTEXT) InvalidateUnder(TRUE);
+    if (message == WM_SETTEXT) InvalidateParentUnder(m_hWnd, TRUE);
     if (message == WM_GETOBJECT) {
         if (LRESULT object = AccessibleControl::Answer(m_hWnd, wParam, lParam)) return object;
     }

@@ -6,6 +6,7 @@
 #include "skin/AccessibleSource.h"
 #include "skin/CachedSolidBrush.h"
 #include "skin/GdiObject.h"
+#include "skin/ParentSurface.h"
 
 #include <memory>
 #include <string>
@@ -26,7 +27,7 @@ public:
     BYTE labelItalic = 0;
 
     // Has the parent repaint its picture under the label, without erasing.
-    void InvalidateUnderLabel() const { InvalidateUnder(FALSE); }
+    void InvalidateUnderLabel() const { InvalidateParentUnder(m_hWnd, FALSE); }
 
     AccessibleFacts Accessibility() const override { return LabelFacts(); }
 
@@ -34,7 +35,6 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    void InvalidateUnder(BOOL erase) const;
     HFONT LabelFont();
 
     CachedSolidBrush backBrush;

@@ -1,6 +1,7 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CaptionedButton.h"
 #include "skin/FocusCues.h"
+#include "skin/GdiObject.h"
 #include "window/SkinTestSupport.h"
 
 namespace {
@@ -297,6 +298,37 @@ TEST_F(BitmapBtnTest, TheFocusedButtonShowsAnAccentRingOnceTheKeyboardIsUsedAndN
     NoteInputForFocusCues(press);
     EXPECT_FALSE(FocusCuesShown(other.m_hWnd));
     EXPECT_EQ(kNormal, PixelOf(other.m_hWnd, 0, 0)) << "a mouse press hides the ring";
+}
+
+// A button without a picture or a fill of its own (a click area) shows its parent's surface: its
+// ring is drawn over that surface, and the surface comes back when the focus leaves.
+TEST_F(BitmapBtnTest, AButtonWithoutAPictureTakesItsRingAwayWithTheFocus) {
+    class PaintedParent : public RecordingWindow {
+    public:
+        PaintedParent() : RecordingWindow(RECT{40, 300, 340, 400}, {}) {}
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message != WM_ERASEBKGND) return RecordingWindow::WindowProc(message, wParam, lParam);
+            RECT client = GetClientRect();
+            GdiObject<HBRUSH> brush(::CreateSolidBrush(kFill));
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
+            return TRUE;
+        }
+    } surface;
+    CBitmapBtn area, other;
+    ASSERT_TRUE(CreateSkinButton(area, surface, RECT{10, 10, 110, 40}, {}));
+    ASSERT_TRUE(CreateSkinButton(other, surface, RECT{10, 50, 110, 80}, {normal.get(), hover.get(), pressed.get(), disabled.get()}));
+    ::SetActiveWindow(surface.m_hWnd);
+    ::SetFocus(area.m_hWnd);
+    MSG key{area.m_hWnd, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    NoteInputForFocusCues(key);
+    ASSERT_EQ(kFocusRingColor, PixelOf(area.m_hWnd, 0, 0)) << "the focused area shows its ring";
+    EXPECT_EQ(kFill, PixelOf(area.m_hWnd, 50, 15));
+
+    ::SetFocus(other.m_hWnd);
+    EXPECT_EQ(kFocusRingColor, PixelOf(other.m_hWnd, 0, 0));
+    for (const POINT spot : {POINT{0, 0}, POINT{99, 29}, POINT{50, 0}, POINT{0, 15}}) {
+        EXPECT_EQ(kFill, PixelOf(area.m_hWnd, spot.x, spot.y)) << "no ring left at " << spot.x << ", " << spot.y;
+    }
 }
 
 // Space as the button class sees it: pressed at the key press, clicked at the release.
