@@ -64,4 +64,28 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNothingAndSpaceGoesToTheFocusedButton) {
     EXPECT_TRUE(polling.checked) << "Space clicked the polling button";
     EXPECT_EQ(1, window->PageState().currentPage);
 }
+// An apply locks the bottom row, Apply with the focus included: the focus comes back to Apply
+// once the service is done, and moves on to the button before it when the mouse is absent and
+// Apply stays disabled. Tab keeps working either way.
+TEST_F(MainWindowTest, TheFocusOutlivesTheBottomRowsLock) {
+    for (const bool present : {true, false}) {
+        WriteProfiles([](ProfileSet&) {});
+        Open();
+        ASSERT_EQ(window->m_hWnd, ::GetActiveWindow());
+        MainLayout& layout = window->Layout();
+        ::SetFocus(layout.applyButton.m_hWnd);
+        Click(layout.applyButton);
+        ASSERT_FALSE(layout.applyButton.IsWindowEnabled()) << "the row waits for the service";
+        IniFile(dataFolder + L"MacroDB\\MacroSet.MSDB").WriteInt(L"Setting", L"Device", present ? 1 : 0);
+        window->SendMessage(WM_DEVICE_SETTING, SETTING_APPLY_DONE, 0);
+        PumpUntil([&layout] { return layout.exportButton.IsWindowEnabled(); });
+        ASSERT_TRUE(layout.exportButton.IsWindowEnabled());
+        EXPECT_EQ(present ? layout.applyButton.m_hWnd : layout.resetAllButton.m_hWnd, ::GetFocus())
+            << (present ? "present" : "absent") << ": " << CWnd::FromHandle(::GetFocus())->GetWindowText().c_str();
+        ASSERT_TRUE(PressInWindow(*window, VK_TAB));
+        EXPECT_NE(nullptr, ::GetFocus()) << "Tab still moves the focus";
+        window.reset();
+        service.received.clear();
+    }
+}
 }  // namespace

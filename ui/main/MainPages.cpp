@@ -2,10 +2,12 @@
 
 #include "framework/Folders.h"
 #include "profile/ProfileFiles.h"
+#include "skin/FocusOrder.h"
 #include "text/LocalisedText.h"
 #include "ui/dialogs/CWarningDlg.h"
 #include "ui/dialogs/SystemNotices.h"
 #include "ui/main/ControlGroups.h"
+#include "ui/main/MainTabOrder.h"
 #include "ui/main/SettingsValues.h"
 
 namespace {
@@ -26,10 +28,25 @@ void MainPages::ShowNotice(TextId::Warning message, const std::wstring& note) {
     notice.DoModal();
 }
 
-void MainPages::EnableApplyButton(bool enable) { layout.applyButton.EnableWindow(enable); }
+// A control disabled while it has the focus takes the focus with it, and the keys then reach no
+// control at all: Tab included. So the focus moves on to the control before it, or, while the
+// bottom row is locked, comes back to its button once the row is unlocked.
+void MainPages::EnableApplyButton(bool enable) {
+    if (!enable && ::GetFocus() == layout.applyButton.m_hWnd && ::GetActiveWindow() == window.m_hWnd) {
+        MoveFocusAlong(MainTabOrder(layout, state.currentPage), true);
+    }
+    layout.applyButton.EnableWindow(enable);
+}
 
 void MainPages::EnableBottomButtons(bool enable) {
-    for (CBitmapBtn* button : layout.BottomRow()) button->EnableWindow(enable);
+    const HWND focus = ::GetFocus();
+    for (CBitmapBtn* button : layout.BottomRow()) {
+        if (!enable && button->m_hWnd == focus) focusBeforeLock = button;
+        button->EnableWindow(enable);
+    }
+    if (!enable) return;
+    if (focusBeforeLock && !::GetFocus() && ::GetActiveWindow() == window.m_hWnd) ::SetFocus(focusBeforeLock->m_hWnd);
+    focusBeforeLock = nullptr;
 }
 
 void MainPages::ShowDevicePresentLabel(bool show) { ShowControl(*layout.devicePresentLabel, show); }

@@ -64,4 +64,5 @@ private:
     MainPageState& state;
     ProfileSet& profiles;
     ProfileSet StagingProfiles{};
+    CBitmapBtn* focusBeforeLock = nullptr;  // the bottom-row button with the focus when the row was locked
 };
