@@ -41,7 +41,8 @@ wine_environment() {
 # start_wine: one wineserver for the whole run, its streams detached so that nothing that
 # waits on our pipes waits on Wine's background services.
 start_wine() {
-  wineserver -p </dev/null >/dev/null 2>&1
+  # A server still running for the prefix (an earlier run's) serves this run as well.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   wine wineboot </dev/null >/dev/null 2>&1
 }
 

@@ -10,7 +10,7 @@ build "$ROOT/build"
 DATA=${XDG_DATA_HOME:-$HOME/.local/share}/orvane
 wine_environment "$DATA/wineprefix" "$DATA/home"
 start_display
-trap '[ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null' EXIT
+trap 'stop_wine; [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null' EXIT
 if [ -n "$XVFB_PID" ]; then
   echo "No X display was available; the tool runs in the virtual display $DISPLAY."
 fi
