@@ -14,14 +14,13 @@ struct Run {
     bool operator==(const Run& other) const { return left == other.left && right == other.right; }
 };
 
-// The runs of row `y` (0 at the top) into `runs`.
-void RowRuns(const DibPixels& pixels, int y, COLORREF outside, std::vector<Run>& runs) {
+// The runs of `row`, `width` pixels, into `runs`.
+void RowRuns(const BYTE* row, int width, COLORREF outside, std::vector<Run>& runs) {
     runs.clear();
-    const BYTE* row = pixels.bits + static_cast<size_t>(pixels.height - 1 - y) * static_cast<size_t>(pixels.stride);
     int x = 0;
-    while (x < pixels.width) {
+    while (x < width) {
         const int runStart = x;
-        while (x < pixels.width && !IsOutsidePixel(row + static_cast<size_t>(x) * 4, outside)) ++x;
+        while (x < width && !IsOutsidePixel(row + static_cast<size_t>(x) * 4, outside)) ++x;
         if (x > runStart) runs.push_back(Run{runStart, x});
         ++x;
     }
@@ -33,12 +32,27 @@ bool IsOutsidePixel(const BYTE* pixel, COLORREF outside) {
 }
 
 RegionRects ScanRegionRuns(const DibPixels& pixels, COLORREF outside) {
+    if (!Usable(pixels)) return RegionRects();
+    return ScanRegionRows(
+        pixels.width, pixels.height,
+        [&pixels](int y) {
+            return pixels.bits + static_cast<size_t>(pixels.height - 1 - y) * static_cast<size_t>(pixels.stride);
+        },
+        outside);
+}
+
+RegionRects ScanRegionRows(int width, int height, const RegionRowSource& rowAt, COLORREF outside) {
     RegionRects rects;
-    if (!Usable(pixels)) return rects;
+    if (width <= 0 || height <= 0 || !rowAt) return rects;
     std::vector<Run> band, runs;
     DWORD bandStart = 0;  // index of the band's first rectangle
-    for (int y = 0; y < pixels.height; ++y) {
-        RowRuns(pixels, y, outside, runs);
+    for (int y = 0; y < height; ++y) {
+        const BYTE* row = rowAt(y);
+        if (!row) {
+            rects.Clear();
+            return rects;
+        }
+        RowRuns(row, width, outside, runs);
         if (y > 0 && runs == band) {
             rects.ExtendDown(bandStart, y + 1);
             continue;

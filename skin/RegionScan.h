@@ -3,6 +3,8 @@
 #pragma once
 #include "skin/RegionRects.h"
 
+#include <functional>
+
 // 32-bit pixels (blue, green, red and an unused byte) with the rows stored bottom-up, as in a DIB
 // of positive height. `stride` is the length of a stored row in bytes.
 struct DibPixels {
@@ -19,3 +21,9 @@ bool IsOutsidePixel(const BYTE* pixel, COLORREF outside);
 // one ExtCreateRegion: a run that starts and ends where a run of the row above does continues
 // that rectangle when the two rows have the same runs. Pixels that do not fit their rows give none.
 RegionRects ScanRegionRuns(const DibPixels& pixels, COLORREF outside);
+
+// The 32-bit pixels of row `y` (0 at the top), or null when the row cannot be had.
+using RegionRowSource = std::function<const BYTE*(int y)>;
+// The same scan over `height` rows of `width` pixels, asked for one at a time from the top down:
+// a source can hand out a few rows at a time. A row that cannot be had gives no rectangles at all.
+RegionRects ScanRegionRows(int width, int height, const RegionRowSource& rowAt, COLORREF outside);

@@ -6,6 +6,9 @@
 namespace {
 // Region bitmaps are window outlines of a few megabytes at most; anything larger is not one.
 constexpr ULONGLONG kMaxRegionFileBytes = 64ull * 1024ull * 1024ull;
+// The outline is read as 32-bit pixels this many rows at a time: a strip stays in the cache, where
+// a copy of the whole outline (11 MB at 200%) would be memory touched once and thrown away.
+constexpr int kStripRows = 64;
 
 class MemoryDC {
 public:
@@ -86,36 +89,47 @@ SIZE LoadRegionBitmap(const std::wstring& path, GdiObject<HBITMAP>& bitmap, cons
 GdiObject<HRGN> CreateRegionFromBitmap(HBITMAP bitmap, COLORREF outside) {
     GdiObject<HRGN> result;
     if (!bitmap) return result;
-    MemoryDC dibDc(nullptr);
-    if (!dibDc.Get()) return result;
+    MemoryDC stripDc(nullptr);
+    if (!stripDc.Get()) return result;
     BITMAP source{};
     if (!::GetObjectW(bitmap, sizeof(source), &source) || source.bmWidth <= 0 || source.bmHeight <= 0) return result;
+    const int width = source.bmWidth;
+    const int height = source.bmHeight;
+    const int stripRows = height < kStripRows ? height : kStripRows;
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
-    header.biWidth = source.bmWidth;
-    header.biHeight = source.bmHeight;  // positive: rows stored bottom-up
+    header.biWidth = width;
+    header.biHeight = -stripRows;  // negative: rows stored top-down
     header.biPlanes = 1;
     header.biBitCount = 32;
     header.biCompression = BI_RGB;
     void* bits = nullptr;
-    GdiObject<HBITMAP> dib(::CreateDIBSection(dibDc.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
-                                              nullptr, 0));
-    if (!dib || !bits) return result;
-    ScopedSelect selectedDib(dibDc.Get(), dib.Get());
-    {
-        MemoryDC sourceDc(dibDc.Get());
-        if (sourceDc.Get()) {
-            ScopedSelect selectedSource(sourceDc.Get(), bitmap);
-            ::BitBlt(dibDc.Get(), 0, 0, source.bmWidth, source.bmHeight, sourceDc.Get(), 0, 0, SRCCOPY);
-            ::GdiFlush();
-            DIBSECTION dibInfo{};
-            ::GetObjectW(dib.Get(), sizeof(dibInfo), &dibInfo);
-            const int stride = (dibInfo.dsBm.bmWidthBytes + 3) & ~3;
-            const RegionRects rects =
-                ScanRegionRuns(DibPixels{static_cast<const BYTE*>(bits), source.bmWidth, source.bmHeight, stride}, outside);
-            result.Reset(::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data()));
-        }
-    }
+    GdiObject<HBITMAP> strip(::CreateDIBSection(stripDc.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                                                &bits, nullptr, 0));
+    if (!strip || !bits) return result;
+    ScopedSelect selectedStrip(stripDc.Get(), strip.Get());
+    MemoryDC sourceDc(stripDc.Get());
+    if (!sourceDc.Get()) return result;
+    ScopedSelect selectedSource(sourceDc.Get(), bitmap);
+
+    const size_t stride = static_cast<size_t>(width) * 4;
+    int stripTop = -1;
+    bool failed = false;
+    const RegionRects rects = ScanRegionRows(
+        width, height,
+        [&](int y) -> const BYTE* {
+            if (stripTop < 0 || y < stripTop || y >= stripTop + stripRows) {
+                stripTop = y;
+                const int rows = height - y < stripRows ? height - y : stripRows;
+                failed = !::BitBlt(stripDc.Get(), 0, 0, width, rows, sourceDc.Get(), 0, y, SRCCOPY);
+                ::GdiFlush();
+                if (failed) return nullptr;
+            }
+            return static_cast<const BYTE*>(bits) + static_cast<size_t>(y - stripTop) * stride;
+        },
+        outside);
+    if (failed) return result;
+    result.Reset(::ExtCreateRegion(nullptr, rects.DataSize(), rects.Data()));
     return result;
 }

@@ -123,6 +123,13 @@ TEST(RegionScan, UnusablePixelsGiveNoRectangles) {
     }
 }
 
+TEST(RegionScan, ARowThatCannotBeHadGivesNoRectanglesAtAll) {
+    const DWORD row[] = {D, D};
+    const RegionRects rects = ScanRegionRows(
+        2, 3, [&row](int y) { return y == 2 ? nullptr : reinterpret_cast<const BYTE*>(row); }, kWhite);
+    EXPECT_EQ(rects.Count(), 0u);
+}
+
 TEST(RegionRects, StartsWithRoomFor100AndGrowsBy100) {
     RegionRects rects;
     EXPECT_EQ(100u, rects.Capacity());

@@ -95,6 +95,22 @@ TEST(CreateRegionFromBitmap, MoreThan2000RunsGiveTheSameRegionAsOneBatch) {
     EXPECT_TRUE(::EqualRgn(region.Get(), oneBatch.Get()));
 }
 
+TEST(CreateRegionFromBitmap, AnOutlineTallerThanTheStripsItIsReadInKeepsEveryRowInPlace) {
+    // The outline is read a few rows at a time: one outside pixel on the diagonal shows each row
+    // where it belongs, on both sides of every strip's edge and in the last, shorter strip.
+    constexpr int kSize = 150;
+    std::vector<std::string> rows(kSize, std::string(kSize, '#'));
+    std::vector<RECT> runs;
+    for (int y = 0; y < kSize; ++y) {
+        rows[static_cast<size_t>(y)][static_cast<size_t>(y)] = '.';
+        if (y > 0) runs.push_back(RECT{0, y, y, y + 1});
+        if (y < kSize - 1) runs.push_back(RECT{y + 1, y, kSize, y + 1});
+    }
+    GdiObject<HBITMAP> bitmap = Picture(rows);
+    GdiObject<HRGN> region = CreateRegionFromBitmap(bitmap.Get());
+    EXPECT_TRUE(SameRegion(region.Get(), runs));
+}
+
 TEST(CreateRegionFromBitmap, NoBitmapGivesNoRegion) { EXPECT_FALSE(CreateRegionFromBitmap(nullptr)); }
 
 TEST(CreateRegionFromBitmap, BlackCanMarkTheOutside) {
