@@ -300,10 +300,10 @@ def opaque_on(img, colour):
     return out
 
 
-def save_png(img, folder, name):
+def save_png(img, folder, name, compress_level=9):
     os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, name)
-    img.save(path, "PNG", optimize=False, compress_level=9)
+    img.save(path, "PNG", optimize=False, compress_level=compress_level)
     return path
 
 
@@ -1171,7 +1171,10 @@ def draw_set(suffix, written):
     """Every picture of one set, at the scale K."""
 
     def png(img, folder, name):
-        written.append(save_png(img, folder, set_file_name(name, suffix)))
+        # The larger sets are compressed at the fastest level: their streams inflate faster at
+        # the start (the 2x background by about a fifth), for a few kilobytes more each. The 1x
+        # files keep theirs.
+        written.append(save_png(img, folder, set_file_name(name, suffix), 1 if suffix else 9))
 
     def opaque_png(img, folder, name):
         # The larger sets' opaque backgrounds without an alpha channel: the program then neither
