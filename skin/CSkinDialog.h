@@ -61,4 +61,5 @@ private:
 
     SkinPaintDC::Mode paintMode;
     BOOL eraseResult;
+    bool painted = false;
 };

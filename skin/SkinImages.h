@@ -1,8 +1,10 @@
 // Skin images: decoded PNG or BMP files of the three skin folders below the tool's directory,
-// held as GDI+ bitmaps in the form that draws fastest (32-bit without alpha for opaque pictures,
-// premultiplied 32-bit for the others), apart from the file and its decoder. An image that failed
-// to decode is still an object: it draws nothing and measures 0 x 0. The window that loads an
-// image owns it; its controls borrow it.
+// held as GDI+ bitmaps ready to draw, apart from the file and its decoder: 32-bit without alpha
+// for opaque pictures, premultiplied 32-bit for the others. A PNG stored without an alpha channel
+// (the larger backgrounds) is decoded straight into a bitmap of its own 24 bits, which also draws
+// as a copy and costs the start less fresh memory. An image that failed to decode is still an
+// object: it draws nothing and measures 0 x 0. The window that loads an image owns it; its
+// controls borrow it.
 #pragma once
 #include <windows.h>
 #include <gdiplus.h>
@@ -31,6 +33,16 @@ SkinImage LoadSkinImageFile(const std::wstring& path);
 // so that it measures what the window's scaled rectangles expect.
 SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName, const DisplayScale& scale);
 SkinImage LoadSkinImageFile(const std::wstring& path, const DisplayScale& scale);
+
+// The size LoadSkinImage gives the picture at `scale`, read from the header of its PNG file
+// without decoding it; 0 x 0 for a file that cannot be read or is no PNG.
+SIZE SkinImageFileSize(SkinFolder folder, const wchar_t* fileName, const DisplayScale& scale);
+SIZE SkinImageFileSize(const std::wstring& path, const DisplayScale& scale);
+
+// `image` as DrawSkinImage draws it into a rectangle of `size`, kept: drawn one to one, the copy
+// gives the same pixels without resampling at every paint. Null for none, an image that did not
+// decode or a drawing that failed.
+SkinImage FittedSkinImage(Gdiplus::Image* image, SIZE size);
 
 // Width and height in pixels; 0 x 0 for none or an image that did not decode.
 SIZE SkinImageSize(Gdiplus::Image* image);

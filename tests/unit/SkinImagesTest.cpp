@@ -1,6 +1,7 @@
 #include "framework/Folders.h"
 #include "skin/GdiObject.h"
 #include "skin/GdiplusSession.h"
+#include "skin/SkinImageDecoder.h"
 #include "skin/SkinImages.h"
 #include "support/TestFolder.h"
 
@@ -91,6 +92,13 @@ std::vector<int> PixelsAfterDrawing(Gdiplus::Image* image, const Gdiplus::RectF&
     return pixels;
 }
 
+// A picture of a skin folder and a size: its size at 96 DPI, or the size it is drawn at.
+struct PictureAndSize {
+    SkinFolder folder;
+    const wchar_t* name;
+    SIZE size;
+};
+
 int LargestDifference(const std::vector<int>& a, const std::vector<int>& b) {
     if (a.size() != b.size()) return 256;
     int largest = 0;
@@ -105,11 +113,14 @@ TEST_F(SkinImages, PicturesAreKeptReadyToDrawAndDrawAsDecoded) {
         Gdiplus::PixelFormat format;
         int stretchedTolerance;
     };
-    // Opaque pictures become plain bitmaps and draw exactly as decoded, at any size. Pictures with
-    // transparent pixels are premultiplied: exact at their own size, which is the only size the
-    // windows draw them at; stretched, the premultiplied samples round differently.
+    // Opaque pictures become plain bitmaps and draw exactly as decoded, at any size; those stored
+    // without an alpha channel stay at the 24 bits they are stored with. Pictures with transparent
+    // pixels are premultiplied: exact at their own size, which is the only size the windows draw
+    // them at; stretched, the premultiplied samples round differently.
     const ImageCase cases[] = {
         {SkinFolder::Background, L"cfgMainback.png", PixelFormat32bppRGB, 0},
+        {SkinFolder::Background, L"cfgMainback@1.5x.png", PixelFormat24bppRGB, 0},
+        {SkinFolder::Background, L"dlg@2x.png", PixelFormat24bppRGB, 0},
         {SkinFolder::Background, L"mouse-layout-front.png", PixelFormat32bppPARGB, 2},
         {SkinFolder::Background, L"list-stripes.bmp", PixelFormat32bppRGB, 0},
         {SkinFolder::Buttons, L"ok-1.png", PixelFormat32bppRGB, 0},
@@ -135,6 +146,56 @@ TEST_F(SkinImages, PicturesAreKeptReadyToDrawAndDrawAsDecoded) {
     }
 }
 
+// A copy fitted to a button draws, one to one, what the picture draws stretched into the button:
+// the windows draw buttons with either and must look the same.
+TEST_F(SkinImages, AFittedCopyDrawsWhatThePictureDrawsStretched) {
+    const PictureAndSize cases[] = {
+        {SkinFolder::Buttons, L"ok-1.png", {148, 20}},            // opaque, wider and lower
+        {SkinFolder::Buttons, L"profile_normal2.png", {120, 25}},  // opaque, wider
+        {SkinFolder::Buttons, L"close-3.png", {31, 17}},           // transparent pixels
+    };
+    for (const PictureAndSize& c : cases) {
+        for (UINT dpi : {96u, 192u}) {
+            const DisplayScale scale(dpi);
+            SkinImage image = LoadSkinImage(c.folder, c.name, scale);
+            const SIZE size = scale.Scale(c.size);
+            SkinImage fitted = FittedSkinImage(image.get(), size);
+            ASSERT_NE(nullptr, fitted) << c.name;
+            EXPECT_EQ(static_cast<UINT>(size.cx), fitted->GetWidth()) << c.name;
+            EXPECT_EQ(static_cast<UINT>(size.cy), fitted->GetHeight()) << c.name;
+            const Gdiplus::RectF button(0, 0, static_cast<Gdiplus::REAL>(size.cx), static_cast<Gdiplus::REAL>(size.cy));
+            EXPECT_EQ(0, LargestDifference(PixelsAfterDrawing(image.get(), button), PixelsAfterDrawing(fitted.get(), button)))
+                << c.name << " at " << dpi;
+        }
+    }
+    EXPECT_EQ(nullptr, FittedSkinImage(nullptr, SIZE{10, 10}));
+    SkinImage ok = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png");
+    EXPECT_EQ(nullptr, FittedSkinImage(ok.get(), SIZE{0, 10}));
+}
+
+// Pictures decoded on a thread of their own are the pictures LoadSkinImage gives, each in its place.
+TEST_F(SkinImages, ADecoderOnAThreadOfItsOwnGivesEachPictureInItsPlace) {
+    const DisplayScale scale(192);
+    const SkinImageDecoder decoder({{SkinFolder::Background, L"cfgMainback.png"},
+                                    {SkinFolder::Background, L"missing.png"},
+                                    {SkinFolder::Buttons, L"ok-1.png"}},
+                                   scale);
+    SkinImage background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png", scale);
+    SkinImage ok = LoadSkinImage(SkinFolder::Buttons, L"ok-1.png", scale);
+    // The last first: a look waits for its own picture, whatever the order.
+    ASSERT_NE(nullptr, decoder.Picture(2));
+    EXPECT_EQ(ok->GetWidth(), decoder.Picture(2)->GetWidth());
+    const Gdiplus::RectF okSize(0, 0, static_cast<Gdiplus::REAL>(ok->GetWidth()), static_cast<Gdiplus::REAL>(ok->GetHeight()));
+    EXPECT_EQ(0, LargestDifference(PixelsAfterDrawing(ok.get(), okSize), PixelsAfterDrawing(decoder.Picture(2), okSize)));
+    ASSERT_NE(nullptr, decoder.Picture(0));
+    EXPECT_EQ(background->GetWidth(), decoder.Picture(0)->GetWidth());
+    EXPECT_EQ(background->GetHeight(), decoder.Picture(0)->GetHeight());
+    ASSERT_NE(nullptr, decoder.Picture(1)) << "a failed picture is still an object";
+    EXPECT_EQ(0, SkinImageSize(decoder.Picture(1)).cx);
+    EXPECT_EQ(nullptr, decoder.Picture(3));
+    EXPECT_EQ(decoder.Picture(0), decoder.Picture(0)) << "a second look gives the same picture";
+}
+
 TEST_F(SkinImages, MissingOrUndecodableFilesGiveImagesThatMeasureNothingAndDrawNothing) {
     TestFolder folder;
     TestFolder::WriteBytes(folder.File(L"broken.png"), std::string("\x89PNG\r\n\x1a\n garbage", 17));
@@ -142,6 +203,7 @@ TEST_F(SkinImages, MissingOrUndecodableFilesGiveImagesThatMeasureNothingAndDrawN
     for (const std::wstring& path : paths) {
         SkinImage image = LoadSkinImageFile(path);
         ASSERT_NE(nullptr, image) << "a failed image is still an object";
+        for (UINT dpi : {96u, 192u}) EXPECT_EQ(0, SkinImageFileSize(path, DisplayScale(dpi)).cx);
         EXPECT_EQ(0, SkinImageSize(image.get()).cx);
         EXPECT_EQ(0, SkinImageSize(image.get()).cy);
         EXPECT_EQ(RGB(255, 255, 255), CentreAfterDrawing(image.get()));
@@ -159,26 +221,26 @@ TEST_F(SkinImages, DrawingScalesTheWholeImageIntoTheRectangle) {
 }
 
 // A picture loaded for a scale measures its 96 DPI size scaled: its own set at 144 and 192 DPI,
-// the nearest larger set resampled in between, the plain file at 96 DPI.
+// the nearest larger set resampled in between, the plain file at 96 DPI. Its file's header tells
+// the same size before it is decoded.
 TEST_F(SkinImages, PicturesForAScaleMeasureTheScaledSize) {
-    struct ScaledCase {
-        SkinFolder folder;
-        const wchar_t* name;
-        SIZE base;
-    };
-    const ScaledCase cases[] = {
+    const PictureAndSize cases[] = {
         {SkinFolder::Buttons, L"ok-1.png", {93, 26}},
         {SkinFolder::Background, L"circle.png", {19, 20}},
         {SkinFolder::Background, L"mouse-layout-front.png", {265, 470}},
         {SkinFolder::Controls, L"x2.png", {24, 13}},
+        {SkinFolder::Background, L"cfgMainback.png", {1024, 700}},
     };
-    for (const ScaledCase& c : cases) {
+    for (const PictureAndSize& c : cases) {
         for (UINT dpi : {72u, 96u, 120u, 144u, 168u, 192u, 240u}) {
             const DisplayScale scale(dpi);
             SkinImage image = LoadSkinImage(c.folder, c.name, scale);
             const SIZE size = SkinImageSize(image.get());
-            EXPECT_EQ(scale.Scale(c.base.cx), size.cx) << c.name << " at " << dpi;
-            EXPECT_EQ(scale.Scale(c.base.cy), size.cy) << c.name << " at " << dpi;
+            EXPECT_EQ(scale.Scale(c.size.cx), size.cx) << c.name << " at " << dpi;
+            EXPECT_EQ(scale.Scale(c.size.cy), size.cy) << c.name << " at " << dpi;
+            const SIZE header = SkinImageFileSize(c.folder, c.name, scale);
+            EXPECT_EQ(size.cx, header.cx) << c.name << " at " << dpi;
+            EXPECT_EQ(size.cy, header.cy) << c.name << " at " << dpi;
         }
     }
 }
@@ -209,6 +271,7 @@ TEST_F(SkinImages, APictureWithoutItsSetFallsBackToTheNormalFileScaled) {
     EXPECT_EQ(15, SkinImageSize(image.get()).cx);
     EXPECT_EQ(6, SkinImageSize(image.get()).cy);
     EXPECT_EQ(RGB(30, 160, 90), CentreAfterDrawing(image.get()));
+    EXPECT_EQ(15, SkinImageFileSize(folder.File(L"plain.png"), DisplayScale(144)).cx);
     SkinImage missing = LoadSkinImageFile(folder.File(L"missing.png"), DisplayScale(192));
     ASSERT_NE(nullptr, missing);
     EXPECT_EQ(0, SkinImageSize(missing.get()).cx);

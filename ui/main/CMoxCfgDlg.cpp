@@ -233,9 +233,9 @@ bool CMoxCfgDlg::OnWindowKey(UINT virtualKey) {
 
 void CMoxCfgDlg::PaintSkin(Gdiplus::Graphics& graphics, HDC) {
     const DisplayScale& scale = layout.scale;
-    if (state.currentPage == 1) DrawSkinImage(graphics, layout.mouseLayout.get(), GdiplusRect(scale.Scale(kMouseLayoutRect)));
+    if (state.currentPage == 1) DrawSkinImage(graphics, layout.Picture(PaintedPicture::MouseLayout), GdiplusRect(scale.Scale(kMouseLayoutRect)));
     if (state.currentPage != 3 || !SettingsValues::GroupsForLedMode(state.shownLedMode).colorPicture) return;
-    DrawSkinImage(graphics, layout.colorPicture.get(), GdiplusRect(scale.Scale(kColorPictureRect)));
+    DrawSkinImage(graphics, layout.Picture(PaintedPicture::ColorPicture), GdiplusRect(scale.Scale(kColorPictureRect)));
     // The outline is the frame filled white under the colour: one pixel wide at 96 DPI.
     Gdiplus::SolidBrush frame(Gdiplus::Color(255, 255, 255, 255));
     graphics.FillRectangle(&frame, GdiplusRect(scale.Scale(kSwatchFrameRect)));

@@ -43,7 +43,7 @@ protected:
     bool OnWindowKey(UINT virtualKey);
     void CreateSkinLayout() override;
     const wchar_t* RegionBitmapName() const override { return L"cfgMainback.bmp"; }
-    Gdiplus::Image* BackgroundImage() const override { return layout.background.get(); }
+    Gdiplus::Image* BackgroundImage() const override { return layout.Picture(PaintedPicture::Background); }
     void PaintSkin(Gdiplus::Graphics& graphics, HDC dc) override;
     void OnSurfacePressed(int x, int y) override;
     // At a new scale: the controls made again, showing the page and the profile shown before.

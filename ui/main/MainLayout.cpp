@@ -3,7 +3,6 @@
 #include "text/LocalisedText.h"
 
 #include <string>
-#include <thread>
 #include <type_traits>
 
 namespace {
@@ -18,6 +17,7 @@ constexpr COLORREF kLinkBackground = RGB(0x64, 0x65, 0x66);
 constexpr COLORREF kColorFieldBackground = RGB(0x5E, 0x5E, 0x5E);
 constexpr UINT kColorFieldId = 0x5001;
 constexpr SliderRange kDpiRange{2, 80};
+constexpr const wchar_t* kBackgroundFile = L"cfgMainback.png";
 
 using Img = ControlImages;
 using Style = ControlStyle;
@@ -243,9 +243,12 @@ std::vector<ControlRow> MainLayout::ReadingOrder(int page) {
 void MainLayout::Create(CWnd& window, const DisplayScale& windowScale) {
     scale = windowScale;
     LoadImages();
-    SIZE size = SkinImageSize(background.get());
-    window.MoveWindow(0, 0, size.cx, size.cy, TRUE);
     CreateControls(window);
+    StartPaintedPictures();
+    // The background's size from its file, so as not to wait for its decoding.
+    SIZE size = SkinImageFileSize(SkinFolder::Background, kBackgroundFile, scale);
+    if (size.cx <= 0) size = SkinImageSize(Picture(PaintedPicture::Background));
+    window.MoveWindow(0, 0, size.cx, size.cy, TRUE);
 }
 
 void MainLayout::CreateControls(CWnd& window) {
@@ -256,11 +259,8 @@ void MainLayout::CreateControls(CWnd& window) {
 }
 
 void MainLayout::LoadImages() {
-    // The background is most of the pixels: it decodes on a thread of its own meanwhile.
-    std::thread backgroundDecoder([this] { background = LoadSkinImage(SkinFolder::Background, L"cfgMainback.png", scale); });
-    mouseLayout = LoadSkinImage(SkinFolder::Background, L"mouse-layout-front.png", scale);
+    fittedImages.clear();
     circle = LoadSkinImage(SkinFolder::Background, L"circle.png", scale);
-    colorPicture = LoadSkinImage(SkinFolder::Background, L"RGB.png", scale);
     // Normal, hover and pressed: the hover picture is grey, the pressed one blue.
     const wchar_t* minimize[] = {L"min-1.png", L"min-3.png", L"min-2.png"};
     const wchar_t* close[] = {L"close-1.png", L"close-3.png", L"close-2.png"};
@@ -286,7 +286,18 @@ void MainLayout::LoadImages() {
         horizontalThumbs[state] = LoadSkinImage(SkinFolder::Controls, thumbs[0][state], scale);
         for (int kind = 0; kind < 3; ++kind) dpiThumbs[kind][state] = LoadSkinImage(SkinFolder::Controls, thumbs[kind + 1][state], scale);
     }
-    backgroundDecoder.join();
+}
+
+void MainLayout::StartPaintedPictures() {
+    paintedPictures.reset();
+    paintedPictures.emplace(std::vector<SkinImageDecoder::File>{{SkinFolder::Background, kBackgroundFile},
+                                                                {SkinFolder::Background, L"mouse-layout-front.png"},
+                                                                {SkinFolder::Background, L"RGB.png"}},
+                            scale);
+}
+
+Gdiplus::Image* MainLayout::Picture(PaintedPicture picture) const {
+    return paintedPictures ? paintedPictures->Picture(static_cast<size_t>(picture)) : nullptr;
 }
 
 ButtonImageSet MainLayout::ButtonImages(ControlImages images) const {
@@ -305,6 +316,19 @@ ButtonImageSet MainLayout::ButtonImages(ControlImages images) const {
     case Img::Link: return set(linkImages[0], linkImages[1], linkImages[1]);
     default: return ButtonImageSet{};
     }
+}
+
+ButtonImageSet MainLayout::FittedImages(const ButtonImageSet& images, SIZE size) {
+    return ButtonImageSet{Fitted(images.normal, size), Fitted(images.hover, size), Fitted(images.pressed, size),
+                          Fitted(images.disabled, size)};
+}
+
+Gdiplus::Image* MainLayout::Fitted(Gdiplus::Image* image, SIZE size) {
+    const SIZE drawn = SkinImageSize(image);
+    if (!image || (drawn.cx == size.cx && drawn.cy == size.cy)) return image;
+    SkinImage& fitted = fittedImages[std::make_tuple(image, size.cx, size.cy)];
+    if (!fitted) fitted = FittedSkinImage(image, size);
+    return fitted ? fitted.get() : image;
 }
 
 MainLayout::SliderImages MainLayout::SliderImagesOf(ControlImages images) const {
@@ -365,6 +389,8 @@ void MainLayout::CreateControl(CWnd& window, const ControlRow& row) {
 
 void MainLayout::CreateButton(CWnd& window, CBitmapBtn& button, const RECT& rect, const ControlRow& row) {
     const ButtonImageSet images = ButtonImages(row.images);
+    // The picture behind a caption fills its button.
+    auto filling = [&] { return FittedImages(images, SIZE{rect.right - rect.left, rect.bottom - rect.top}); };
     const std::wstring text = TextOf(row);
     switch (row.style) {
     case Style::TitleBarButton:
@@ -378,18 +404,18 @@ void MainLayout::CreateButton(CWnd& window, CBitmapBtn& button, const RECT& rect
         button.SetWindowText(text.c_str());
         break;
     case Style::Marker:
-        CreateTextButton(button, window, rect, images, text, kTitleBarColor);
+        CreateTextButton(button, window, rect, filling(), text, kTitleBarColor);
         button.hoverTextColor = kRed;
         button.EnableWindow(FALSE);
         break;
-    case Style::ProfileTab: CreateTab(button, window, rect, images, text, kTitleBarColor); break;
-    case Style::PageTab: CreateTab(button, window, rect, images, text, kPanelColor); break;
+    case Style::ProfileTab: CreateTab(button, window, rect, filling(), text, kTitleBarColor); break;
+    case Style::PageTab: CreateTab(button, window, rect, filling(), text, kPanelColor); break;
     case Style::ModeTab:
-        CreateTab(button, window, rect, images, text, kBlack);
+        CreateTab(button, window, rect, filling(), text, kBlack);
         button.hoverTextColor = kModeHoverColor;
         break;
     case Style::ModeButton:
-        CreateTextButton(button, window, rect, images, text, kBlack);
+        CreateTextButton(button, window, rect, filling(), text, kBlack);
         button.hoverTextColor = kRed;
         break;
     case Style::OptionBox:
@@ -408,7 +434,7 @@ void MainLayout::CreateButton(CWnd& window, CBitmapBtn& button, const RECT& rect
         button.backgroundColor = kLinkBackground;
         button.SetWindowText(text.c_str());
         break;
-    default: CreateTextButton(button, window, rect, images, text, kTitleBarColor); break;
+    default: CreateTextButton(button, window, rect, filling(), text, kTitleBarColor); break;
     }
 }
 

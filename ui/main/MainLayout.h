@@ -11,13 +11,17 @@
 #include "skin/CPngSliderBar.h"
 #include "skin/CStaticTrans.h"
 #include "skin/CaptionedButton.h"
+#include "skin/SkinImageDecoder.h"
 #include "skin/SkinImages.h"
 #include "skin/SliderMath.h"
 #include "text/TextIds.h"
 #include "text/UiTextSection.h"
 
 #include <array>
+#include <map>
 #include <memory>
+#include <optional>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -103,17 +107,26 @@ struct ControlRow {
 // The window of a row's control.
 CWnd* WindowOf(const LayoutControl& control);
 
+// The pictures no control borrows: the window draws them in its paint.
+enum class PaintedPicture { Background, MouseLayout, ColorPicture };
+
 class MainLayout {
 public:
-    // Loads the images below the tool's directory, sizes `window` to the background and creates
-    // every control as its child: every rectangle of the rows (given at 96 DPI) at `windowScale`,
-    // with the pictures of that scale.
+    // Loads the images below the tool's directory, creates every control as its child (every
+    // rectangle of the rows, given at 96 DPI, at `windowScale`, with the pictures of that scale)
+    // and sizes `window` to the background. The pictures the window paints itself then decode on
+    // a thread of their own while the window goes on with its start: while the controls are
+    // made, the thread would take the processor from them.
     void Create(CWnd& window, const DisplayScale& windowScale);
     // The scale the layout was made at: the painted parts and the hit tests use it too.
     DisplayScale scale;
-    // The steps of Create, apart so that they can be measured one by one.
+    // The steps of Create, apart so that they can be measured one by one: the controls'
+    // pictures, the controls, the start of the painted pictures' decoding.
     void LoadImages();
     void CreateControls(CWnd& window);
+    void StartPaintedPictures();
+    // A picture the window paints itself; the first look waits for its decoding.
+    Gdiplus::Image* Picture(PaintedPicture picture) const;
     // Shows the controls of `page` (1 to 3) and hides the others. The rows shown ByValues are
     // only hidden here: the pages show what their values call for.
     void ShowPageControls(int page);
@@ -127,7 +140,7 @@ public:
     std::array<CBitmapBtn*, 5> BottomRow() { return {&exportButton, &importButton, &resetButton, &resetAllButton, &applyButton}; }
 
     // Images, owned here and borrowed by the controls.
-    SkinImage background, mouseLayout, circle, colorPicture;
+    SkinImage circle;
     SkinImage minimizeImages[3], closeImages[3], okImages[2], tabImages[2];
     SkinImage horizontalTrack, dpiTracks[3], checkBoxImages[2], linkImages[2];
     // Slider thumbs, enabled and disabled: the horizontal sliders' and, in the order of dpiTracks,
@@ -170,6 +183,10 @@ private:
     void CreateControl(CWnd& window, const ControlRow& row);
     void CreateButton(CWnd& window, CBitmapBtn& button, const RECT& rect, const ControlRow& row);
     ButtonImageSet ButtonImages(ControlImages images) const;
+    // `images` fitted to a button of `size` that they fill: resampled once for every button of
+    // that size (FittedSkinImage), not at each of its paints.
+    ButtonImageSet FittedImages(const ButtonImageSet& images, SIZE size);
+    Gdiplus::Image* Fitted(Gdiplus::Image* image, SIZE size);
     // The thumb, disabled thumb and track of a slider's images.
     struct SliderImages {
         Gdiplus::Bitmap* thumb;
@@ -181,4 +198,8 @@ private:
     std::wstring TextOf(const ControlRow& row) const;
 
     UiTextSection generalTexts{nullptr};
+    // The fitted copies, by picture and size.
+    std::map<std::tuple<Gdiplus::Image*, LONG, LONG>, SkinImage> fittedImages;
+    // The pictures of PaintedPicture, in its order.
+    std::optional<SkinImageDecoder> paintedPictures;
 };
