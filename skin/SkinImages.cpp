@@ -2,12 +2,9 @@
 
 #include "framework/Folders.h"
 
-#include <wincodec.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
-#include <memory>
 
 namespace {
 struct SkinFolderName {
@@ -59,6 +56,14 @@ bool EveryPixelOpaque(const Gdiplus::BitmapData& argb) {
     return true;
 }
 
+// A PNG stored with 24 bits a pixel (the larger backgrounds) keeps them: a copy as it is touches
+// a quarter less fresh memory than one widened to 32 bits, and draws as a copy too.
+bool KeepsItsBits(Gdiplus::Bitmap& decoded) {
+    GUID stored{};
+    return decoded.GetPixelFormat() == PixelFormat24bppRGB && decoded.GetRawFormat(&stored) == Gdiplus::Ok &&
+           ::IsEqualGUID(stored, Gdiplus::ImageFormatPNG);
+}
+
 // The decoded picture in the form that draws fastest, in memory of its own: the decoder keeps
 // the file's pixels a second time for as long as the decoded bitmap lives. A picture without
 // transparency becomes a plain 32-bit bitmap, drawn as a copy; one with transparency is
@@ -70,7 +75,7 @@ SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
     // picture is opaque: no need to look.
     const Gdiplus::PixelFormat format = decoded.GetPixelFormat();
     if (!Gdiplus::IsAlphaPixelFormat(format) && !Gdiplus::IsIndexedPixelFormat(format)) {
-        SkinImage copy(decoded.Clone(whole, PixelFormat32bppRGB));
+        SkinImage copy(decoded.Clone(whole, KeepsItsBits(decoded) ? format : PixelFormat32bppRGB));
         if (!copy || copy->GetLastStatus() != Gdiplus::Ok) return nullptr;
         return copy;
     }
@@ -86,98 +91,26 @@ SkinImage DrawingCopy(Gdiplus::Bitmap& decoded) {
 // Larger than any picture of a skin: a header beyond it is not one.
 constexpr DWORD kMaxPictureSide = 1u << 15;
 
-// The calls of one decoding in a COM apartment of the thread, left again if entered here.
-class ComApartment {
-public:
-    ComApartment() : entered(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(entered)) ::CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT entered;
-};
-
-struct ComRelease {
-    void operator()(IUnknown* object) const {
-        if (object) object->Release();
-    }
-};
-template <class Interface>
-using ComPointer = std::unique_ptr<Interface, ComRelease>;
-
-// An opaque picture of 24 bits a pixel, decoded by the imaging component straight into the bitmap
-// it is drawn from, kept at 24 bits: a picture object of the file keeps the decoder with a second
-// copy of the pixels for as long as it lives, and a copy at 32 bits is a third, a cost of fresh
-// memory the start feels at 200%. Null for a picture of any other format or a failure.
-SkinImage DecodedOpaqueRgb(const std::wstring& path) {
-    const ComApartment apartment;
-    IWICImagingFactory* createdFactory = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                  reinterpret_cast<void**>(&createdFactory)))) {
-        return nullptr;
-    }
-    const ComPointer<IWICImagingFactory> factory(createdFactory);
-    IWICBitmapDecoder* createdDecoder = nullptr;
-    if (FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                  &createdDecoder))) {
-        return nullptr;
-    }
-    const ComPointer<IWICBitmapDecoder> decoder(createdDecoder);
-    IWICBitmapFrameDecode* createdFrame = nullptr;
-    if (FAILED(decoder->GetFrame(0, &createdFrame))) return nullptr;
-    const ComPointer<IWICBitmapFrameDecode> frame(createdFrame);
-    WICPixelFormatGUID format{};
-    UINT width = 0, height = 0;
-    if (FAILED(frame->GetPixelFormat(&format)) || !::IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) ||
-        FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxPictureSide ||
-        height > kMaxPictureSide) {
-        return nullptr;
-    }
-    SkinImage bitmap(new Gdiplus::Bitmap(static_cast<INT>(width), static_cast<INT>(height), PixelFormat24bppRGB));
-    if (bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
-    const Gdiplus::Rect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));
-    Gdiplus::BitmapData rows{};
-    if (bitmap->LockBits(&whole, Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, &rows) != Gdiplus::Ok) return nullptr;
-    const HRESULT copied = rows.Stride > 0 ? frame->CopyPixels(nullptr, static_cast<UINT>(rows.Stride),
-                                                               static_cast<UINT>(rows.Stride) * height,
-                                                               static_cast<BYTE*>(rows.Scan0))
-                                           : E_FAIL;
-    bitmap->UnlockBits(&rows);
-    return SUCCEEDED(copied) ? std::move(bitmap) : nullptr;
-}
-
-// What the header of a PNG file tells: its signature, then the IHDR chunk with width and height
-// (most significant byte first), bit depth and colour type. Empty when the file does not start so.
-struct PngHeader {
-    SIZE size{0, 0};
-    BYTE bitDepth = 0;
-    BYTE colourType = 0;
-};
-constexpr BYTE kPngTrueColour = 2;  // red, green and blue, no alpha channel
-
-PngHeader ReadPngHeader(const std::wstring& path) {
+// Width and height from the header of a PNG file: its signature, then the IHDR chunk, both
+// numbers stored most significant byte first. 0 x 0 when the file does not start so.
+SIZE PngFileSize(const std::wstring& path) {
     static const BYTE kStart[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return PngHeader{};
-    BYTE bytes[26] = {};
+    if (file == INVALID_HANDLE_VALUE) return SIZE{0, 0};
+    BYTE header[24] = {};
     DWORD read = 0;
-    const BOOL complete = ::ReadFile(file, bytes, sizeof(bytes), &read, nullptr) && read == sizeof(bytes);
+    const BOOL complete = ::ReadFile(file, header, sizeof(header), &read, nullptr) && read == sizeof(header);
     ::CloseHandle(file);
-    if (!complete || !std::equal(std::begin(kStart), std::end(kStart), bytes)) return PngHeader{};
-    auto number = [&bytes](int at) {
-        return (static_cast<DWORD>(bytes[at]) << 24) | (static_cast<DWORD>(bytes[at + 1]) << 16) |
-               (static_cast<DWORD>(bytes[at + 2]) << 8) | static_cast<DWORD>(bytes[at + 3]);
+    if (!complete || !std::equal(std::begin(kStart), std::end(kStart), header)) return SIZE{0, 0};
+    auto number = [&header](int at) {
+        return (static_cast<DWORD>(header[at]) << 24) | (static_cast<DWORD>(header[at + 1]) << 16) |
+               (static_cast<DWORD>(header[at + 2]) << 8) | static_cast<DWORD>(header[at + 3]);
     };
     const DWORD width = number(16);
     const DWORD height = number(20);
-    if (width == 0 || height == 0 || width > kMaxPictureSide || height > kMaxPictureSide) return PngHeader{};
-    return PngHeader{SIZE{static_cast<LONG>(width), static_cast<LONG>(height)}, bytes[24], bytes[25]};
+    if (width == 0 || height == 0 || width > kMaxPictureSide || height > kMaxPictureSide) return SIZE{0, 0};
+    return SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
 }
-
-SIZE PngFileSize(const std::wstring& path) { return ReadPngHeader(path).size; }
 
 SIZE Measured(const SkinImage& image) { return SkinImageSize(image.get()); }
 SIZE Measured(SIZE size) { return size; }
@@ -234,11 +167,6 @@ SkinImage LoadSkinImage(SkinFolder folder, const wchar_t* fileName) {
 }
 
 SkinImage LoadSkinImageFile(const std::wstring& path) {
-    // Only a file that says so is opened for it: another decoding would decode the file twice.
-    const PngHeader header = ReadPngHeader(path);
-    if (header.bitDepth == 8 && header.colourType == kPngTrueColour) {
-        if (SkinImage opaque = DecodedOpaqueRgb(path)) return opaque;
-    }
     SkinImage decoded(new Gdiplus::Bitmap(path.c_str()));
     if (decoded->GetLastStatus() != Gdiplus::Ok) return decoded;
     SkinImage copy = DrawingCopy(*decoded);

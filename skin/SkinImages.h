@@ -1,10 +1,8 @@
 // Skin images: decoded PNG or BMP files of the three skin folders below the tool's directory,
 // held as GDI+ bitmaps ready to draw, apart from the file and its decoder: 32-bit without alpha
-// for opaque pictures, premultiplied 32-bit for the others. A PNG stored without an alpha channel
-// (the larger backgrounds) is decoded straight into a bitmap of its own 24 bits, which also draws
-// as a copy and costs the start less fresh memory. An image that failed to decode is still an
-// object: it draws nothing and measures 0 x 0. The window that loads an image owns it; its
-// controls borrow it.
+// for opaque pictures (24-bit for PNGs stored so, the larger backgrounds), premultiplied 32-bit
+// for the others. An image that failed to decode is still an object: it draws nothing and
+// measures 0 x 0. The window that loads an image owns it; its controls borrow it.
 #pragma once
 #include <windows.h>
 #include <gdiplus.h>
